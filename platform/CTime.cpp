@@ -1,0 +1,42 @@
+#include "platform/CTime.h"
+
+CTime::CTime(int year, int month, int day, int hour, int minute, int second, int isDst) {
+    std::tm fields{};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = isDst;
+    m_time = _mktime64(&fields);
+}
+
+CTime::CTime(const SYSTEMTIME& localTime, int isDst)
+    : CTime(localTime.wYear, localTime.wMonth, localTime.wDay, localTime.wHour,
+            localTime.wMinute, localTime.wSecond, isDst) {}
+
+CTime CTime::GetCurrentTime() {
+    return CTime(_time64(nullptr));
+}
+
+std::tm CTime::LocalFields() const {
+    std::tm fields{};
+    _localtime64_s(&fields, &m_time);
+    return fields;
+}
+
+BOOL CTime::GetAsSystemTime(SYSTEMTIME& localTime) const {
+    std::tm fields{};
+    if (_localtime64_s(&fields, &m_time) != 0)
+        return FALSE;
+    localTime = SYSTEMTIME{};
+    localTime.wYear = static_cast<WORD>(fields.tm_year + 1900);
+    localTime.wMonth = static_cast<WORD>(fields.tm_mon + 1);
+    localTime.wDayOfWeek = static_cast<WORD>(fields.tm_wday);
+    localTime.wDay = static_cast<WORD>(fields.tm_mday);
+    localTime.wHour = static_cast<WORD>(fields.tm_hour);
+    localTime.wMinute = static_cast<WORD>(fields.tm_min);
+    localTime.wSecond = static_cast<WORD>(fields.tm_sec);
+    return TRUE;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// A point in time in whole seconds since 1970-01-01 UTC; the component getters and
+// the formatting give local time.
+
+#include <windows.h>
+#include <ctime>
+
+class CTime {
+public:
+    CTime() = default;
+    explicit CTime(__time64_t seconds) : m_time(seconds) {}
+    // Local date and time; isDst -1 lets the C library decide daylight saving.
+    CTime(int year, int month, int day, int hour, int minute, int second, int isDst = -1);
+    explicit CTime(const SYSTEMTIME& localTime, int isDst = -1);
+
+    static CTime GetCurrentTime();
+
+    __time64_t GetTime() const { return m_time; }
+    int GetYear() const { return LocalFields().tm_year + 1900; }
+    int GetMonth() const { return LocalFields().tm_mon + 1; }
+    int GetDay() const { return LocalFields().tm_mday; }
+    int GetHour() const { return LocalFields().tm_hour; }
+    int GetMinute() const { return LocalFields().tm_min; }
+    int GetSecond() const { return LocalFields().tm_sec; }
+    // 1 = Sunday ... 7 = Saturday.
+    int GetDayOfWeek() const { return LocalFields().tm_wday + 1; }
+    BOOL GetAsSystemTime(SYSTEMTIME& localTime) const;
+
+    bool operator==(CTime other) const { return m_time == other.m_time; }
+    bool operator!=(CTime other) const { return m_time != other.m_time; }
+    bool operator<(CTime other) const { return m_time < other.m_time; }
+    bool operator>(CTime other) const { return m_time > other.m_time; }
+    bool operator<=(CTime other) const { return m_time <= other.m_time; }
+    bool operator>=(CTime other) const { return m_time >= other.m_time; }
+
+private:
+    std::tm LocalFields() const;
+
+    __time64_t m_time = 0;
+};

@@ -1,0 +1,45 @@
+#include "platform/CTime.h"
+
+#include <gtest/gtest.h>
+
+TEST(Time, ComponentsComeBackAsGiven) {
+    struct Case { int year, month, day, hour, minute, second, dayOfWeek; };
+    const Case cases[] = {
+        {2024, 3, 15, 9, 5, 7, 6},     // a Friday
+        {2000, 2, 29, 23, 59, 59, 3},  // leap day, a Tuesday
+        {1999, 12, 31, 0, 0, 0, 6},
+        {2037, 1, 1, 12, 30, 0, 5},
+    };
+    for (const Case& c : cases) {
+        CTime time(c.year, c.month, c.day, c.hour, c.minute, c.second);
+        EXPECT_EQ(time.GetYear(), c.year);
+        EXPECT_EQ(time.GetMonth(), c.month);
+        EXPECT_EQ(time.GetDay(), c.day);
+        EXPECT_EQ(time.GetHour(), c.hour);
+        EXPECT_EQ(time.GetMinute(), c.minute);
+        EXPECT_EQ(time.GetSecond(), c.second);
+        EXPECT_EQ(time.GetDayOfWeek(), c.dayOfWeek) << c.year << "-" << c.month << "-" << c.day;
+    }
+}
+
+TEST(Time, SecondsCountAcrossMidnightAndSystemTimeRoundTrips) {
+    CTime beforeMidnight(2024, 12, 31, 23, 59, 59);
+    CTime afterMidnight(2025, 1, 1, 0, 0, 1);
+    EXPECT_EQ(afterMidnight.GetTime() - beforeMidnight.GetTime(), 2);
+    EXPECT_LT(beforeMidnight, afterMidnight);
+
+    SYSTEMTIME fields{};
+    ASSERT_TRUE(beforeMidnight.GetAsSystemTime(fields));
+    EXPECT_EQ(fields.wYear, 2024);
+    EXPECT_EQ(fields.wDayOfWeek, 2);  // a Tuesday, counted from Sunday = 0
+    EXPECT_EQ(CTime(fields), beforeMidnight);
+}
+
+TEST(Time, CurrentTimeIsTheLocalClock) {
+    SYSTEMTIME before{};
+    ::GetLocalTime(&before);
+    CTime now = CTime::GetCurrentTime();
+    CTime clock(before);
+    EXPECT_GE(now.GetTime(), clock.GetTime());
+    EXPECT_LE(now.GetTime() - clock.GetTime(), 2);
+}
