@@ -1,6 +1,7 @@
 #include "language/LiteralParser.h"
 
 #include "language/LanguageText.h"
+#include "language/NumberText.h"
 
 #include <cfloat>
 #include <cmath>
@@ -37,16 +38,6 @@ const LiteralPrefix* FindLiteralPrefix(const char* text) {
         if (std::strncmp(text, prefix.text, std::strlen(prefix.text)) == 0)
             return &prefix;
     return nullptr;
-}
-
-int NormalizedBase(int base) {
-    if (base <= 2)
-        return BASE_BINARY;
-    if (base <= 8)
-        return BASE_OCTAL;
-    if (base >= 11 && base <= 16)
-        return BASE_HEX;
-    return BASE_DECIMAL;
 }
 
 // The integer types: their width in bits, and the most digits an octal text may have.
@@ -87,30 +78,6 @@ bool ReadBitPattern(const std::string& digits, int base, int width, uint32_t& pa
             return false;
     }
     pattern = static_cast<uint32_t>(value);
-    return true;
-}
-
-// Reads a signed decimal integer; a value beyond 64 bits saturates rather than wraps,
-// so an overlong number stays out of every range.
-bool ReadDecimal(const std::string& digits, int64_t& value) {
-    size_t i = 0;
-    const bool negative = !digits.empty() && digits[0] == '-';
-    if (!digits.empty() && (digits[0] == '-' || digits[0] == '+'))
-        ++i;
-    if (i == digits.size())
-        return false;
-    uint64_t magnitude = 0;
-    const uint64_t saturation = uint64_t(INT64_MAX) + 1;
-    for (; i < digits.size(); ++i) {
-        if (digits[i] < '0' || digits[i] > '9')
-            return false;
-        const unsigned digit = digits[i] - '0';
-        magnitude = magnitude > (saturation - digit) / 10 ? saturation : magnitude * 10 + digit;
-    }
-    if (negative)
-        value = magnitude >= saturation ? INT64_MIN : -static_cast<int64_t>(magnitude);
-    else
-        value = magnitude >= saturation ? INT64_MAX : static_cast<int64_t>(magnitude);
     return true;
 }
 
@@ -186,7 +153,7 @@ int ParseInteger(const char* text, OperandDescriptor type, LiteralValue& value) 
     int result = LITERAL_OK;
     if (base == BASE_DECIMAL) {
         int64_t number = 0;
-        if (!ReadDecimal(digits, number)) {
+        if (!ReadSaturatedDecimal(digits, number)) {
             StorePattern(type, 0, value);
             return LITERAL_BAD_FORM;
         }
@@ -258,29 +225,23 @@ bool IsValidDigits(const char* text, int base, bool allowPoint) {
         return false;
     base = NormalizedBase(base);
     const bool decimal = base == BASE_DECIMAL;
-    const bool hasPoint = std::strchr(text, '.') != nullptr;
+    const bool exponentAllowed = decimal && std::strchr(text, '.') != nullptr;
     bool pointAllowed = decimal && allowPoint;
     bool pointSeen = false;
     for (size_t i = 0; i < length; ++i) {
         const char c = text[i];
         bool valid;
-        if (c == '0' || c == '1')
-            valid = true;
-        else if (c >= '2' && c <= '7')
-            valid = base != BASE_BINARY;
-        else if (c == '8' || c == '9')
-            valid = base == BASE_DECIMAL || base == BASE_HEX;
-        else if (c >= 'A' && c <= 'F')
-            valid = base == BASE_HEX || (decimal && c == 'E' && hasPoint);
-        else if (c == '+' || c == '-') {
+        if (c == '+' || c == '-') {
+            // A sign after the exponent letter also permits a point from there on.
             const bool afterExponent = i > 0 && text[i - 1] == 'E';
             valid = decimal && (i == 0 || afterExponent);
             pointAllowed = pointAllowed || (decimal && afterExponent);
         } else if (c == '.') {
             valid = pointAllowed && !pointSeen;
             pointSeen = true;
-        } else
-            valid = false;
+        } else {
+            valid = IsDigitOfBase(c, base) || (c == 'E' && exponentAllowed);
+        }
         if (!valid)
             return false;
     }

@@ -37,7 +37,7 @@ TEST(OperandDescriptor, Coverage) {
         {0x019E2804, ADDRESS_VW0, true},              // several type bits: the slot's one suffices
         {0x019E2808, ADDRESS_VW0, false},
         {0x3400, CONSTANT_INT, true},                 // a label slot has no type bits
-        {0x402810, 0x218A15, false},                  // a timer is not a counter
+        {0x402810, 0x218815, false},                  // a timer is not a counter
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.covered, SlotCoversOperand(c.slot, c.operand)) << std::hex << c.slot << " " << c.operand;
