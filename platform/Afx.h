@@ -1,0 +1,15 @@
+#pragma once
+
+// The framework's core in one include: the Windows API and the framework's base
+// classes. Each part of the framework adds its own header here.
+
+#include <windows.h>
+
+#include "platform/CString.h"
+
+#ifndef ASSERT
+// Checks of the program's own invariants; like the framework's release builds, they
+// evaluate nothing. VERIFY evaluates its expression always.
+#define ASSERT(condition) ((void)0)
+#define VERIFY(expression) ((void)(expression))
+#endif
