@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include "platform/CString.h"
+#include "platform/CObject.h"
+#include "platform/CException.h"
 
 #ifndef ASSERT
 // Checks of the program's own invariants; like the framework's release builds, they

@@ -1,0 +1,12 @@
+#include "platform/CException.h"
+
+IMPLEMENT_DYNAMIC(CException, CObject)
+IMPLEMENT_DYNAMIC(CMemoryException, CException)
+
+void CException::Delete() {
+    delete this;
+}
+
+void AfxThrowMemoryException() {
+    throw new CMemoryException;
+}
