@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-// Case folding and trimming for the lookups of the language tables. Only ASCII letters
-// change case; the second byte of a double-byte character is left alone, so a Chinese
-// text is never altered into something that could match a table entry.
+// Case folding and trimming for the lookups of the language tables, by the rules of
+// CString: only single-byte letters change case and a double-byte character is never
+// split, so a Chinese text is never altered into something that could match a table.
 std::string UpperCased(const char* text);
 std::string Trimmed(const char* text);
 
