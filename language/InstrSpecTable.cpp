@@ -418,10 +418,10 @@ bool IsReservedWord(const char* name) {
 
 bool IsNonLogicInstruction(const char* mnemonic) {
     static const char* const logicInstructions[] = {
-        "LD",         "LDN",       "LDI",          "LDNI",     "PTR_R",    "ANDI",    "ANDNI",
-        "AND",        "AND(",      "OR",           "ORI",      "ORNI",     "OR(",     "R_TRIG",
-        "F_TRIG",     "ANDN",      "__NETWORK",    "__CR_EQ_1", "__CR_RESTORE", "__INTEND", "__SPEND",
-        "__MPEND",    "__QLX_EN",  "ORN",          "XOR",      "NOT",      "NOP",
+        "LD",       "LDN",       "LDI",          "LDNI",     "PTR_R",   "ANDI",    "ANDNI",    "AND",
+        "AND(",     "OR",        "ORI",          "ORNI",     "OR(",     "R_TRIG",  "F_TRIG",   "ANDN",
+        "__NETWORK", "__CR_EQ_1", "__CR_RESTORE", "__INTEND", "__SPEND", "__MPEND", "__QLX_EN", "ORN",
+        "XOR",      "NOT",       "NOP",
     };
     for (const char* logic : logicInstructions)
         if (std::strcmp(logic, mnemonic) == 0)
