@@ -1,0 +1,5 @@
+#include "platform/CInvalidArgException.h"
+
+void AfxThrowInvalidArgException() {
+    throw CInvalidArgException();
+}
