@@ -1,5 +1,8 @@
 #include "platform/CTime.h"
 
+#include <cstring>
+#include <vector>
+
 CTime::CTime(int year, int month, int day, int hour, int minute, int second, int isDst) {
     std::tm fields{};
     fields.tm_year = year - 1900;
@@ -39,4 +42,19 @@ BOOL CTime::GetAsSystemTime(SYSTEMTIME& localTime) const {
     localTime.wMinute = static_cast<WORD>(fields.tm_min);
     localTime.wSecond = static_cast<WORD>(fields.tm_sec);
     return TRUE;
+}
+
+CString CTime::Format(LPCSTR format) const {
+    if (format == nullptr || *format == 0)
+        return CString();
+    std::tm fields = LocalFields();
+    // strftime gives 0 both for a buffer too small and for an empty result, so the
+    // buffer grows a few times before the result is taken as empty.
+    for (size_t size = 64 + 4 * std::strlen(format); size <= 65536; size *= 4) {
+        std::vector<char> buffer(size);
+        size_t length = std::strftime(buffer.data(), size, format, &fields);
+        if (length > 0)
+            return CString(buffer.data());
+    }
+    return CString();
 }

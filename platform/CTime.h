@@ -2,6 +2,8 @@
 // A point in time in whole seconds since 1970-01-01 UTC; the component getters and
 // the formatting give local time.
 
+#include "platform/CString.h"
+
 #include <windows.h>
 #include <ctime>
 
@@ -25,6 +27,8 @@ public:
     // 1 = Sunday ... 7 = Saturday.
     int GetDayOfWeek() const { return LocalFields().tm_wday + 1; }
     BOOL GetAsSystemTime(SYSTEMTIME& localTime) const;
+    // The local time written with the C library's strftime codes ("%H:%M:%S").
+    CString Format(LPCSTR format) const;
 
     bool operator==(CTime other) const { return m_time == other.m_time; }
     bool operator!=(CTime other) const { return m_time != other.m_time; }

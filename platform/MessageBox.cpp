@@ -1,5 +1,7 @@
 #include "platform/MessageBox.h"
 
+#include "platform/CString.h"
+
 #include <string>
 
 namespace {
@@ -42,20 +44,6 @@ UINT WithDefaultIcon(UINT type) {
     }
 }
 
-// Reads a string resource of any length from the executable.
-std::string LoadResourceString(UINT stringId) {
-    std::string text(256, '\0');
-    for (;;) {
-        int length = ::LoadStringA(::GetModuleHandleA(nullptr), stringId, &text[0],
-                                   static_cast<int>(text.size()));
-        if (length < static_cast<int>(text.size()) - 1) {
-            text.resize(length > 0 ? length : 0);
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
-}
-
 } // namespace
 
 int AfxShowMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
@@ -87,5 +75,7 @@ int AfxMessageBox(LPCSTR text, UINT type, UINT helpId) {
 }
 
 int AfxMessageBox(UINT stringId, UINT type, UINT helpId) {
-    return AfxMessageBox(LoadResourceString(stringId).c_str(), type, helpId);
+    CString text;
+    text.LoadString(stringId);
+    return AfxMessageBox(text, type, helpId);
 }

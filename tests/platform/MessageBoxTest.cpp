@@ -75,3 +75,10 @@ TEST(AfxMessageBox, UnscriptedBoxFailsTheTestInsteadOfBlocking) {
                             "unscripted message box");
     EXPECT_EQ(answer, IDYES);
 }
+
+TEST(AfxMessageBox, UntitledApplicationIsNamedAfterItsExecutable) {
+    AfxSetAppTitle(nullptr);
+    EXPECT_STREQ(AfxGetAppTitle(), "test_platform");
+    AfxSetAppTitle("工程");
+    EXPECT_STREQ(AfxGetAppTitle(), "工程");
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 TEST(Time, ComponentsComeBackAsGiven) {
     struct Case { int year, month, day, hour, minute, second, dayOfWeek; };
     const Case cases[] = {
@@ -42,4 +44,22 @@ TEST(Time, CurrentTimeIsTheLocalClock) {
     CTime clock(before);
     EXPECT_GE(now.GetTime(), clock.GetTime());
     EXPECT_LE(now.GetTime() - clock.GetTime(), 2);
+}
+
+TEST(Time, FormatWritesTheLocalTimeWithStrftimeCodes) {
+    CTime time(2024, 3, 5, 7, 8, 9);
+    struct Case { const char* format; const char* text; };
+    const Case cases[] = {
+        {"%H:%M:%S   ", "07:08:09   "},
+        {"%Y-%m-%d", "2024-03-05"},
+        {"%y/%m/%d %H%M", "24/03/05 0708"},
+        {"%%", "%"},
+        {"时间 %H点", "时间 07点"},  // GBK text around the codes stays as it is
+        {"", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(time.Format(c.format), c.text) << c.format;
+
+    CString longText = time.Format(std::string(500, 'x').append("%S").c_str());
+    EXPECT_EQ(longText.GetLength(), 502);
 }
