@@ -6,6 +6,7 @@
 // the first insertion. Keys are compared with ==.
 
 #include "platform/CInvalidArgException.h"
+#include "platform/CString.h"
 #include "platform/Position.h"
 
 #include <windows.h>
@@ -25,6 +26,11 @@ inline UINT HashKey<LPCSTR>(LPCSTR key) {
          byte != nullptr && *byte != 0; ++byte)
         hash = hash * 33 + *byte;
     return hash;
+}
+
+template <>
+inline UINT HashKey<const CString&>(const CString& key) {
+    return HashKey<LPCSTR>(key);
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>

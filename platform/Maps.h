@@ -3,14 +3,8 @@
 // removing an entry or destroying the map leaves the object alone.
 
 #include "platform/CMap.h"
-#include "platform/CString.h"
 
 class CObject;
-
-template <>
-inline UINT HashKey<const CString&>(const CString& key) {
-    return HashKey<LPCSTR>(key);
-}
 
 class CMapStringToOb : public CMap<CString, LPCSTR, CObject*, CObject*> {
 public:
