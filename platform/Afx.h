@@ -8,6 +8,12 @@
 #include "platform/CString.h"
 #include "platform/CObject.h"
 #include "platform/CException.h"
+#include "platform/Arrays.h"
+#include "platform/Lists.h"
+#include "platform/Maps.h"
+#include "platform/CTime.h"
+#include "platform/SyncObjects.h"
+#include "platform/MessageBox.h"
 
 #ifndef ASSERT
 // Checks of the program's own invariants; like the framework's release builds, they

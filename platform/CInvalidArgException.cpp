@@ -1,5 +1,7 @@
 #include "platform/CInvalidArgException.h"
 
+IMPLEMENT_DYNAMIC(CInvalidArgException, CException)
+
 void AfxThrowInvalidArgException() {
-    throw CInvalidArgException();
+    throw new CInvalidArgException;
 }

@@ -1,10 +1,14 @@
 #pragma once
-// Raised when a collection is asked for an element it does not have (an index out of
-// range, a null position, the head of an empty list).
+// Raised (as a pointer, like every framework exception) when a collection is asked for
+// an element it does not have: an index out of range, a null position, the head of an
+// empty list.
 
-class CInvalidArgException {
+#include "platform/CException.h"
+
+class CInvalidArgException : public CException {
+    DECLARE_DYNAMIC(CInvalidArgException)
 public:
-    virtual ~CInvalidArgException() = default;
+    CInvalidArgException() = default;
 };
 
 [[noreturn]] void AfxThrowInvalidArgException();

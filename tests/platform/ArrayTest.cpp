@@ -1,5 +1,7 @@
 #include "platform/Arrays.h"
 
+#include "tests/support/FrameworkExceptions.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -96,14 +98,14 @@ TEST(Array, BadIndexesRaiseInsteadOfTouchingMemory) {
     CDWordArray array;
     array.Add(1);
     array.Add(2);
-    EXPECT_THROW(array.GetAt(2), CInvalidArgException);
-    EXPECT_THROW(array[-1], CInvalidArgException);
-    EXPECT_THROW(array.SetAt(5, 0), CInvalidArgException);
-    EXPECT_THROW(array.RemoveAt(1, 2), CInvalidArgException);
-    EXPECT_THROW(array.RemoveAt(-1), CInvalidArgException);
-    EXPECT_THROW(array.InsertAt(-1, 7), CInvalidArgException);
-    EXPECT_THROW(array.SetAtGrow(-1, 0), CInvalidArgException);
-    EXPECT_THROW(array.SetSize(-1), CInvalidArgException);
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.GetAt(2); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array[-1]; }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.SetAt(5, 0); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.RemoveAt(1, 2); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.RemoveAt(-1); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.InsertAt(-1, 7); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.SetAtGrow(-1, 0); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { array.SetSize(-1); }));
     EXPECT_EQ(Contents(array), (Values{1, 2}));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/Lists.h"
 
+#include "tests/support/FrameworkExceptions.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -115,11 +117,11 @@ TEST(List, AddsAnotherListOrItself) {
 
 TEST(List, EmptyListAndNullPositionsRaise) {
     CStringList list;
-    EXPECT_THROW(list.GetHead(), CInvalidArgException);
-    EXPECT_THROW(list.RemoveTail(), CInvalidArgException);
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { list.GetHead(); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { list.RemoveTail(); }));
     POSITION none = nullptr;
-    EXPECT_THROW(list.GetNext(none), CInvalidArgException);
-    EXPECT_THROW(list.RemoveAt(nullptr), CInvalidArgException);
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { list.GetNext(none); }));
+    EXPECT_TRUE(ThrowsFrameworkException<CInvalidArgException>([&] { list.RemoveAt(nullptr); }));
 }
 
 TEST(List, PointerListsDoNotOwnTheirElements) {
