@@ -5,6 +5,7 @@
 // changes.
 
 #include "platform/CInvalidArgException.h"
+#include "platform/SerializeElements.h"
 
 #include <windows.h>
 #include <utility>
@@ -91,6 +92,23 @@ public:
         if (index < 0 || count < 0 || index + count > GetSize())
             AfxThrowInvalidArgException();
         m_elements.erase(m_elements.begin() + index, m_elements.begin() + index + count);
+    }
+
+    // The count, then each element. Loading replaces the contents; elements are read
+    // one at a time, so a damaged count ends in the archive's end-of-file error rather
+    // than in a huge allocation.
+    void Serialize(CArchive& ar) {
+        if (ar.IsStoring()) {
+            ar.WriteCount(static_cast<DWORD>(GetSize()));
+            SerializeElements<TYPE>(ar, GetData(), GetSize());
+            return;
+        }
+        RemoveAll();
+        for (DWORD left = ar.ReadCount(); left > 0; --left) {
+            TYPE element{};
+            SerializeElements<TYPE>(ar, &element, 1);
+            m_elements.push_back(std::move(element));
+        }
     }
 
 private:

@@ -6,6 +6,7 @@
 
 #include "platform/CInvalidArgException.h"
 #include "platform/Position.h"
+#include "platform/SerializeElements.h"
 
 #include <windows.h>
 #include <utility>
@@ -96,6 +97,21 @@ public:
         while (index-- > 0)
             node = node->next;
         return AsPosition(node);
+    }
+
+    // The count, then each element from the head. Loading appends to the list.
+    void Serialize(CArchive& ar) {
+        if (ar.IsStoring()) {
+            ar.WriteCount(static_cast<DWORD>(m_count));
+            for (CNode* node = m_head; node != nullptr; node = node->next)
+                SerializeElements<TYPE>(ar, &node->data, 1);
+            return;
+        }
+        for (DWORD left = ar.ReadCount(); left > 0; --left) {
+            TYPE element{};
+            SerializeElements<TYPE>(ar, &element, 1);
+            AddTail(element);
+        }
     }
 
 private:

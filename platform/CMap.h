@@ -8,6 +8,7 @@
 #include "platform/CInvalidArgException.h"
 #include "platform/CString.h"
 #include "platform/Position.h"
+#include "platform/SerializeElements.h"
 
 #include <windows.h>
 #include <vector>
@@ -115,6 +116,26 @@ public:
         key = assoc->key;
         value = assoc->value;
         position = AsPosition(assoc->next != nullptr ? assoc->next : FirstFrom(assoc->bucket + 1));
+    }
+
+    // The count, then key and value of each entry in enumeration order. Loading adds
+    // the entries with SetAt.
+    void Serialize(CArchive& ar) {
+        if (ar.IsStoring()) {
+            ar.WriteCount(static_cast<DWORD>(m_count));
+            for (CAssoc* assoc : EntriesInOrder()) {
+                SerializeElements<KEY>(ar, &assoc->key, 1);
+                SerializeElements<VALUE>(ar, &assoc->value, 1);
+            }
+            return;
+        }
+        for (DWORD left = ar.ReadCount(); left > 0; --left) {
+            KEY key{};
+            VALUE value{};
+            SerializeElements<KEY>(ar, &key, 1);
+            SerializeElements<VALUE>(ar, &value, 1);
+            SetAt(key, value);
+        }
     }
 
 private:
