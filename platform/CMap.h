@@ -11,12 +11,17 @@
 #include "platform/SerializeElements.h"
 
 #include <windows.h>
+#include <type_traits>
 #include <vector>
 
-// Integer and pointer keys: the key shifted right by 4.
+// Integer and pointer keys: the key shifted right by 4. Integers are taken as 32-bit
+// unsigned values first, so a negative key falls where it does in a 32-bit program.
 template <class ARG_KEY>
 inline UINT HashKey(ARG_KEY key) {
-    return static_cast<UINT>(((DWORD_PTR)key) >> 4);
+    if constexpr (std::is_pointer_v<ARG_KEY>)
+        return static_cast<UINT>(reinterpret_cast<UINT_PTR>(key) >> 4);
+    else
+        return static_cast<UINT>(key) >> 4;
 }
 
 // Text keys: h = h * 33 + byte over the text's unsigned bytes.

@@ -117,6 +117,20 @@ TEST(MapOrder, WordKeysHashAsKeyShiftedRightByFour) {
                                           &cells[1]}));
 }
 
+TEST(MapOrder, NegativeIntegerKeysHashAsTheir32BitPattern) {
+    // -1 is 0xFFFFFFFF, shifted 0x0FFFFFFF: bucket 15 of 17, behind the newer 0xF0.
+    CMap<int, int, int, int> map;
+    for (int key : {-1, 0xF0, 0x10})
+        map.SetAt(key, 0);
+    std::vector<int> order;
+    int key, value;
+    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+        map.GetNextAssoc(pos, key, value);
+        order.push_back(key);
+    }
+    EXPECT_EQ(order, (std::vector<int>{0x10, 0xF0, -1}));
+}
+
 TEST(MapOrder, TableSizeIsKeptAcrossRemoveAllAndEntriesMoveWhenItChanges) {
     CMapStringToString map;
     FillSevenBuckets(map);
