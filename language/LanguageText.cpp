@@ -14,6 +14,10 @@ std::string Trimmed(const char* text) {
     return trimmed.GetString();
 }
 
+std::string LookupKey(const char* text) {
+    return UpperCased(Trimmed(text).c_str());
+}
+
 std::string AddressForm(const char* text) {
     std::string address = UpperCased(text);
     if (address.empty() || address[0] != '%')

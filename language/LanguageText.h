@@ -7,5 +7,8 @@
 std::string UpperCased(const char* text);
 std::string Trimmed(const char* text);
 
+// The key of a name lookup: trimmed and upper-cased.
+std::string LookupKey(const char* text);
+
 // A direct address as the tables know it: upper case, with its leading "%".
 std::string AddressForm(const char* text);

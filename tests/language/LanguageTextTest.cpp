@@ -7,6 +7,7 @@ TEST(LanguageText, CaseFoldingLeavesDoubleByteCharactersAlone) {
     EXPECT_EQ("LD\x81\x61X", UpperCased("ld\x81\x61x"));
     EXPECT_EQ("X Y", Trimmed(" \tX Y \r\n"));
     EXPECT_EQ("", Trimmed("   "));
+    EXPECT_EQ("MOVE", LookupKey("  move\t"));
 }
 
 TEST(LanguageText, AddressForm) {
