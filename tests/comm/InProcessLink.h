@@ -28,6 +28,7 @@ public:
     void ScriptAnswer(std::vector<uint8_t> bytes) { m_script = std::move(bytes); m_scripted = true; }
 
     const std::vector<std::vector<uint8_t>>& Requests() const { return m_requests; }
+    void ForgetRequests() { m_requests.clear(); }
     uint64_t Now() const { return m_now; }
 
 private:
