@@ -3,6 +3,7 @@
 #include "comm/Crc16.h"
 #include "comm/CommMessageBox.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -12,8 +13,15 @@ namespace {
 
 constexpr DWORD kIoTimeoutMs = 1500;
 constexpr DWORD kTotalTimeoutMs = 30000;
+constexpr DWORD kWaitSliceMs = 20;
 
 bool HandleIsOpen(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+
+// "COM10" and above name a device only in the device namespace; "\\.\COMn" reaches
+// every port.
+std::string DevicePath(const std::string& portName) {
+    return portName.rfind("\\\\", 0) == 0 ? portName : "\\\\.\\" + portName;
+}
 
 }  // namespace
 
@@ -48,7 +56,7 @@ bool CSerialPort::OpenPortOnly() { return Open(false); }
 bool CSerialPort::Open(bool withLineSettings) {
     PrepareChannels();
     ClosePort();
-    m_handle = CreateFileA(m_settings.portName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+    m_handle = CreateFileA(DevicePath(m_settings.portName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (m_handle == INVALID_HANDLE_VALUE)
         return false;
@@ -161,7 +169,8 @@ bool CSerialPort::QueryInput(uint32_t& errors, uint32_t& waiting) {
     COMSTAT status{};
     if (!IsOpen() || !ClearCommError(m_handle, &flags, &status))
         return false;
-    errors = flags;
+    errors = flags | m_heldErrors;
+    m_heldErrors = 0;
     waiting = status.cbInQue;
     return true;
 }
@@ -176,26 +185,53 @@ bool CSerialPort::Read(uint8_t* data, uint32_t length) {
                       kIoTimeoutMs);
 }
 
+// Errors cleared while waiting are kept for the next QueryInput, so that a frame or
+// parity error during the reply still reaches ReceiveFrame.
+bool CSerialPort::InputWaiting() {
+    DWORD flags = 0;
+    COMSTAT status{};
+    if (!ClearCommError(m_handle, &flags, &status))
+        return false;
+    m_heldErrors |= flags;
+    return status.cbInQue > 0;
+}
+
 // Detects only that the PLC has begun to answer; the caller pauses before reading.
-// A wait that is still pending when this returns is ended by the next SetCommMask,
-// purge or close.
+// A comm event is taken as a hint, never as proof: a completion left over from an
+// earlier wait can arrive late, so the input queue decides, and the event is waited for
+// in slices so that a lost event costs a slice, not the whole time-out.
 bool CSerialPort::WaitForReply(uint32_t eventMask, uint32_t timeoutMs) {
     if (!IsOpen())
         return false;
-    ResetEvent(m_waitChannel.hEvent);
     uint32_t errors = 0, waiting = 0;
-    QueryInput(errors, waiting);
+    QueryInput(errors, waiting);  // errors of earlier exchanges are of no interest now
     if (!SetCommMask(m_handle, eventMask))
         return false;
-    const BOOL signalled = WaitCommEvent(m_handle, &m_waitEvents, &m_waitChannel);
-    const DWORD error = signalled ? 0 : GetLastError();
-    if (QueryInput(errors, waiting) && waiting > 0)
-        return true;
-    if (signalled)
-        return true;
-    if (error != ERROR_IO_PENDING && error != ERROR_INVALID_PARAMETER && error != 0)
-        return false;
-    return WaitForSingleObject(m_waitChannel.hEvent, timeoutMs) == WAIT_OBJECT_0;
+    const DWORD start = GetTickCount();
+    bool pending = false;
+    for (;;) {
+        if (!pending) {
+            ResetEvent(m_waitChannel.hEvent);
+            if (!WaitCommEvent(m_handle, &m_waitEvents, &m_waitChannel)) {
+                const DWORD error = GetLastError();
+                if (error != ERROR_IO_PENDING && error != ERROR_INVALID_PARAMETER && error != 0)
+                    return false;
+                pending = error == ERROR_IO_PENDING;
+            }
+        }
+        if (InputWaiting())
+            return true;
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return false;
+        const DWORD slice = std::min<DWORD>(timeoutMs - elapsed, kWaitSliceMs);
+        if (!pending)
+            Sleep(slice);  // no wait of ours is pending: look at the queue again shortly
+        else if (WaitForSingleObject(m_waitChannel.hEvent, slice) == WAIT_OBJECT_0)
+            pending = false;
+        if (InputWaiting())
+            return true;
+    }
 }
 
 void CSerialPort::Pause(uint32_t ms) { Sleep(ms); }

@@ -78,12 +78,14 @@ private:
     bool FillLineSettings(DCB& dcb) const;
     bool SetTimeouts();
     bool CompleteIo(BOOL started, OVERLAPPED& channel, DWORD timeoutMs);
+    bool InputWaiting();
 
     SerialSettings m_settings;
     OVERLAPPED m_readChannel{};
     OVERLAPPED m_writeChannel{};
     OVERLAPPED m_waitChannel{};
     DWORD m_waitEvents = 0;     // filled by a pending WaitCommEvent, so it lives here
+    DWORD m_heldErrors = 0;     // line errors seen while waiting, not yet reported
     uint8_t m_send[kFrameBufferSize]{};
     uint8_t m_receive[kFrameBufferSize]{};
     uint32_t m_received = 0;

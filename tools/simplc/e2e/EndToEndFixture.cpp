@@ -1,0 +1,58 @@
+#include "tools/simplc/e2e/EndToEndFixture.h"
+
+#include "comm/CommMessageBox.h"
+#include "comm/ReplyTimeouts.h"
+#include "tools/simplc/SampleImage.h"
+#include "tools/simplc/e2e/SimPlcControl.h"
+
+#include <cstdlib>
+
+namespace {
+
+// No box may wait for a user here; what would have been shown goes to the test log.
+int LogMessage(HWND, const char* text, const char* caption, UINT) {
+    std::fprintf(stderr, "[message] %s\n", caption);
+    return IDOK;
+}
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+void EndToEnd::SetUp() {
+    portName = Environment("SIMPLC_PC_PORT");
+    controlPath = Environment("SIMPLC_CONTROL");
+    if (portName.empty() || controlPath.empty())
+        GTEST_SKIP() << "no simulated PLC on a linked port";
+    SetCommMessageBoxHook(LogMessage);
+    theSerialPort.Settings() = SerialSettings();
+    theSerialPort.Settings().portName = portName;
+    SetReplyTimeoutsForCpuClass(1);
+    Simulator("clear");
+    ASSERT_EQ(kCommOk, OpenCommPort(nullptr));
+}
+
+void EndToEnd::TearDown() {
+    theSerialPort.ClosePort();
+    EXPECT_FALSE(theSerialPort.IsOpen());
+    EXPECT_EQ(nullptr, theSerialPort.Handle());
+    for (const std::string& file : imageFiles)
+        DeleteFileA(file.c_str());
+    SetCommMessageBoxHook(nullptr);
+}
+
+void EndToEnd::Simulator(const std::string& commands) {
+    ASSERT_TRUE(SendSimPlcCommands(controlPath, commands)) << "the simulator did not take: " << commands;
+}
+
+std::string EndToEnd::WriteImage(const std::vector<uint8_t>& image) {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + "e2e-image-" + std::to_string(imageFiles.size()) + ".obj";
+    EXPECT_TRUE(WriteImageFile(path, image));
+    imageFiles.push_back(path);
+    return path;
+}
