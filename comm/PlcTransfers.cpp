@@ -1,6 +1,6 @@
 #include "comm/PlcTransfers.h"
 
-#include "comm/CommMessageBox.h"
+#include "platform/MessageBox.h"
 #include "comm/PlcFrame.h"
 #include "comm/PlcRequests.h"
 #include "comm/PlcTransaction.h"
@@ -29,11 +29,11 @@ bool IsMissingFileError(DWORD error) {
 
 CommResult ReportFileError(HWND owner, DWORD error) {
     if (IsMissingFileError(error))
-        CommMessageBox(owner,
+        AfxShowMessageBox(owner,
                        "目标文件不存在！\r\n请重试编译、下载操作，若错误仍然存在，请与我公司联系。",
                        "Error", MB_OK | MB_ICONERROR);
     else
-        CommMessageBox(owner, "无法访问目标文件！\r\n请重启计算机后再试。", "System Error",
+        AfxShowMessageBox(owner, "无法访问目标文件！\r\n请重启计算机后再试。", "System Error",
                        MB_OK | MB_ICONERROR);
     return kCommCancelled;
 }
@@ -71,7 +71,7 @@ CommResult StopCpuForDownload(HWND owner) {
     CommResult result = PlcReadStatus();
     if (result != kCommOk || ReplyData()[0] != 1)
         return result;
-    if (CommMessageBox(owner, "CPU正处于运行状态。\r\n是否将其置于停止状态并继续下载工程？ ", "提示",
+    if (AfxShowMessageBox(owner, "CPU正处于运行状态。\r\n是否将其置于停止状态并继续下载工程？ ", "提示",
                        MB_YESNO | MB_ICONQUESTION) != IDYES)
         return kCommCancelled;
     return PlcRunStop(0);

@@ -1,10 +1,9 @@
 #include "comm/SerialPort.h"
 
 #include "comm/Crc16.h"
-#include "comm/CommMessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 CSerialPort theSerialPort;
@@ -19,8 +18,8 @@ bool HandleIsOpen(HANDLE handle) { return handle != nullptr && handle != INVALID
 
 // "COM10" and above name a device only in the device namespace; "\\.\COMn" reaches
 // every port.
-std::string DevicePath(const std::string& portName) {
-    return portName.rfind("\\\\", 0) == 0 ? portName : "\\\\.\\" + portName;
+CString DevicePath(const CString& portName) {
+    return portName.Left(2) == "\\\\" ? portName : "\\\\.\\" + portName;
 }
 
 }  // namespace
@@ -56,7 +55,7 @@ bool CSerialPort::OpenPortOnly() { return Open(false); }
 bool CSerialPort::Open(bool withLineSettings) {
     PrepareChannels();
     ClosePort();
-    m_handle = CreateFileA(DevicePath(m_settings.portName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+    m_handle = CreateFileA(DevicePath(m_settings.portName), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                            OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (m_handle == INVALID_HANDLE_VALUE)
         return false;
@@ -92,17 +91,17 @@ int CSerialPort::ReadIntervalForBaud(int baudRate) {
     }
 }
 
-std::string CSerialPort::LineSettingsText() const {
+CString CSerialPort::LineSettingsText() const {
     static const char kParityLetters[] = {'N', 'O', 'E'};
     const char parity = m_settings.parity < 3 ? kParityLetters[m_settings.parity] : 'N';
-    char text[64];
-    std::snprintf(text, sizeof text, "baud=%d parity=%c data=%d stop=%d", m_settings.baudRate, parity,
-                  m_settings.dataBits, m_settings.stopBits);
+    CString text;
+    text.Format("baud=%d parity=%c data=%d stop=%d", m_settings.baudRate, parity, m_settings.dataBits,
+                m_settings.stopBits);
     return text;
 }
 
 bool CSerialPort::FillLineSettings(DCB& dcb) const {
-    if (!BuildCommDCBA(LineSettingsText().c_str(), &dcb))
+    if (!BuildCommDCBA(LineSettingsText(), &dcb))
         return false;
     // No handshake lines and no software flow control: the PLC line is three wires.
     dcb.fDsrSensitivity = FALSE;
@@ -274,6 +273,6 @@ CommResult OpenCommPort(HWND owner) {
         text = "指定的通讯口不存在";
     else if (error == ERROR_ACCESS_DENIED)
         text = "指定的通讯口已被其它任务占用!";
-    CommMessageBox(owner, text, "错误", MB_OK | MB_ICONERROR);
+    AfxShowMessageBox(owner, text, "错误", MB_OK | MB_ICONERROR);
     return kCommOpenFailed;
 }

@@ -1,16 +1,16 @@
 #pragma once
 #include "comm/CommResult.h"
 #include "comm/SerialLine.h"
+#include "platform/CString.h"
 
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 // Communication settings of the PC end; they outlive the open handle.
 struct SerialSettings {
     uint8_t station = 1;         // PLC station addressed by every request
-    std::string portName = "COM1";
+    CString portName = "COM1";  // as the system lists it, e.g. "COM1"
     int baudRate = 9600;         // 2400, 4800, 9600, 19200 or 38400
     uint8_t parity = 0;          // 0 none, 1 odd, 2 even
     uint8_t dataBits = 8;
@@ -46,7 +46,7 @@ public:
     HANDLE Handle() const { return m_handle; }
 
     // The line settings string handed to BuildCommDCB, e.g. "baud=9600 parity=N data=8 stop=1".
-    std::string LineSettingsText() const;
+    CString LineSettingsText() const;
     static int ReadIntervalForBaud(int baudRate);
 
     // SerialLine over the Win32 port.

@@ -1,6 +1,6 @@
 #include "comm/ShowCommError.h"
 
-#include "comm/CommMessageBox.h"
+#include "platform/MessageBox.h"
 
 CommErrorText CommErrorMessage(CommResult code) {
     switch (code) {
@@ -36,7 +36,7 @@ CommErrorText CommErrorMessage(CommResult code) {
 void ShowCommError(HWND owner, CommResult code, char /*letter*/) {
     const HWND focus = GetFocus();
     const CommErrorText message = CommErrorMessage(code);
-    CommMessageBox(owner, message.text, message.caption, MB_OK | MB_ICONERROR);
+    AfxShowMessageBox(owner, message.text, message.caption, MB_OK | MB_ICONERROR);
     if (focus)
         SetFocus(focus);
 }

@@ -1,24 +1,13 @@
 #include "tests/comm/PlcLinkFixture.h"
 
-#include "comm/CommMessageBox.h"
-
-std::vector<RecordedMessage> MessageBoxRecorder::shown;
-int MessageBoxRecorder::answer = IDOK;
-
-namespace {
-int RecordMessage(HWND, const char* text, const char* caption, UINT type) {
-    MessageBoxRecorder::shown.push_back({text, caption, type});
-    return MessageBoxRecorder::answer;
-}
-}  // namespace
-
 MessageBoxRecorder::MessageBoxRecorder() {
-    shown.clear();
-    answer = IDOK;
-    SetCommMessageBoxHook(RecordMessage);
+    m_previous = AfxSetMessageBoxHandler([this](HWND, LPCSTR text, LPCSTR caption, UINT type) {
+        shown.push_back({text, caption, type});
+        return answer;
+    });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { SetCommMessageBoxHook(nullptr); }
+MessageBoxRecorder::~MessageBoxRecorder() { AfxSetMessageBoxHandler(m_previous); }
 
 void PlcLinkFixture::SetUp() {
     theSerialPort.Settings() = SerialSettings();

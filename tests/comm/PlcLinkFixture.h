@@ -1,6 +1,7 @@
 #pragma once
 #include "comm/ReplyTimeouts.h"
 #include "comm/SerialPort.h"
+#include "platform/MessageBox.h"
 #include "tests/comm/InProcessLink.h"
 #include "tools/simplc/SimulatedPlc.h"
 
@@ -20,8 +21,11 @@ class MessageBoxRecorder {
 public:
     MessageBoxRecorder();
     ~MessageBoxRecorder();
-    static std::vector<RecordedMessage> shown;
-    static int answer;  // what every box returns
+    std::vector<RecordedMessage> shown;
+    int answer = IDOK;  // what every box returns
+
+private:
+    MessageBoxHandler m_previous;
 };
 
 // theSerialPort carried by an in-process link to a simulated PLC at 9600 baud.

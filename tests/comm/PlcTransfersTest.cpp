@@ -135,14 +135,14 @@ TEST_F(BlockTransfers, LockedPlcAsksForItsPasswordFirst) {
 
 TEST_F(BlockTransfers, RunningCpuIsStoppedOnlyWhenTheUserAgrees) {
     plc.State().running = true;
-    MessageBoxRecorder::answer = IDNO;
+    messages.answer = IDNO;
     EXPECT_EQ(kCommCancelled, Download(ImageOfSize(300)));
     EXPECT_EQ("A", SentLetters());
-    ASSERT_EQ(1u, MessageBoxRecorder::shown.size());
-    EXPECT_EQ("CPU正处于运行状态。\r\n是否将其置于停止状态并继续下载工程？ ", MessageBoxRecorder::shown[0].text);
-    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), MessageBoxRecorder::shown[0].type);
+    ASSERT_EQ(1u, messages.shown.size());
+    EXPECT_EQ("CPU正处于运行状态。\r\n是否将其置于停止状态并继续下载工程？ ", messages.shown[0].text);
+    EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION), messages.shown[0].type);
 
-    MessageBoxRecorder::answer = IDYES;
+    messages.answer = IDYES;
     EXPECT_EQ(kCommOk, Download(ImageOfSize(300)));
     EXPECT_EQ("AABFF", SentLetters());
     EXPECT_FALSE(plc.State().running);
@@ -151,10 +151,10 @@ TEST_F(BlockTransfers, RunningCpuIsStoppedOnlyWhenTheUserAgrees) {
 TEST_F(BlockTransfers, MissingImageFileIsReportedAndNothingSent) {
     EXPECT_EQ(kCommCancelled, DownloadTarget(nullptr, nullptr, 0, imagePath + ".none"));
     EXPECT_EQ("A", SentLetters());
-    ASSERT_EQ(1u, MessageBoxRecorder::shown.size());
-    EXPECT_EQ("Error", MessageBoxRecorder::shown[0].caption);
+    ASSERT_EQ(1u, messages.shown.size());
+    EXPECT_EQ("Error", messages.shown[0].caption);
     EXPECT_EQ("目标文件不存在！\r\n请重试编译、下载操作，若错误仍然存在，请与我公司联系。",
-              MessageBoxRecorder::shown[0].text);
+              messages.shown[0].text);
 }
 
 TEST_F(BlockTransfers, ProgressAdvancesOnceBeforeAndOncePerBlock) {

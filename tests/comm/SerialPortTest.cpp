@@ -37,9 +37,9 @@ TEST(SerialPort, FailedOpenLeavesNothingToCloseAndIsReported) {
     EXPECT_FALSE(port.IsOpen());
     port.ClosePort();
     EXPECT_EQ(nullptr, port.Handle());
-    ASSERT_EQ(1u, MessageBoxRecorder::shown.size());
-    EXPECT_EQ("指定的通讯口不存在", MessageBoxRecorder::shown[0].text);
-    EXPECT_EQ("错误", MessageBoxRecorder::shown[0].caption);
+    ASSERT_EQ(1u, messages.shown.size());
+    EXPECT_EQ("指定的通讯口不存在", messages.shown[0].text);
+    EXPECT_EQ("错误", messages.shown[0].caption);
     EXPECT_FALSE(port.SendFrame(3));
     EXPECT_EQ(kCommPortClosed, port.ReceiveFrame());
     port.Settings() = saved;
@@ -78,11 +78,11 @@ TEST(ShowCommError, MessagesByCode) {
     };
     MessageBoxRecorder messages;
     for (const Case& c : cases) {
-        MessageBoxRecorder::shown.clear();
+        messages.shown.clear();
         ShowCommError(nullptr, c.code, 'A');
-        ASSERT_EQ(1u, MessageBoxRecorder::shown.size());
-        EXPECT_EQ(c.caption, MessageBoxRecorder::shown[0].caption) << c.code;
-        EXPECT_EQ(c.text, MessageBoxRecorder::shown[0].text) << c.code;
-        EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), MessageBoxRecorder::shown[0].type);
+        ASSERT_EQ(1u, messages.shown.size());
+        EXPECT_EQ(c.caption, messages.shown[0].caption) << c.code;
+        EXPECT_EQ(c.text, messages.shown[0].text) << c.code;
+        EXPECT_EQ(UINT(MB_OK | MB_ICONERROR), messages.shown[0].type);
     }
 }

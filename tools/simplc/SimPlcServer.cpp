@@ -24,7 +24,7 @@ const FaultName kFaultNames[] = {
 
 SimPlcServer::SimPlcServer(const std::string& portName, const std::string& controlPath, FILE* log)
     : m_controlPath(controlPath), m_log(log) {
-    m_port.Settings().portName = portName;
+    m_port.Settings().portName = portName.c_str();
     m_plc.SetLogger([this](const std::string& text) { Log(text); });
 }
 
@@ -37,11 +37,11 @@ void SimPlcServer::Log(const std::string& text) {
 
 bool SimPlcServer::Open() {
     if (!m_port.OpenPort()) {
-        Log("cannot open " + m_port.Settings().portName + ", error " + std::to_string(GetLastError()) +
+        Log("cannot open " + std::string(m_port.Settings().portName) + ", error " + std::to_string(GetLastError()) +
             (m_port.Handle() == INVALID_HANDLE_VALUE ? "" : " setting it up"));
         return false;
     }
-    Log("serving on " + m_port.Settings().portName);
+    Log("serving on " + std::string(m_port.Settings().portName));
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "tools/simplc/e2e/EndToEndFixture.h"
 
-#include "comm/CommMessageBox.h"
+#include "platform/MessageBox.h"
 #include "comm/ReplyTimeouts.h"
 #include "tools/simplc/SampleImage.h"
 #include "tools/simplc/e2e/SimPlcControl.h"
@@ -27,9 +27,9 @@ void EndToEnd::SetUp() {
     controlPath = Environment("SIMPLC_CONTROL");
     if (portName.empty() || controlPath.empty())
         GTEST_SKIP() << "no simulated PLC on a linked port";
-    SetCommMessageBoxHook(LogMessage);
+    AfxSetMessageBoxHandler(LogMessage);
     theSerialPort.Settings() = SerialSettings();
-    theSerialPort.Settings().portName = portName;
+    theSerialPort.Settings().portName = portName.c_str();
     SetReplyTimeoutsForCpuClass(1);
     Simulator("clear");
     ASSERT_EQ(kCommOk, OpenCommPort(nullptr));
@@ -41,7 +41,7 @@ void EndToEnd::TearDown() {
     EXPECT_EQ(nullptr, theSerialPort.Handle());
     for (const std::string& file : imageFiles)
         DeleteFileA(file.c_str());
-    SetCommMessageBoxHook(nullptr);
+    AfxSetMessageBoxHandler(nullptr);
 }
 
 void EndToEnd::Simulator(const std::string& commands) {
