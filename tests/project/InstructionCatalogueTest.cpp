@@ -6,6 +6,8 @@
 #include "project/CQLXFBPara.h"
 #include "project/CQLXFunc.h"
 
+#include "tests/support/WorkspaceFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,11 +15,7 @@
 
 namespace {
 
-class InstructionCatalogueTest : public testing::Test {
-protected:
-    InstructionCatalogueTest() { workspace.LoadInstructionCatalogue(); }
-    CPlcWorkspace workspace;
-};
+using InstructionCatalogueTest = WorkspaceClass1Test;
 
 template <class Definition>
 std::vector<std::string> InputNames(const Definition& definition) {
