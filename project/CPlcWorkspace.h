@@ -82,6 +82,7 @@ public:
     LOGFONTA editorFonts[4] = {};
 
 private:
+    void ForgetRecord(const char* name);
     void ClearCatalogue();
 };
 

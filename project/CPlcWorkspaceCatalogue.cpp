@@ -5,6 +5,7 @@
 #include "project/CQLXFB.h"
 #include "project/CQLXFBPara.h"
 #include "project/CQLXFunc.h"
+#include "project/OwnedObjects.h"
 
 // The workspace's instruction catalogue: the shown records of the ladder catalogue by
 // name, with a parameter list for every function and function block.
@@ -51,24 +52,6 @@ void EnterOwned(CMapStringToOb& map, const char* name, CObject* definition) {
     map.SetAt(name, definition);
 }
 
-void EnterOwned(CMapStringToPtr& map, const char* name, InstrDesc* record) {
-    void* earlier = nullptr;
-    if (map.Lookup(name, earlier))
-        delete static_cast<InstrDesc*>(earlier);
-    map.SetAt(name, record);
-}
-
-template <class Map>
-void DeleteOwnedObjects(Map& map) {
-    POSITION position = map.GetStartPosition();
-    while (position != nullptr) {
-        CString key;
-        CObject* value = nullptr;
-        map.GetNextAssoc(position, key, value);
-        delete value;
-    }
-    map.RemoveAll();
-}
 
 template <class Definition>
 DWORD ParamFlags(const Definition* definition, const char* paramName) {
@@ -84,7 +67,8 @@ void CPlcWorkspace::LoadInstructionCatalogue() {
         if (!record.shown)
             continue;
         InstrDesc* copy = new InstrDesc(record);
-        EnterOwned(instrByName, record.name, copy);
+        ForgetRecord(record.name);
+        instrByName.SetAt(record.name, copy);
         if (record.kind == INSTR_CONTACT)
             contactByName.SetAt(record.name, copy);
         else if (record.kind == INSTR_COIL)
@@ -96,9 +80,20 @@ void CPlcWorkspace::LoadInstructionCatalogue() {
     }
 }
 
+// The copy of an earlier record of the name goes, with its entries in the element maps.
+void CPlcWorkspace::ForgetRecord(const char* name) {
+    void* earlier = nullptr;
+    if (!instrByName.Lookup(name, earlier))
+        return;
+    contactByName.RemoveKey(name);
+    coilByName.RemoveKey(name);
+    instrByName.RemoveKey(name);
+    delete static_cast<InstrDesc*>(earlier);
+}
+
 void CPlcWorkspace::ClearCatalogue() {
-    DeleteOwnedObjects(fbCatalog);
-    DeleteOwnedObjects(funcCatalog);
+    DeleteMapValues(fbCatalog);
+    DeleteMapValues(funcCatalog);
     POSITION position = instrByName.GetStartPosition();
     while (position != nullptr) {
         CString key;

@@ -4,6 +4,7 @@
 #include "language/OperandDescriptor.h"
 #include "project/AddressCodeText.h"
 #include "project/ForceImage.h"
+#include "project/OwnedObjects.h"
 #include "project/CPlcWorkspace.h"
 #include "project/CQLX_R2_PLC.h"
 #include "project/CStatusInput.h"
@@ -19,29 +20,10 @@ const UINT MonitorBuckets = 2401;
 const UINT ForceBuckets = 2041;
 const int ImageSectionSize = 6;
 
-// Deletes what an owning map's values point to and empties it.
-template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-void DeleteValues(CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>& map) {
-    POSITION position = map.GetStartPosition();
-    while (position != nullptr) {
-        KEY key;
-        VALUE value;
-        map.GetNextAssoc(position, key, value);
-        delete value;
-    }
-    map.RemoveAll();
-}
-
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void Empty(CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>& map, UINT buckets) {
     map.RemoveAll();
     map.InitHashTable(buckets);
-}
-
-void DeleteElements(CObArray& array) {
-    for (INT_PTR i = 0; i < array.GetSize(); ++i)
-        delete array[i];
-    array.RemoveAll();
 }
 
 }  // namespace
@@ -60,18 +42,18 @@ CQLXProject::~CQLXProject() {
 // Every object is deleted through the one collection that owns it; the other indexes
 // are only emptied.
 void CQLXProject::DeleteOwnedObjects() {
-    DeleteValues(sbrByName);
-    DeleteValues(sbrFuncByName);
-    DeleteValues(intByNumber);
-    DeleteElements(initDataRows);
-    DeleteElements(symbolList);
-    DeleteValues(duplicateNames);
-    DeleteValues(duplicateAddresses);
-    DeleteValues(MonitorOperandMap);
-    DeleteElements(statusRows);
-    DeleteElements(fbInstances);
-    DeleteElements(modules);
-    DeleteValues(forceEntries);
+    DeleteMapValues(sbrByName);
+    DeleteMapValues(sbrFuncByName);
+    DeleteMapValues(intByNumber);
+    DeleteArrayElements(initDataRows);
+    DeleteArrayElements(symbolList);
+    DeleteMapValues(duplicateNames);
+    DeleteMapValues(duplicateAddresses);
+    DeleteMapValues(MonitorOperandMap);
+    DeleteArrayElements(statusRows);
+    DeleteArrayElements(fbInstances);
+    DeleteArrayElements(modules);
+    DeleteMapValues(forceEntries);
     forceImage.reset();
     forceImageBackup.reset();
     EmptyIndexes();
