@@ -30,7 +30,8 @@ public:
 
     // First-fit assignment of the module's byte range in the I, Q, AI or AQ area of the
     // CPU class. The CPU's inputs and outputs always start at byte 0. False, the module
-    // unchanged, for a module of another kind or when no free range is long enough.
+    // unchanged, for a module of another kind, one without channels in the area, or when
+    // no free range is long enough.
     BOOL AssignInputBytes(CQLX_R2_PLC* module);
     BOOL AssignOutputBytes(CQLX_R2_PLC* module);
     BOOL AssignAnalogInputWords(CQLX_R2_PLC* module);
