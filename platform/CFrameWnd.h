@@ -1,0 +1,138 @@
+#pragma once
+
+#include "platform/CString.h"
+#include "platform/CWnd.h"
+#include "platform/FrameworkIds.h"
+
+#include <vector>
+
+class CControlBar;
+class CDocTemplate;
+class CDocument;
+class CView;
+
+// Frame styles.
+#define FWS_ADDTOTITLE 0x00008000L   // the title shows the active document's name
+#define FWS_SNAPTOBARS 0x00020000L
+#define FWS_PREFIXTITLE 0x00040000L  // "document - application" instead of the reverse
+
+// What a frame's creation hands to its views (CREATESTRUCT::lpCreateParams).
+struct CCreateContext {
+    CRuntimeClass* m_pNewViewClass = nullptr;
+    CDocument* m_pCurrentDoc = nullptr;
+    CDocTemplate* m_pNewDocTemplate = nullptr;
+    CView* m_pLastView = nullptr;
+    CFrameWnd* m_pCurrentFrame = nullptr;
+};
+
+// A frame window: holds control bars around one view (or, for the MDI frame, the MDI
+// client). It keeps the active view and routes commands view (and its document) ->
+// frame -> application. Its layout (RecalcLayout) gives each control bar its room
+// through WM_SIZEPARENT and the rest to the pane with AFX_IDW_PANE_FIRST; changes that
+// need a layout may ask for it at the next idle pass (DelayRecalcLayout), when the
+// frame also updates its menu and title as flagged.
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+
+public:
+    static const CRect rectDefault;
+
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* parent = nullptr, LPCSTR menuName = nullptr,
+                DWORD exStyle = 0, CCreateContext* context = nullptr);
+    // Creates the frame with the menu, accelerators, icon and title (the first part
+    // of the string) of one resource id.
+    virtual BOOL LoadFrame(UINT resourceId, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* parent = nullptr, CCreateContext* context = nullptr);
+
+    // Views and documents.
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* view, BOOL notify = TRUE);
+    virtual CDocument* GetActiveDocument();
+    virtual CFrameWnd* GetActiveFrame() { return this; }
+    CWnd* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);
+    // After the frame and its views are made: the first pane becomes the active view,
+    // the views get WM_INITIALUPDATE, and the frame is shown and activated.
+    void InitialUpdateFrame(CDocument* document, BOOL makeVisible);
+    virtual void ActivateFrame(int showCommand = -1);
+
+    // Layout.
+    enum IdleFlags { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
+    virtual void RecalcLayout(BOOL notify = TRUE);
+    void DelayRecalcLayout(BOOL notify = TRUE) { m_nIdleFlags |= idleLayout | (notify ? idleNotify : 0); }
+    void DelayUpdateFrameMenu(HMENU menuAlt);
+    void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
+
+    // Title and menu.
+    virtual void OnUpdateFrameTitle(BOOL addToTitle);
+    virtual void OnUpdateFrameMenu(HMENU menuAlt);
+    void SetTitle(LPCSTR title) { m_strTitle = title; }
+    CString GetTitle() const { return m_strTitle; }
+    virtual HACCEL GetDefaultAccelerator();
+
+    // The status bar's message pane.
+    void SetMessageText(LPCSTR text);
+    void SetMessageText(UINT id);
+    virtual void GetMessageString(UINT id, CString& message) const;
+
+    // Control bars are the children with ids in AFX_IDW_CONTROLBAR_FIRST..LAST.
+    CControlBar* GetControlBar(UINT id);
+    void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+
+    // Print preview: the frame switches its bars and views (the program overrides).
+    virtual void OnSetPreviewMode(BOOL preview, void* state) {}
+
+    // Disables the frame and the windows it owns while a modal window runs.
+    void BeginModalState();
+    void EndModalState();
+    BOOL InModalState() const { return m_cModalStack > 0; }
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* msg) override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void PostNcDestroy() override { delete this; }
+
+    BOOL m_bAutoMenuEnable = TRUE;  // menu items without handlers are disabled
+    int m_nWindow = -1;             // window number in the title, when a document has several
+    HMENU m_hMenuDefault = nullptr;
+    HACCEL m_hAccelTable = nullptr;
+    UINT m_nIDHelp = 0;
+    UINT m_nIdleFlags = 0;
+    CRect m_rectBorder;
+    CString m_strTitle;
+    // Set during print preview: asked before the frame closes; FALSE keeps it open.
+    BOOL (*m_lpfnCloseProc)(CFrameWnd* frame) = nullptr;
+
+protected:
+    virtual BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context);
+    int OnCreateHelper(LPCREATESTRUCT cs, CCreateContext* context);
+    void UpdateFrameTitleForDocument(LPCSTR documentName);
+
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnDestroy();
+    void OnClose();
+    void OnSize(UINT type, int cx, int cy);
+    void OnSetFocus(CWnd* oldWnd);
+    void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    void OnInitMenuPopup(CMenu* menu, UINT index, BOOL systemMenu);
+    void OnMenuSelect(UINT item, UINT flags, HMENU menu);
+    void OnEnterIdle(UINT reason, CWnd* who);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    void OnUpdateControlBarMenu(CCmdUI* cmdUI);
+    BOOL OnBarCheck(UINT id);
+
+    CView* m_pViewActive = nullptr;
+    BOOL m_bInRecalcLayout = FALSE;
+    UINT m_nIDTracking = 0;       // the menu item whose prompt the status bar shows
+    UINT m_nIDLastMessage = 0;
+    HMENU m_hMenuAlt = nullptr;   // the menu a delayed menu update shows
+    int m_cModalStack = 0;
+    std::vector<HWND> m_disabledForModal;
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,108 @@
+#include "platform/CDC.h"
+#include "tests/support/TestImage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kBlack = RGB(0, 0, 0);
+
+TEST(Gdi, MemoryContextDrawsWithSelectedPenAndBrush) {
+    TestImage image(40, 30);
+    CDC& dc = image.DC();
+    CPen redPen(PS_SOLID, 1, kRed);
+    CBrush blueBrush(kBlue);
+    CPen* oldPen = dc.SelectObject(&redPen);
+    CBrush* oldBrush = dc.SelectObject(&blueBrush);
+    dc.Rectangle(5, 5, 15, 15);
+    dc.MoveTo(20, 2);
+    dc.LineTo(30, 2);
+    dc.FillSolidRect(CRect(20, 20, 25, 25), kBlack);
+    dc.SelectObject(oldPen);
+    dc.SelectObject(oldBrush);
+
+    EXPECT_EQ(image.Pixel(5, 5), kRed);    // the outline uses the pen
+    EXPECT_EQ(image.Pixel(10, 10), kBlue);  // the inside the brush
+    EXPECT_EQ(image.Pixel(15, 15), kWhite);  // right and bottom edges are excluded
+    EXPECT_EQ(image.CountPixels(CRect(20, 2, 30, 3), kRed), 10);
+    EXPECT_EQ(image.Pixel(30, 2), kWhite);  // LineTo leaves out the end point
+    EXPECT_EQ(image.CountPixels(CRect(20, 20, 25, 25), kBlack), 25);
+    // Restoring the old objects gave the owned ones back untouched.
+    EXPECT_EQ(dc.GetCurrentPen()->m_hObject, oldPen->m_hObject);
+    EXPECT_NE(redPen.m_hObject, nullptr);
+}
+
+TEST(Gdi, TextIsMeasuredAndDrawnInTheSelectedFont) {
+    TestImage image(200, 40);
+    CDC& dc = image.DC();
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, "宋体", &dc));
+    CFont* oldFont = dc.SelectObject(&font);
+    CString text = "梯形图 LD";
+    CSize extent = dc.GetTextExtent(text);
+    dc.SetTextColor(kBlack);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(2, 2, text);
+    dc.SelectObject(oldFont);
+
+    EXPECT_GT(extent.cx, 0);
+    EXPECT_GT(extent.cy, 10);
+    // Every black pixel lies inside the measured text box.
+    CRect box(2, 2, 2 + extent.cx, 2 + extent.cy);
+    int inside = image.CountPixels(box, kBlack);
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(image.CountPixels(CRect(0, 0, 200, 40), kBlack), inside);
+}
+
+TEST(Gdi, HandleMapsGiveOwnersAndTemporariesOfTheRightClass) {
+    CPen pen(PS_SOLID, 1, kRed);
+    EXPECT_EQ(CGdiObject::FromHandle(pen.m_hObject), &pen);
+
+    HGDIOBJ stockBrush = ::GetStockObject(WHITE_BRUSH);
+    CGdiObject* temporary = CGdiObject::FromHandle(stockBrush);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_NE(dynamic_cast<CBrush*>(temporary), nullptr);
+    EXPECT_EQ(CGdiObject::FromHandle(stockBrush), temporary);  // one wrapper per handle
+    CGdiObject::DeleteTempMap();
+    EXPECT_TRUE(::GetObjectType(stockBrush) != 0);  // the wrapper never owned the handle
+
+    HGDIOBJ handle = pen.Detach();
+    EXPECT_NE(CGdiObject::FromHandle(handle), &pen);
+    CPen owner;
+    owner.Attach(handle);
+    EXPECT_EQ(CGdiObject::FromHandle(handle), &owner);
+    owner.DeleteObject();
+    EXPECT_EQ(::GetObjectType(handle), 0u);
+}
+
+TEST(Gdi, NullObjectPointersGiveNullHandles) {
+    CPen* volatile noPen = nullptr;
+    CDC* volatile noDC = nullptr;
+    EXPECT_EQ(noPen->GetSafeHandle(), nullptr);
+    EXPECT_EQ(noDC->GetSafeHdc(), nullptr);
+}
+
+TEST(Gdi, CoordinateConversionsFollowTheMapping) {
+    TestImage image(10, 10);
+    CDC& dc = image.DC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(100, 100);
+    dc.SetViewportExt(50, 200);
+    dc.SetViewportOrg(10, 20);
+    CPoint point(40, 10);
+    dc.LPtoDP(&point);
+    EXPECT_EQ(point, CPoint(30, 40));
+    dc.DPtoLP(&point);
+    EXPECT_EQ(point, CPoint(40, 10));
+    CSize size(40, 10);
+    dc.LPtoDP(&size);  // sizes ignore the origin
+    EXPECT_EQ(size, CSize(20, 20));
+    CRect rect(0, 0, 100, 100);
+    dc.LPtoDP(rect);
+    EXPECT_EQ(rect, CRect(10, 20, 60, 220));
+}
+
+}  // namespace

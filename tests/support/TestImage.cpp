@@ -1,0 +1,94 @@
+#include "tests/support/TestImage.h"
+
+#include "platform/CWnd.h"
+
+#include <fstream>
+
+TestImage::TestImage(int width, int height, COLORREF background) : m_width(width), m_height(height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<uint32_t*>(bits);
+    m_bitmap.Attach(bitmap);
+    m_dc.CreateCompatibleDC(nullptr);
+    m_oldBitmap = m_dc.SelectObject(&m_bitmap);
+    m_dc.FillSolidRect(0, 0, width, height, background);
+}
+
+TestImage::~TestImage() { m_dc.SelectObject(m_oldBitmap); }
+
+COLORREF TestImage::Pixel(int x, int y) const {
+    ::GdiFlush();
+    uint32_t value = m_bits[y * m_width + x];
+    return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
+}
+
+int TestImage::CountPixels(const RECT& rect, COLORREF color) const {
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x)
+            count += Pixel(x, y) == color;
+    }
+    return count;
+}
+
+bool TestImage::SaveBmp(const std::string& path) const {
+    ::GdiFlush();
+    uint32_t imageSize = static_cast<uint32_t>(m_width * m_height * 4);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + imageSize;
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = m_width;
+    header.biHeight = -m_height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(m_bits), imageSize);
+    return static_cast<bool>(out);
+}
+
+namespace {
+
+void RenderAt(HWND hwnd, CDC& dc, POINT origin) {
+    CPoint previous = dc.SetViewportOrg(origin.x, origin.y);
+    ::SendMessageA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc.m_hDC),
+                   PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    dc.SetViewportOrg(previous);
+    // Children bottom of the z-order first, so the top ones end up in front.
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD) ? ::GetWindow(::GetWindow(hwnd, GW_CHILD), GW_HWNDLAST) : nullptr;
+         child; child = ::GetWindow(child, GW_HWNDPREV)) {
+        if (!::IsWindowVisible(child))
+            continue;
+        RECT rect;
+        ::GetWindowRect(child, &rect);
+        RECT parentRect;
+        ::GetWindowRect(hwnd, &parentRect);
+        POINT childOrigin = {origin.x + rect.left - parentRect.left, origin.y + rect.top - parentRect.top};
+        RenderAt(child, dc, childOrigin);
+    }
+}
+
+}  // namespace
+
+void RenderWindow(CWnd* wnd, TestImage& image) { RenderAt(wnd->m_hWnd, image.DC(), POINT{0, 0}); }
+
+std::string TestOutputPath(const std::string& fileName) {
+    char folder[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, folder, MAX_PATH);
+    std::string path = folder;
+    path = path.substr(0, path.find_last_of('\\') + 1) + "test-output";
+    ::CreateDirectoryA(path.c_str(), nullptr);
+    return path + "\\" + fileName;
+}
