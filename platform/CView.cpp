@@ -19,9 +19,15 @@ CView::~CView() {
         m_pDocument->RemoveView(this);
 }
 
+// A bordered view gets the sunken client edge instead, drawn inside the room the
+// frame's layout gives it.
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs) {
     if (!cs.lpszClass)
         cs.lpszClass = AFX_FRAME_OR_VIEW_CLASS;
+    if (cs.style & WS_BORDER) {
+        cs.style &= ~WS_BORDER;
+        cs.dwExStyle |= WS_EX_CLIENTEDGE;
+    }
     return TRUE;
 }
 
