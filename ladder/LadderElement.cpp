@@ -1,0 +1,224 @@
+#include "ladder/LadderElement.h"
+
+#include <algorithm>
+
+#include "ladder/Coil.h"
+#include "ladder/Comment.h"
+#include "ladder/Contact.h"
+#include "ladder/LadderEnvironment.h"
+#include "ladder/LogicNode.h"
+#include "language/DirectAddress.h"
+#include "language/InstrDesc.h"
+#include "language/LiteralParser.h"
+
+CMapStringToString PouVarNameMap;
+CMapStringToString PouVarAddressMap;
+CStringArray LadderLabelList;
+
+BOOL IsTimerCounterOperand(const CString& text) {
+    CString upper = text;
+    upper.MakeUpper();
+    for (const char* prefix : {"RS", "SR", "T", "C"}) {
+        int length = static_cast<int>(strlen(prefix));
+        if (upper.Left(length) != prefix || upper.GetLength() == length) continue;
+        CString number = upper.Mid(length);
+        return number.SpanIncluding("0123456789") == number;
+    }
+    return FALSE;
+}
+
+SIZE CLadderElement::Layout(int cellWidth, int cellHeight, CMapStringToOb* cellMap,
+                            int firstCol, int firstRow) {
+    LadderPass pass;
+    pass.cellWidth = cellWidth;
+    pass.cellHeight = cellHeight;
+    pass.firstCol = firstCol;
+    pass.firstRow = firstRow;
+    pass.cellMap = cellMap;
+    return Place(pass);
+}
+
+SIZE CLadderElement::Draw(int cellWidth, int cellHeight, int firstCol, int firstRow,
+                          const CString& pouName, CMapStringToOb* cellMap, CDC* dc,
+                          BOOL inverse) {
+    LadderPass pass;
+    pass.cellWidth = cellWidth;
+    pass.cellHeight = cellHeight;
+    pass.firstCol = firstCol;
+    pass.firstRow = firstRow;
+    pass.cellMap = cellMap;
+    pass.dc = dc;
+    pass.pouName = pouName;
+    pass.inverse = inverse;
+    return Place(pass);
+}
+
+CString CLadderElement::NormaliseOperand(const CString& operand) const {
+    const CLadderEnvironment& environment = LadderEnvironment();
+    OperandDescriptor descriptor = 0;
+    CString name, address;
+    if (ClassifyConstant(operand, descriptor)) {
+        CString upper = operand;
+        upper.MakeUpper();
+        return upper;
+    }
+    if (ParseDirectAddress(operand, descriptor)) {
+        CString shown = operand;
+        if (shown.Left(1) != "%" && !IsTimerCounterOperand(shown)) shown = "%" + shown;
+        shown.MakeUpper();
+        if (environment.ShowGlobalNames() && environment.FindGlobalSymbol(shown, name, address))
+            return name;
+        return shown;
+    }
+    if (environment.FindGlobalSymbol(operand, name, address))
+        return environment.ShowGlobalNames() ? name : address;
+    return operand;
+}
+
+namespace {
+// An address without its "%" written as IL: one "%" in front, none for a timer or
+// counter.
+CString AddressAsIL(const CString& address) {
+    return IsTimerCounterOperand(address) ? address : "%" + address;
+}
+}  // namespace
+
+BOOL CLadderElement::ResolveOperand(const CString& operand, CString& il) const {
+    OperandDescriptor descriptor = 0;
+    CString name;
+    if (ClassifyConstant(operand, descriptor)) {
+        il = operand;
+        return TRUE;
+    }
+    CString address = operand;
+    address.TrimLeft('%');
+    if (ParseDirectAddress(address, descriptor)) {
+        il = AddressAsIL(address);
+        return TRUE;
+    }
+    if (LadderEnvironment().FindGlobalSymbol(operand, name, address)) {
+        il = "%" + address.Mid(address.ReverseFind('%') + 1);
+        return TRUE;
+    }
+    CString key = operand;
+    key.MakeUpper();
+    CString unused;
+    if (PouVarNameMap.Lookup(key, unused)) {
+        il = operand;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CLadderElement::Flatten(CObArray& elements, CByteArray& tags) {
+    tags.Add(KindToTag(m_nKind));
+    elements.Add(this);
+    m_nSeriesIndex = m_pSeries ? static_cast<int>(elements.GetSize()) : -1;
+    if (m_pSeries) m_pSeries->Flatten(elements, tags);
+    m_nParallelIndex = m_pParallel ? static_cast<int>(elements.GetSize()) : -1;
+    if (m_pParallel) m_pParallel->Flatten(elements, tags);
+}
+
+void CLadderElement::Relink(const CObArray& elements) {
+    if (m_nSeriesIndex != -1) {
+        m_pSeries = static_cast<CLadderElement*>(elements[m_nSeriesIndex]);
+        m_pSeries->m_pParent = this;
+        m_pSeries->Relink(elements);
+    }
+    if (m_nParallelIndex != -1) {
+        m_pParallel = static_cast<CLadderElement*>(elements[m_nParallelIndex]);
+        m_pParallel->m_pParent = this;
+        m_pParallel->Relink(elements);
+    }
+}
+
+void CLadderElement::DeleteSubtree(BOOL releaseInstances) {
+    if (m_pSeries) m_pSeries->DeleteSubtree(releaseInstances);
+    if (m_pParallel) m_pParallel->DeleteSubtree(releaseInstances);
+    Release(releaseInstances);
+    delete this;
+}
+
+BYTE CLadderElement::KindToTag(int kind) {
+    switch (kind) {
+    case LADDER_COIL: return TAG_COIL;
+    case LADDER_NODE: return TAG_NODE;
+    case LADDER_CONTACT: return TAG_CONTACT;
+    case LADDER_BOX: return TAG_BOX;
+    default: return TAG_HEADER;
+    }
+}
+
+CLadderElement* CLadderElement::CreateFromTag(BYTE tag) {
+    switch (tag & 7) {
+    case TAG_HEADER: return new CComment;
+    case TAG_COIL: return new CCoil;
+    case TAG_NODE: return new CLogicNode;
+    case TAG_CONTACT: return new CContact;
+    default: return nullptr;
+    }
+}
+
+CString CLadderElement::CellKey(int column, int row) {
+    CString key;
+    key.Format("%d", (row << 16) | (column & 0xFFFF));
+    return key;
+}
+
+void CLadderElement::RegisterCell(int column, int row, CLadderElement* element,
+                                  CMapStringToOb* cellMap) {
+    if (cellMap) cellMap->SetAt(CellKey(column, row), element);
+}
+
+CString CLadderElement::FitText(const CString& text, int maxLength) {
+    if (text.GetLength() <= maxLength) return text;
+    return text.Left(maxLength - 2) + "..";
+}
+
+BOOL CLadderElement::IsBlockStart() const {
+    const CLadderElement* parent = m_pParent;
+    if (!parent) return TRUE;
+    if (parent->m_nKind == LADDER_COIL || parent->IsParallelNode())
+        return parent->m_pSeries == this;
+    return parent->IsSeriesNode() && parent->m_pParallel == this;
+}
+
+SIZE CLadderElement::PlaceLeafChild(LadderPass& pass) {
+    CLadderElement* child = LinkedChild();
+    if (m_nLinkType != LINK_SERIES && m_nLinkType != LINK_PARALLEL) return SIZE{0, 0};
+    if (!child) return SIZE{m_nWidth, m_nHeight};
+    if (m_nLinkType == LINK_SERIES) {
+        SIZE size = PlaceAt(child, CCellRect(m_cell.m_nColumn + m_nWidth, m_cell.m_nRow,
+                                             m_cell.m_nSpan, m_cell.m_nItem), pass);
+        return SIZE{m_nWidth + size.cx, std::max<LONG>(m_nHeight, size.cy)};
+    }
+    SIZE size = PlaceAt(child, CCellRect(m_cell.m_nColumn, m_cell.m_nRow + m_nHeight,
+                                         m_cell.m_nSpan, m_cell.m_nItem), pass);
+    return SIZE{std::max<LONG>(m_nWidth, size.cx), m_nHeight + size.cy};
+}
+
+SIZE CLadderElement::LeafSize(BOOL printing) {
+    CLadderElement* child = LinkedChild();
+    if (m_nLinkType != LINK_SERIES && m_nLinkType != LINK_PARALLEL) return SIZE{0, 0};
+    if (!child) return SIZE{m_nWidth, m_nHeight};
+    SIZE size = child->GetSize(printing);
+    if (m_nLinkType == LINK_SERIES)
+        return SIZE{m_nWidth + size.cx, std::max<LONG>(m_nHeight, size.cy)};
+    return SIZE{std::max<LONG>(m_nWidth, size.cx), m_nHeight + size.cy};
+}
+
+SIZE CLadderElement::PlaceAt(CLadderElement* child, const CCellRect& origin, LadderPass& pass) {
+    child->SetOrigin(origin);
+    return child->Place(pass);
+}
+
+CLadderElement* CLadderElement::LinkedChild() const {
+    if (m_nLinkType == LINK_SERIES) return m_pSeries;
+    if (m_nLinkType == LINK_PARALLEL) return m_pParallel;
+    return nullptr;
+}
+
+CString CLadderElement::LinkedChildIL() const {
+    CLadderElement* child = LinkedChild();
+    return child ? child->ToIL() : CString();
+}

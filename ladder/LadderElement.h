@@ -1,0 +1,177 @@
+#pragma once
+#include <windows.h>
+
+#include "ladder/CellRect.h"
+#include "platform/Arrays.h"
+#include "platform/CObject.h"
+#include "platform/CString.h"
+#include "platform/Maps.h"
+
+class CDC;
+
+enum LadderElementKind {
+    LADDER_NODE = -1,
+    LADDER_COIL = 0,
+    LADDER_CONTACT = 1,
+    LADDER_BOX = 2,
+    LADDER_HEADER = 3,
+};
+
+// Which child a leaf continues with; for a node, whether it joins its parts in series
+// (an IL AND) or in parallel (an IL OR).
+enum LadderLinkType {
+    LINK_SERIES = 1,
+    LINK_PARALLEL = 2,
+};
+
+// The flat tag byte of each kind in undo snapshots and on the ladder clipboard.
+enum LadderElementTag {
+    TAG_HEADER = 0,
+    TAG_COIL = 1,
+    TAG_NODE = 2,
+    TAG_CONTACT = 4,
+    TAG_BOX = 6,
+};
+
+const char* const LADDER_MISSING_OPERAND = "????";
+
+// One walk over a network's tree: the cell size, the scroll position in cells, the
+// cell map to fill and, for a drawing, the device context and the look asked for.
+struct LadderPass {
+    int cellWidth = 100;
+    int cellHeight = 40;
+    int firstCol = 0;
+    int firstRow = 0;
+    CMapStringToOb* cellMap = nullptr;
+    CDC* dc = nullptr;  // null: lay out without painting
+    CString pouName;
+    BOOL inverse = FALSE;
+    BOOL printing = FALSE;
+};
+
+// An element of a ladder network. Each network is one binary tree: a leaf (contact or
+// box) continues to its right through its series child (link type 1) or has a branch
+// below it in its parallel child (link type 2); a series node holds its left part in
+// the parallel child and its right part in the series child; a parallel node holds its
+// upper branch in the series child and its lower branch in the parallel child; the
+// root is the rung's coil, with the logic in its series child and the coils stacked
+// below it in its parallel child. An element owns its two children.
+class CLadderElement : public CObject {
+public:
+    ~CLadderElement() override = default;
+
+    virtual int GetBoxType() const { return 0; }
+    virtual CString GetSymbol() const = 0;
+    virtual BOOL GetEditCaretPoint(POINT* point, int cellWidth, int cellHeight) { return FALSE; }
+    int GetItemIndex() const { return m_cell.m_nItem; }
+    void SetOrigin(const CCellRect& origin) { m_origin = origin; }
+
+    // The size in cells of this element and everything after and below it.
+    virtual SIZE GetSize(BOOL printing) { return SIZE{0, 0}; }
+    // Places the subtree from the origin, registers its cells and gives its size.
+    SIZE Layout(int cellWidth, int cellHeight, CMapStringToOb* cellMap, int firstCol,
+                int firstRow);
+    // Places and paints the subtree.
+    SIZE Draw(int cellWidth, int cellHeight, int firstCol, int firstRow, const CString& pouName,
+              CMapStringToOb* cellMap, CDC* dc, BOOL inverse);
+
+    int GetKind() const { return m_nKind; }
+    int GetLinkType() const { return m_nLinkType; }
+    void SetLinkType(int linkType) { m_nLinkType = linkType; }
+
+    virtual CString GetOperand() const { return CString(); }
+    virtual void SetOperand(const CString& text) {}
+    // The operand as the editor shows it: constants and addresses upper-cased, "%" in
+    // front of an address, a global variable by its name when global names are shown.
+    CString NormaliseOperand(const CString& operand) const;
+    // The operand as IL text; false when it is neither a constant, an address, a
+    // global nor a variable of the POU.
+    virtual BOOL ResolveOperand(const CString& operand, CString& il) const;
+
+    // The operand zone under a document point: moves the point to the zone's corner,
+    // gives the operand and, with beginEdit, opens it for editing in place.
+    virtual BOOL HitTestOperand(POINT* point, CString& text, int firstCol, int firstRow,
+                                int cellWidth, int cellHeight, BOOL beginEdit) {
+        return FALSE;
+    }
+    virtual BOOL GetOperandAt(int x, int y, int cellWidth, int cellHeight, CString& text) {
+        return FALSE;
+    }
+
+    // The IL text of this element and of everything that follows it in its tree.
+    virtual CString ToIL() const = 0;
+
+    // Appends the tree in preorder (element, series subtree, parallel subtree) with one
+    // tag byte per element, and sets the child indices to the positions the children get.
+    void Flatten(CObArray& elements, CByteArray& tags);
+    // Turns the child indices back into links, with elements as Flatten left them.
+    void Relink(const CObArray& elements);
+    // Deletes the children, then this element. With releaseInstances a function-block
+    // box also removes its instance from the project.
+    void DeleteSubtree(BOOL releaseInstances);
+
+    CCellRect GetCellRect() const { return m_cell; }
+    void SetCellRect(const CCellRect& cell) { m_cell = cell; }
+
+    static BYTE KindToTag(int kind);
+    // Creates an empty element of the class that a tag byte names; null for no class.
+    static CLadderElement* CreateFromTag(BYTE tag);
+    static CString CellKey(int column, int row);
+    static void RegisterCell(int column, int row, CLadderElement* element,
+                             CMapStringToOb* cellMap);
+    // Text longer than maxLength becomes its first maxLength - 2 characters and "..".
+    static CString FitText(const CString& text, int maxLength);
+
+    BOOL IsSeriesNode() const { return m_nKind == LADDER_NODE && m_nLinkType == LINK_SERIES; }
+    BOOL IsParallelNode() const {
+        return m_nKind == LADDER_NODE && m_nLinkType == LINK_PARALLEL;
+    }
+    // Whether this element opens its block: the rung's logic in front of a coil, the
+    // upper branch of a parallel node or the left part of a series node. Its IL then
+    // starts with a load instead of joining what came before.
+    BOOL IsBlockStart() const;
+
+    int m_nSeriesIndex = -1;
+    int m_nParallelIndex = -1;
+    CLadderElement* m_pSeries = nullptr;
+    CLadderElement* m_pParallel = nullptr;
+    CLadderElement* m_pParent = nullptr;
+    int m_nEditState = -1;
+    CCellRect m_origin;
+    CCellRect m_cell;
+    int m_nWidth = 1;
+    int m_nHeight = 1;
+    COLORREF m_lineColour = 0;
+    RECT m_symbolRect = {0, 0, 0, 0};
+    int m_nKind = LADDER_NODE;
+    int m_nLinkType = LINK_SERIES;
+
+protected:
+    CLadderElement() = default;
+
+    // Lays out (and with a device context paints) the subtree from the origin.
+    virtual SIZE Place(LadderPass& pass) = 0;
+    // What the element gives back when it is deleted, before its memory goes.
+    virtual void Release(BOOL releaseInstances) {}
+
+    // The leaf rule: the series child to the right (link type 1) or the parallel
+    // child below (link type 2), the size of both together.
+    SIZE PlaceLeafChild(LadderPass& pass);
+    // Sets a child's origin and places it.
+    static SIZE PlaceAt(CLadderElement* child, const CCellRect& origin, LadderPass& pass);
+    SIZE LeafSize(BOOL printing);
+    // The IL of the child that the link type names, "" when there is none.
+    CString LinkedChildIL() const;
+    CLadderElement* LinkedChild() const;
+};
+
+// The open ladder POU's own variables: upper-cased name -> upper-cased address, and
+// upper-cased address -> name as declared. Shared by every open ladder editor and
+// refreshed by the model whose document becomes active.
+extern CMapStringToString PouVarNameMap;
+extern CMapStringToString PouVarAddressMap;
+// The label names that "-(LBL)" coils define.
+extern CStringArray LadderLabelList;
+
+// "T", "C", "RS" or "SR" followed by a number: written without "%".
+BOOL IsTimerCounterOperand(const CString& text);

@@ -1,0 +1,67 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "ladder/Coil.h"
+#include "ladder/Contact.h"
+#include "ladder/LadderEnvironment.h"
+#include "ladder/LogicNode.h"
+#include "tests/support/CpuClassFixture.h"
+
+// Global variables, online flags and FB instances for the ladder tests, installed while
+// the object lives.
+class FakeLadderEnvironment : public CLadderEnvironment {
+public:
+    FakeLadderEnvironment() { m_previous = SetLadderEnvironment(this); }
+    ~FakeLadderEnvironment() override { SetLadderEnvironment(m_previous); }
+
+    BOOL FindGlobalSymbol(const CString& nameOrAddress, CString& name,
+                          CString& address) const override;
+    BOOL ShowGlobalNames() const override { return showGlobalNames; }
+    BOOL IsOnlineMonitoring() const override { return monitoring; }
+    BOOL AddFBInstance(const CString& type, const CString& name, const CString& pou) override;
+    void DeleteFBInstance(const CString& name) override;
+    void GetFBInstancesOf(const CString& pou, CStringArray& types,
+                          CStringArray& names) const override;
+    void DeleteFBInstancesOf(const CString& pou) override;
+    BOOL ResolveCallTarget(const CString& name, CString& target) const override;
+    BOOL ToggleInterruptName(const CString& text, CString& other) const override;
+    BOOL TranslateInterruptName(const CString& text, CString& name) const override;
+
+    std::map<std::string, std::string> globals;  // upper-cased name -> address with "%"
+    BOOL showGlobalNames = FALSE;
+    BOOL monitoring = FALSE;
+    struct Instance {
+        std::string type, pou;
+    };
+    std::map<std::string, Instance> instances;  // upper-cased instance name
+    std::map<std::string, int> subroutines;      // name -> number
+    std::map<std::string, int> interrupts;       // name -> number
+
+private:
+    CLadderEnvironment* m_previous = nullptr;
+};
+
+// Builders for hand-made trees.
+CContact* MakeContact(const char* operand, const char* symbol = "-| |-",
+                      int linkType = LINK_SERIES);
+CCoil* MakeCoil(const char* operand, const char* symbol = "-( )", int linkType = LINK_SERIES);
+// Links child as the series or parallel child of parent and gives parent back.
+CLadderElement* Series(CLadderElement* parent, CLadderElement* child);
+CLadderElement* Below(CLadderElement* parent, CLadderElement* child);
+CLogicNode* SeriesNode(CLadderElement* left, CLadderElement* right);
+CLogicNode* ParallelNode(CLadderElement* upper, CLadderElement* lower);
+
+// A compact text of a tree's shape: a contact by its operand with the symbol's middle in
+// front ("a", "/a", "Ia", "/Ia", "NOT"), "^" after a leaf of link type 2; "a>b" for a
+// series child; "a|(b)" for a parallel child; S(left,right) and P(upper,lower) for
+// nodes; a coil as middle:operand=logic with ";" before each stacked coil; boxes as
+// [NAME instance in...->out...]; "_" for a missing part.
+std::string Shape(const CLadderElement* element);
+
+// Checks what every network tree must hold: a coil root, coil stack of coils, leaves
+// of link type 2 only as parallel children, parents matching links, every node with
+// the part that opens it. Gives "" or the first fault.
+std::string TreeFault(const CLadderElement* root);
+
+using LadderTest = CpuClass0Test;
