@@ -6,6 +6,9 @@
 #include "ladder/LeafOperand.h"
 #include "language/InstrDesc.h"
 #include "language/InstrSpecTable.h"
+#include "platform/CArchive.h"
+
+IMPLEMENT_SERIAL(CCoil, CObject, 1)
 
 namespace {
 const char* const kOperandless[] = {"NUL", "NEXT", "DISI", "ENI", "RET",
@@ -37,6 +40,17 @@ CCoil::CCoil() {
     m_nKind = LADDER_COIL;
     m_cell.SetColRow(0);
 }
+
+void CCoil::Serialize(CArchive& ar) {
+    SerializeLeaf(ar, m_strOperand, m_strSymbol);
+    if (!IsRawIL()) return;
+    if (ar.IsStoring())
+        ar << m_strRawIL;
+    else
+        ar >> m_strRawIL;
+}
+
+BYTE CCoil::GetTag() const { return IsRawIL() ? TAG_COIL | TAG_KEPT_AS_IL : TAG_COIL; }
 
 void CCoil::SetOperand(const CString& text) { m_strOperand = StoredLeafOperand(text); }
 

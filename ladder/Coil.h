@@ -6,8 +6,13 @@
 // children. A coil whose normal flag is 0 stands for a network that could not be shown
 // as ladder and carries that network's IL text unchanged.
 class CCoil : public CLadderElement {
+    DECLARE_SERIAL(CCoil)
 public:
     CCoil();
+
+    // The stored fields; a coil kept as IL adds its text.
+    void Serialize(CArchive& ar) override;
+    BYTE GetTag() const override;
 
     CString GetSymbol() const override { return m_strSymbol; }
     void SetSymbol(const CString& symbol) { m_strSymbol = symbol; }

@@ -1,10 +1,24 @@
 #include "ladder/Comment.h"
 
+#include "platform/CArchive.h"
+
+IMPLEMENT_SERIAL(CComment, CObject, 1)
+
 CComment::CComment() {
     m_nKind = LADDER_HEADER;
     m_nWidth = 2;
     m_nHeight = 1;
     m_cell.SetColRow(0);
+}
+
+void CComment::Serialize(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_nSeriesIndex << m_nParallelIndex << m_strComment << m_nNetwork << m_cell.m_nColumn
+           << m_cell.m_nRow;
+    } else {
+        ar >> m_nSeriesIndex >> m_nParallelIndex >> m_strComment >> m_nNetwork >>
+            m_cell.m_nColumn >> m_cell.m_nRow;
+    }
 }
 
 CString CComment::ToIL() const {

@@ -5,8 +5,14 @@
 // shown as ladder. Drawn as a comment block above the rung; its IL is the network's
 // header lines, by which the stored IL text is split into networks again.
 class CComment : public CLadderElement {
+    DECLARE_SERIAL(CComment)
 public:
     CComment();
+
+    void Serialize(CArchive& ar) override;
+    BYTE GetTag() const override {
+        return m_bConvertible ? TAG_HEADER : TAG_HEADER | TAG_KEPT_AS_IL;
+    }
 
     CString GetSymbol() const override { return CString(); }
     SIZE GetSize(BOOL printing) override { return SIZE{2, m_nHeight}; }

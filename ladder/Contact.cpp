@@ -1,6 +1,9 @@
 #include "ladder/Contact.h"
 
 #include "ladder/LeafOperand.h"
+#include "platform/CArchive.h"
+
+IMPLEMENT_SERIAL(CContact, CObject, 1)
 
 namespace {
 struct ContactMnemonics {

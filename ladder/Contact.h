@@ -4,8 +4,11 @@
 // The ladder input element: one cell reading a bit operand (the negation contact has
 // none). A leaf of the network tree.
 class CContact : public CLadderElement {
+    DECLARE_SERIAL(CContact)
 public:
     CContact();
+
+    void Serialize(CArchive& ar) override { SerializeLeaf(ar, m_strOperand, m_strSymbol); }
 
     CString GetSymbol() const override { return m_strSymbol; }
     void SetSymbol(const CString& symbol) { m_strSymbol = symbol; }

@@ -7,6 +7,7 @@
 #include "ladder/Contact.h"
 #include "ladder/LadderEnvironment.h"
 #include "ladder/LogicNode.h"
+#include "platform/CArchive.h"
 #include "language/DirectAddress.h"
 #include "language/InstrDesc.h"
 #include "language/LiteralParser.h"
@@ -111,7 +112,7 @@ BOOL CLadderElement::ResolveOperand(const CString& operand, CString& il) const {
 }
 
 void CLadderElement::Flatten(CObArray& elements, CByteArray& tags) {
-    tags.Add(KindToTag(m_nKind));
+    tags.Add(GetTag());
     elements.Add(this);
     m_nSeriesIndex = m_pSeries ? static_cast<int>(elements.GetSize()) : -1;
     if (m_pSeries) m_pSeries->Flatten(elements, tags);
@@ -150,12 +151,29 @@ BYTE CLadderElement::KindToTag(int kind) {
 }
 
 CLadderElement* CLadderElement::CreateFromTag(BYTE tag) {
+    BOOL keptAsIL = (tag & TAG_KEPT_AS_IL) != 0;
     switch (tag & 7) {
-    case TAG_HEADER: return new CComment;
-    case TAG_COIL: return new CCoil;
+    case TAG_HEADER: {
+        CComment* header = new CComment;
+        header->m_bConvertible = !keptAsIL;
+        return header;
+    }
+    case TAG_COIL: {
+        CCoil* coil = new CCoil;
+        if (keptAsIL) coil->SetRawIL(CString());
+        return coil;
+    }
     case TAG_NODE: return new CLogicNode;
     case TAG_CONTACT: return new CContact;
     default: return nullptr;
+    }
+}
+
+void CLadderElement::SerializeLeaf(CArchive& ar, CString& operand, CString& symbol) {
+    if (ar.IsStoring()) {
+        ar << m_nSeriesIndex << m_nParallelIndex << operand << symbol << m_nKind << m_nLinkType;
+    } else {
+        ar >> m_nSeriesIndex >> m_nParallelIndex >> operand >> symbol >> m_nKind >> m_nLinkType;
     }
 }
 

@@ -31,6 +31,10 @@ enum LadderElementTag {
     TAG_NODE = 2,
     TAG_CONTACT = 4,
     TAG_BOX = 6,
+    // Set on the tag of a network kept as IL text: a header whose network could not be
+    // converted, a coil carrying the IL (its raw text follows its stored fields). Readers
+    // that know only the low three bits still create the right class.
+    TAG_KEPT_AS_IL = 0x08,
 };
 
 const char* const LADDER_MISSING_OPERAND = "????";
@@ -114,7 +118,10 @@ public:
     void SetCellRect(const CCellRect& cell) { m_cell = cell; }
 
     static BYTE KindToTag(int kind);
-    // Creates an empty element of the class that a tag byte names; null for no class.
+    // The element's flat tag byte: its kind's tag, with the kept-as-IL bit where it applies.
+    virtual BYTE GetTag() const { return KindToTag(m_nKind); }
+    // Creates an empty element of the class that a tag byte names, ready to read its
+    // stored fields; null for a tag of no class.
     static CLadderElement* CreateFromTag(BYTE tag);
     static CString CellKey(int column, int row);
     static void RegisterCell(int column, int row, CLadderElement* element,
@@ -157,6 +164,8 @@ protected:
     // The leaf rule: the series child to the right (link type 1) or the parallel
     // child below (link type 2), the size of both together.
     SIZE PlaceLeafChild(LadderPass& pass);
+    // The stored form of contacts and coils.
+    void SerializeLeaf(CArchive& ar, CString& operand, CString& symbol);
     // Sets a child's origin and places it.
     static SIZE PlaceAt(CLadderElement* child, const CCellRect& origin, LadderPass& pass);
     SIZE LeafSize(BOOL printing);

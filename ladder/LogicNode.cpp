@@ -2,10 +2,21 @@
 
 #include <algorithm>
 
+#include "platform/CArchive.h"
+
+IMPLEMENT_SERIAL(CLogicNode, CObject, 1)
+
 CLogicNode::CLogicNode(int linkType) {
     m_nKind = LADDER_NODE;
     m_nLinkType = linkType;
     m_cell.SetColRow(0);
+}
+
+void CLogicNode::Serialize(CArchive& ar) {
+    if (ar.IsStoring())
+        ar << m_nSeriesIndex << m_nParallelIndex << m_nKind << m_nLinkType;
+    else
+        ar >> m_nSeriesIndex >> m_nParallelIndex >> m_nKind >> m_nLinkType;
 }
 
 int CLogicNode::ColumnBeforeBox(BOOL printing) const {

@@ -5,8 +5,11 @@
 // right part in the series child) or in parallel (link type 2: upper branch in the
 // series child, lower branch in the parallel child). Nodes have no cell of their own.
 class CLogicNode : public CLadderElement {
+    DECLARE_SERIAL(CLogicNode)
 public:
     explicit CLogicNode(int linkType = LINK_SERIES);
+
+    void Serialize(CArchive& ar) override;
 
     CString GetSymbol() const override { return CString(); }
     SIZE GetSize(BOOL printing) override;
