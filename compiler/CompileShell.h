@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/CString.h"
+
+// What the compiler needs of the application shell: the output pane and the check of
+// the initial-data table. The main frame implements it and installs itself with
+// SetCompileShell; tests install a recording stand-in. Without a shell the output
+// lines go nowhere and the initial-data table counts no problem.
+class ICompileShell {
+public:
+    enum OutputTab { kGeneralTab = 0, kCompileTab = 1 };
+
+    virtual ~ICompileShell() = default;
+    // Appends one line to output tab 0 (general) or 1 (compile information), shows the
+    // pane and selects the line; a tab above 1 is ignored.
+    virtual void AddOutputLine(int tab, const CString& text) = 0;
+    // Writes the initial-data table's problem lines to the compile tab and returns
+    // how many there are.
+    virtual int CheckInitDataTable() = 0;
+};
+
+void SetCompileShell(ICompileShell* shell);
+ICompileShell* GetCompileShell();
