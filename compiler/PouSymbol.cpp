@@ -60,6 +60,8 @@ void AddPou(const CString& name, const CString& displayName, int number, int kin
 
 bool IsPouName(const CString& name) { return FindPou(name) != nullptr; }
 
+CPouSymbol* GetFirstPou() { return PouList().First(); }
+
 CPouSymbol* FindPou(const CString& name) { return FindByName(PouList(), name); }
 
 bool IsSubroutineName(const CString& name) { return IsUnitOfKind(name, CPouSymbol::kSubroutine); }

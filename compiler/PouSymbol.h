@@ -78,6 +78,8 @@ private:
 // The POU list: the subroutines and interrupt routines the driver registers.
 void AddPou(const CString& name, const CString& displayName, int number, int kind);
 bool IsPouName(const CString& name);
+// The first registered unit; the others follow through next, in registration order.
+CPouSymbol* GetFirstPou();
 CPouSymbol* FindPou(const CString& name);
 bool IsSubroutineName(const CString& name);
 bool IsInterruptName(const CString& name);
