@@ -5,6 +5,7 @@
 #include "compiler/CompileMsgTable.h"
 #include "compiler/CompilerTables.h"
 #include "compiler/PouSymbol.h"
+#include "compiler/VarSymbol.h"
 #include "platform/MessageBox.h"
 #include "project/FileUtils.h"
 
@@ -68,6 +69,14 @@ void CCompileDriver::RegisterUnit(const CString& fileName, const CString& ext,
     if (!IsAllDigits(digits) || IsPouName(prefix)) return;
     AddPou(prefix, pouName, atoi(digits),
            isSubroutine ? CPouSymbol::kSubroutine : CPouSymbol::kInterrupt);
+    if (isSubroutine) DeclareCallVariables(prefix, ext == "ILP");
+}
+
+void CCompileDriver::DeclareCallVariables(const CString& unit, bool inDeclaredList) {
+    const auto add = inDeclaredList ? AddDeclaredVar : AddSecondaryVar;
+    for (const char* member : {".EN", ".ENO"})
+        add(unit + member, OD_BOOL, CString(), AreaPrefixSpec{}, 0, LiteralValue{}, false,
+            CVarSymbol::kNoParam);
 }
 
 void CCompileDriver::SetProjectPaths(const CString& path, const CString& fileName) {

@@ -46,6 +46,8 @@ public:
 private:
     void CollectCompileFiles();
     void RegisterUnit(const CString& fileName, const CString& ext, const CString& pouName);
+    // The subroutine's EN and ENO: BOOL, no address, not parameters.
+    static void DeclareCallVariables(const CString& unit, bool inDeclaredList);
     void SetProjectPaths(const CString& path, const CString& fileName);
     bool AppendPhaseFile(const CString& path);
     bool CheckCallTree(std::vector<CString>& path, int n, const CPouSymbol& pou, CString& chain);

@@ -2,8 +2,10 @@
 
 #include "compiler/CompileVariables.h"
 #include "compiler/PouSymbol.h"
+#include "compiler/VarSymbol.h"
 
 void ResetCompilerTables() {
     ClearPouAndLabelLists();
+    ClearVariableLists();
     ResetCompileVariables();
 }
