@@ -1,6 +1,10 @@
 #include "compiler/CompileDriver.h"
 
 #include "compiler/AddressUsageMap.h"
+#include "compiler/AppendFile.h"
+#include "compiler/CompileShell.h"
+#include "compiler/CompileVariables.h"
+#include "compiler/IlCompiler.h"
 #include "compiler/CompileMsg.h"
 #include "compiler/CompileMsgTable.h"
 #include "compiler/CompilerTables.h"
@@ -8,6 +12,7 @@
 #include "compiler/VarSymbol.h"
 #include "platform/MessageBox.h"
 #include "project/FileUtils.h"
+#include "project/LangMarker.h"
 
 #include <windows.h>
 
@@ -198,4 +203,126 @@ bool CCompileDriver::CheckCallTree(std::vector<CString>& path, int n, const CPou
 bool CCompileDriver::IsOnCallPath(const CString& name, const std::vector<CString>& path,
                                   int count) {
     return std::find(path.begin(), path.begin() + count, name) != path.begin() + count;
+}
+
+bool CCompileDriver::Compile(bool hexListing) {
+    HexListingFlag = hexListing;
+    if (projectBasePath.IsEmpty()) {
+        AfxMessageBox("缺少或没有正确生成工程名，不能继续编译!");
+        return false;
+    }
+    errorCount = warningCount = 0;
+    ObjectByteCount = 0;
+    if (!OpenOutputFiles()) return false;
+
+    ICompileShell* shell = GetCompileShell();
+    const int initDataProblems = shell ? shell->CheckInitDataTable() : 0;
+    errorCount += initDataProblems;
+
+    ReportCompileMsg(2, kSeverityInfo, "");
+    PreprocessFiles("QGV", "", "CGV");
+    CompileFileKind("", "CGV", false);
+    DeleteIntermediateFiles();
+
+    PreprocessFiles("LDV", "ILV", "CIV");
+    CompileFileKind("ILV", "CIV", false);
+    DeleteIntermediateFiles();
+
+    if (errorCount > initDataProblems) {
+        ReportCompileMsg(12, kSeverityInfo,
+                         "工程的变量文件中有错误, 不进行工程的程序文件的编译(内部调试性错误)");
+    } else {
+        ReportCompileMsg(3, kSeverityInfo, "");
+        PreprocessFiles("STP", "ILP", "CIP");
+        ReportCompileMsg(4, kSeverityInfo, "");
+        CompileFileKind("ILP", "CIP", hexListing);
+    }
+    DeleteIntermediateFiles();
+    ReportCompileMsg(5, kSeverityInfo, "");
+    GetObjectFile().Close();
+    RunEndChecks();
+
+    CString summary;
+    summary.Format(" %d 错误, %d 警告。总共%d条指令。", errorCount, warningCount,
+                   LastInstructionIndex + 1);
+    const bool compiled = errorCount == 0;
+    ReportCompileMsg(compiled ? 11 : 12, kSeverityInfo, summary);
+    if (!compiled && FileExists(objectPath)) DeleteFileA(objectPath);
+    GetCompileLog().Close();
+    return compiled;
+}
+
+bool CCompileDriver::OpenOutputFiles() {
+    if (!CreateEmptyFile(logPath) || !CreateEmptyFile(objectPath)) return false;
+    for (const CString* path : {&objectPath, &logPath}) {
+        CAppendFile& file = path == &objectPath ? GetObjectFile() : GetCompileLog();
+        if (file.Open(*path)) continue;
+        GetObjectFile().Close();
+        GetCompileLog().Close();
+        CString text;
+        text.Format("文件 %s 打开失败, 导致编译失败", (LPCTSTR)*path);
+        AfxMessageBox(text, MB_ICONSTOP);
+        return false;
+    }
+    return true;
+}
+
+void CCompileDriver::RunEndChecks() {
+    if (ObjectByteCount > kMaxObjectBytes) ReportCompileMsg(30, kSeverityError, "");
+    const int total = LastInstructionIndex + 1;
+    ICompileShell* shell = GetCompileShell();
+    const int capacity = shell ? shell->GetProgramMemorySize() : 0;
+    CString detail;
+    if (total < 1) {
+        ReportCompileMsg(24, kSeverityError, "指令总数不正确(过少)");
+    } else if (total > capacity) {
+        detail.Format("工程中指令过多, 当前CPU模块支持最多 %d 条指令", capacity);
+        ReportCompileMsg(38, kSeverityError, detail);
+    }
+}
+
+void CCompileDriver::CompileFileKind(const char* kindA, const char* kindB, bool hexListing) {
+    CIlCompiler compiler("", "");
+    if (CString(kindB) == "CIP") {
+        CompileProgramFiles(compiler, hexListing);
+        return;
+    }
+    for (const CString& path : phaseFiles) {
+        const CString kind = KindOf(path);
+        if ((*kindA && kind == kindA) || kind == kindB) CompileOneFile(compiler, path, false, hexListing);
+    }
+}
+
+// Programs are compiled in two runs over one compiler, MAIN first in each: pass 1 of
+// all, the call-tree check, then pass 2 of all.
+void CCompileDriver::CompileProgramFiles(CIlCompiler& compiler, bool hexListing) {
+    std::vector<CString> order;
+    for (const CString& path : phaseFiles) {
+        const CString kind = KindOf(path);
+        if (kind != "ILP" && kind != "CIP") continue;
+        const bool isMain = path.Mid(NameStart(path)).Left(5) == "MAIN_";
+        if (isMain && (order.empty() || order.front().Mid(NameStart(order.front())).Left(5) != "MAIN_"))
+            order.insert(order.begin(), path);
+        else
+            order.push_back(path);
+    }
+    compiler.skipPass1 = false;
+    compiler.skipPass2 = true;
+    for (const CString& path : order) CompileOneFile(compiler, path, true, hexListing);
+    CheckCallTrees();
+    compiler.skipPass1 = true;
+    compiler.skipPass2 = false;
+    compiler.paramCallCount = 0;
+    for (const CString& path : order) CompileOneFile(compiler, path, true, hexListing);
+}
+
+void CCompileDriver::CompileOneFile(CIlCompiler& compiler, const CString& path, bool programPhase,
+                                    bool hexListing) {
+    if (programPhase) NumberingMode = ReadLangMarker(path) == 2 ? kNumberByNetwork : kNumberByLine;
+    compiler.SetSourceFile(path, projectBasePath);
+    int errors = 0, warnings = 0;
+    compiler.CompileFile(&errors, &warnings, hexListing);
+    compiler.SetProgramName("");
+    errorCount += errors;
+    warningCount += warnings;
 }

@@ -2,8 +2,10 @@
 
 #include "platform/CString.h"
 
+#include <cstdint>
 #include <vector>
 
+class CIlCompiler;
 class CPouSymbol;
 
 // Compiles one whole project from the list of its files (the project file, the global
@@ -16,6 +18,7 @@ public:
     static constexpr int kMaxFiles = 256;
     static constexpr int kMaxPhaseFiles = kMaxFiles - 1;
     static constexpr int kMaxNesting = 3;
+    static constexpr uint32_t kMaxObjectBytes = 65534;
 
     // Upper-cases the caller's paths in place; the array must stay valid until the
     // compile is over. Paths beyond the 256th are not looked at.
@@ -23,6 +26,10 @@ public:
     CCompileDriver(const CCompileDriver&) = delete;
     CCompileDriver& operator=(const CCompileDriver&) = delete;
     virtual ~CCompileDriver();
+
+    // Compiles the project; true when it compiled without errors and the compiled
+    // program is at GetObjectPath(). The listing flag asks for hexadecimal listings.
+    bool Compile(bool hexListing);
 
     const CString& GetProjectBasePath() const { return projectBasePath; }
     const CString& GetLogPath() const { return logPath; }
@@ -45,6 +52,12 @@ public:
 
 private:
     void CollectCompileFiles();
+    bool OpenOutputFiles();
+    void CompileFileKind(const char* kindA, const char* kindB, bool hexListing);
+    void CompileProgramFiles(CIlCompiler& compiler, bool hexListing);
+    void CompileOneFile(CIlCompiler& compiler, const CString& path, bool programPhase,
+                        bool hexListing);
+    void RunEndChecks();
     void RegisterUnit(const CString& fileName, const CString& ext, const CString& pouName);
     // The subroutine's EN and ENO: BOOL, no address, not parameters.
     static void DeclareCallVariables(const CString& unit, bool inDeclaredList);

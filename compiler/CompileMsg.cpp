@@ -1,6 +1,6 @@
 #include "compiler/CompileMsg.h"
 
-#include "compiler/CompileLog.h"
+#include "compiler/AppendFile.h"
 #include "compiler/CompileMsgTable.h"
 #include "compiler/CompileShell.h"
 #include "compiler/CompileVariables.h"

@@ -2,10 +2,11 @@
 
 #include "platform/CString.h"
 
-// What the compiler needs of the application shell: the output pane and the check of
-// the initial-data table. The main frame implements it and installs itself with
-// SetCompileShell; tests install a recording stand-in. Without a shell the output
-// lines go nowhere and the initial-data table counts no problem.
+// What the compiler needs of the application shell and its open project: the output
+// pane, the check of the initial-data table and the program capacity of the configured
+// CPU. The main frame implements it and installs itself with SetCompileShell; tests
+// install a recording stand-in. Without a shell the output lines go nowhere, the
+// initial-data table counts no problem and the capacity is 0.
 class ICompileShell {
 public:
     enum OutputTab { kGeneralTab = 0, kCompileTab = 1 };
@@ -17,6 +18,8 @@ public:
     // Writes the initial-data table's problem lines to the compile tab and returns
     // how many there are.
     virtual int CheckInitDataTable() = 0;
+    // The number of instructions the configured CPU holds; 0 without a CPU module.
+    virtual int GetProgramMemorySize() = 0;
 };
 
 void SetCompileShell(ICompileShell* shell);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/CString.h"
-#include "platform/Collections.h"
+#include "platform/Arrays.h"
 
 // The pre-compile pass: writes a program file again, line by line, as the "~" twin that
 // the compiler's passes read. Pointer operands do not exist in this language, so every

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/CString.h"
-#include "platform/Collections.h"
+#include "platform/Arrays.h"
 
 // Text operations on single IL lines, shared by the IL editor model, the pre-compile
 // pass and the ladder export: comments, network header comments and word splitting.

@@ -1,6 +1,6 @@
 #include "compiler/CompileDriver.h"
 
-#include "compiler/CompileLog.h"
+#include "compiler/AppendFile.h"
 #include "compiler/PouSymbol.h"
 #include "tests/compiler/RecordingCompileShell.h"
 #include "tests/support/ScriptedMessageBoxes.h"

@@ -10,8 +10,10 @@
 // number of problems; installs itself for its lifetime.
 class CRecordingCompileShell : public ICompileShell {
 public:
-    explicit CRecordingCompileShell(int initDataProblems = 0)
-        : initDataProblems(initDataProblems), previous(GetCompileShell()) {
+    explicit CRecordingCompileShell(int initDataProblems = 0, int programMemorySize = 1280)
+        : initDataProblems(initDataProblems),
+          programMemorySize(programMemorySize),
+          previous(GetCompileShell()) {
         SetCompileShell(this);
     }
     ~CRecordingCompileShell() override { SetCompileShell(previous); }
@@ -24,10 +26,21 @@ public:
         return initDataProblems;
     }
 
+    int GetProgramMemorySize() override { return programMemorySize; }
+
+    // The compile tab's lines, one text.
+    std::string CompileText() const {
+        std::string text;
+        for (const auto& line : lines)
+            if (line.first == kCompileTab) text += line.second + "\n";
+        return text;
+    }
+
     std::vector<std::pair<int, std::string>> lines;
     int initDataChecks = 0;
 
 private:
     int initDataProblems;
+    int programMemorySize;
     ICompileShell* previous;
 };
