@@ -80,7 +80,10 @@ void CIlNetworkChecker::ApplyInstructionRules() {
     operand = OperandRecord();
     lookedUpSpec = InstrSpec{};
     resolvedSpec = InstrSpec{};
-    MarkStatementEnd(";");
+    if (m == "__NETWORK")
+        MarkNetworkStatement(first);
+    else
+        MarkStatementEnd(";");
     const CString written = TextAt(first);
     const int firstOperand = first + 1;
     if (m == "PID") {
@@ -136,6 +139,17 @@ void CIlNetworkChecker::ApplyInstructionRules() {
         ++instructions;
     }
     CountAndWrite(m, buffer, length, instructions);
+}
+
+// A network marker is its word and its number; what follows on the line (a header
+// comment rewritten in front of the network's first instruction) is a statement of
+// its own.
+void CIlNetworkChecker::MarkNetworkStatement(int first) {
+    int end = first + 1;
+    if (end < GetTokenCount() && WordAt(end) != ";") ++end;
+    for (int i = first; i < end; ++i) consumed[i] = true;
+    if (end < GetTokenCount() && WordAt(end) == ";") consumed[end] = true;
+    statementEnd = end < GetTokenCount() ? end : -1;
 }
 
 bool CIlNetworkChecker::CheckBeforeLookup(const CString& m, int firstOperand) {

@@ -64,6 +64,7 @@ private:
     int ClassifyStatement();
     // Statement cursor over the words of the line.
     void MarkStatementEnd(const char* upperText);
+    void MarkNetworkStatement(int first);
     int FindToken(const char* upperText) const;
     bool AdvanceStatement();
     int StatementEndIndex() const;
