@@ -60,8 +60,12 @@ public:
         BuildCompileFileList(ProjectFile().c_str(), units, hasGlobals, files);
         std::vector<CString> list;
         for (int i = 0; i < files.GetSize(); ++i) list.push_back(files[i]);
+        ICompileShell* previous = GetCompileShell();
+        SetCompileShell(&shell);
         CCompileDriver driver(list.data(), static_cast<int>(list.size()));
-        return driver.Compile(false);
+        const bool compiled = driver.Compile(false);
+        SetCompileShell(previous);
+        return compiled;
     }
 
     std::string ReadFolderFile(const std::string& fileName) const {
