@@ -5,6 +5,7 @@
 #include "language/CpuClassSource.h"
 #include "project/FileUtils.h"
 #include "tests/compiler/RecordingCompileShell.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 
 #include <windows.h>
 

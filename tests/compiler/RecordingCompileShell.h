@@ -16,6 +16,8 @@ public:
           previous(GetCompileShell()) {
         SetCompileShell(this);
     }
+    CRecordingCompileShell(const CRecordingCompileShell&) = delete;
+    CRecordingCompileShell& operator=(const CRecordingCompileShell&) = delete;
     ~CRecordingCompileShell() override { SetCompileShell(previous); }
 
     void AddOutputLine(int tab, const CString& text) override {
@@ -38,9 +40,9 @@ public:
 
     std::vector<std::pair<int, std::string>> lines;
     int initDataChecks = 0;
-
-private:
     int initDataProblems;
     int programMemorySize;
+
+private:
     ICompileShell* previous;
 };
