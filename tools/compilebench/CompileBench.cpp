@@ -1,0 +1,113 @@
+// Usage: compilebench [folder]. Writes the generated project below the folder (the
+// temporary folder by default), compiles it as the compile command does and prints
+// the compile time, the size of the compiled program and the peak working set.
+#include "compiler/CompileDriver.h"
+#include "compiler/CompileFileList.h"
+#include "compiler/CompileShell.h"
+#include "language/CpuClassSource.h"
+#include "project/FileUtils.h"
+
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class QuietShell : public ICompileShell {
+public:
+    void AddOutputLine(int, const CString& text) override { last = text; }
+    int CheckInitDataTable() override { return 0; }
+    int GetProgramMemorySize() override { return 100000; }
+    CString last;
+};
+
+void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::ofstream file(path, std::ios::binary);
+    for (const std::string& line : lines) file << line << "\r\n";
+}
+
+// n networks of a compare, a word move and a coil: 2 + 4 + 8 + 6 + 4 = 24 bytes each.
+std::vector<std::string> Networks(int count, int firstByte) {
+    std::vector<std::string> lines = {"(*1*)"};
+    for (int n = 0; n < count; ++n) {
+        const int byte = (firstByte + 2 * n) % 2000;
+        lines.push_back("(* NETWORK " + std::to_string(n) + " *)");
+        lines.push_back("LD %I0." + std::to_string(n % 8));
+        lines.push_back("GT %VW" + std::to_string(byte) + ", 100");
+        lines.push_back("MOVE %VW" + std::to_string(byte) + ", %VW" + std::to_string(byte + 2000));
+        lines.push_back("ST %Q0." + std::to_string(n % 8));
+    }
+    return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = (argc > 1 ? std::string(argv[1]) : std::string(temp)) + "\\tx_compilebench";
+    const std::string folder = root + "\\Bench";
+    CreateDirectoryA(root.c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    std::ofstream(root + "\\Bench.qpr") << "project";
+    SetCpuClassReader([] { return 2; });
+
+    std::vector<CompileUnit> units = {{CompileUnit::kMain, 0, "Main"}};
+    std::vector<std::string> main = Networks(1200, 0);
+    for (int s = 0; s < 16; ++s) {
+        char stem[32];
+        snprintf(stem, sizeof stem, "SBR%02d_Sub%d", s, s);
+        std::vector<std::string> program = Networks(60, 100 * s);
+        WriteLines(folder + "\\" + stem + ".ilp", program);
+        WriteLines(folder + "\\" + stem + ".ilv",
+                   {"VAR_INPUT", "IN AT %V" + std::to_string(3000 + s) + ".0 : BOOL;", "END_VAR",
+                    "VAR_IN_OUT", "IO AT %VW" + std::to_string(3100 + 2 * s) + " : INT;", "END_VAR"});
+        units.push_back({CompileUnit::kSubroutine, s, ("Sub" + std::to_string(s)).c_str()});
+        main.push_back("(* NETWORK " + std::to_string(1200 + s) + " *)");
+        main.push_back("LD %I0.1");
+        main.push_back("CAL SBR" + std::string(stem).substr(3, 2) + " %I0.2, %VW" + std::to_string(2 * s));
+    }
+    for (int i = 0; i < 16; ++i) {
+        char stem[32];
+        snprintf(stem, sizeof stem, "INT%02d_Int%d", i, i);
+        WriteLines(folder + "\\" + stem + ".ilp", Networks(45, 50 * i));
+        WriteLines(folder + "\\" + stem + ".ilv", {"VAR", "END_VAR"});
+        units.push_back({CompileUnit::kInterrupt, i, ("Int" + std::to_string(i)).c_str()});
+    }
+    WriteLines(folder + "\\MAIN_Main.ilp", main);
+    WriteLines(folder + "\\MAIN_Main.ilv", {"VAR", "END_VAR"});
+
+    QuietShell shell;
+    SetCompileShell(&shell);
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    CStringArray files;
+    BuildCompileFileList((root + "\\Bench.qpr").c_str(), units, false, files);
+    std::vector<CString> list;
+    for (int i = 0; i < files.GetSize(); ++i) list.push_back(files[i]);
+    bool compiled;
+    {
+        CCompileDriver driver(list.data(), static_cast<int>(list.size()));
+        compiled = driver.Compile(false);
+    }
+    QueryPerformanceCounter(&end);
+
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    WIN32_FILE_ATTRIBUTE_DATA object = {};
+    GetFileAttributesExA((folder + "\\BENCH.EPL").c_str(), GetFileExInfoStandard, &object);
+    printf("compiled: %s\n", compiled ? "yes" : "no");
+    printf("last line: %s\n", shell.last.GetString());
+    printf("program bytes: %lu\n", static_cast<unsigned long>(object.nFileSizeLow));
+    printf("compile time: %.1f ms\n", 1000.0 * (end.QuadPart - start.QuadPart) / frequency.QuadPart);
+    printf("peak working set: %.1f MiB\n", memory.PeakWorkingSetSize / 1048576.0);
+    CleanFolder(root.c_str());
+    RemoveDirectoryA(root.c_str());
+    return compiled ? 0 : 1;
+}
