@@ -13,8 +13,8 @@ class CView;
 
 // Frame styles.
 #define FWS_ADDTOTITLE 0x00008000L   // the title shows the active document's name
-#define FWS_SNAPTOBARS 0x00020000L
-#define FWS_PREFIXTITLE 0x00040000L  // "document - application" instead of the reverse
+#define FWS_SNAPTOBARS 0x00002000L
+#define FWS_PREFIXTITLE 0x00004000L  // "document - application" instead of the reverse
 
 // What a frame's creation hands to its views (CREATESTRUCT::lpCreateParams).
 struct CCreateContext {

@@ -1,0 +1,146 @@
+#include "platform/CDocTemplate.h"
+#include "platform/CDocument.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
+#include "platform/CView.h"
+#include "tests/support/TestApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const UINT ID_WHO = 33001;
+std::vector<std::string>* g_commands = nullptr;
+
+class ProjectDoc : public CDocument {
+    DECLARE_DYNCREATE(ProjectDoc)
+};
+IMPLEMENT_DYNCREATE(ProjectDoc, CDocument)
+
+class ProgramDoc : public CDocument {
+    DECLARE_DYNCREATE(ProgramDoc)
+};
+IMPLEMENT_DYNCREATE(ProgramDoc, CDocument)
+
+class NamedView : public CView {
+    DECLARE_DYNAMIC(NamedView)
+public:
+    void OnDraw(CDC*) override {}
+protected:
+    void OnWho() { g_commands->push_back(static_cast<LPCSTR>(GetDocument()->GetTitle())); }
+    DECLARE_MESSAGE_MAP()
+};
+IMPLEMENT_DYNAMIC(NamedView, CView)
+BEGIN_MESSAGE_MAP(NamedView, CView)
+    ON_COMMAND(ID_WHO, OnWho)
+END_MESSAGE_MAP()
+
+class ProjectView : public NamedView {
+    DECLARE_DYNCREATE(ProjectView)
+};
+IMPLEMENT_DYNCREATE(ProjectView, NamedView)
+
+class ProgramView : public NamedView {
+    DECLARE_DYNCREATE(ProgramView)
+};
+IMPLEMENT_DYNCREATE(ProgramView, NamedView)
+
+HMENU MenuWithPopup(LPCSTR popupText) {
+    HMENU popup = ::CreatePopupMenu();
+    ::AppendMenuA(popup, MF_STRING, ID_WHO, "who");
+    HMENU bar = ::CreateMenu();
+    ::AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), popupText);
+    return bar;
+}
+
+CString FirstPopupText(HMENU menu) {
+    char text[64] = {};
+    ::GetMenuStringA(menu, 0, text, sizeof(text), MF_BYPOSITION);
+    return text;
+}
+
+class MdiFrames : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_commands = &m_commands;
+        m_projects = AddTemplate(123, RUNTIME_CLASS(ProjectDoc), RUNTIME_CLASS(ProjectView),
+                                 "\nProject\nProject\n", "工程(&F)");
+        m_programs = AddTemplate(124, RUNTIME_CLASS(ProgramDoc), RUNTIME_CLASS(ProgramView),
+                                 "\nProgram\nProgram\n", "梯形图(&L)");
+        m_frame = new CMDIFrameWnd;
+        ASSERT_TRUE(m_frame->Create(nullptr, "Tessaron", WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, CRect(0, 0, 640, 480)));
+        m_frame->m_hMenuDefault = MenuWithPopup("文件(&F)");
+        ::SetMenu(m_frame->m_hWnd, m_frame->m_hMenuDefault);
+        m_app.m_pMainWnd = m_frame;
+        m_frame->ShowWindow(SW_SHOW);
+    }
+    void TearDown() override {
+        m_frame->DestroyWindow();
+        m_app.m_pMainWnd = nullptr;
+        g_commands = nullptr;
+    }
+    CMultiDocTemplate* AddTemplate(UINT id, CRuntimeClass* doc, CRuntimeClass* view, LPCSTR strings,
+                                   LPCSTR menuText) {
+        auto* docTemplate = new CMultiDocTemplate(id, doc, RUNTIME_CLASS(CMDIChildWnd), view);
+        docTemplate->m_strDocStrings = strings;
+        m_app.AddDocTemplate(docTemplate);
+        docTemplate->m_hMenuShared = MenuWithPopup(menuText);
+        return docTemplate;
+    }
+    CString MenuBarText() { return FirstPopupText(::GetMenu(m_frame->m_hWnd)); }
+    CDocument* ActiveDocument() { return m_frame->GetActiveFrame()->GetActiveDocument(); }
+
+    TestApplication m_app;
+    std::vector<std::string> m_commands;
+    CMultiDocTemplate* m_projects = nullptr;
+    CMultiDocTemplate* m_programs = nullptr;
+    CMDIFrameWnd* m_frame = nullptr;
+};
+
+TEST_F(MdiFrames, ActiveDocumentBringsItsTemplatesMenu) {
+    EXPECT_EQ(MenuBarText(), "文件(&F)");
+    CDocument* project = m_projects->OpenDocumentFile(nullptr);
+    ASSERT_NE(project, nullptr);
+    EXPECT_EQ(project->GetTitle(), "Project1");
+    EXPECT_EQ(MenuBarText(), "工程(&F)");
+    CDocument* program = m_programs->OpenDocumentFile(nullptr);
+    ASSERT_NE(program, nullptr);
+    EXPECT_EQ(MenuBarText(), "梯形图(&L)");
+    EXPECT_EQ(ActiveDocument(), program);
+
+    // Activating the other child switches back.
+    POSITION position = project->GetFirstViewPosition();
+    CFrameWnd* projectFrame = project->GetNextView(position)->GetParentFrame();
+    m_frame->MDIActivate(projectFrame);
+    EXPECT_EQ(MenuBarText(), "工程(&F)");
+    EXPECT_EQ(ActiveDocument(), project);
+
+    // Commands reach the active child's view.
+    m_frame->SendMessage(WM_COMMAND, ID_WHO);
+    EXPECT_EQ(m_commands, std::vector<std::string>{"Project1"});
+    CString title;
+    m_frame->GetWindowText(title);
+    EXPECT_EQ(title, "Tessaron - Project1");
+
+    // With the last child gone the frame's own menu is back.
+    m_app.CloseAllDocuments(FALSE);
+    EXPECT_EQ(m_frame->MDIGetActive(), nullptr);
+    EXPECT_EQ(MenuBarText(), "文件(&F)");
+    EXPECT_EQ(m_app.GetOpenDocumentCount(), 0);
+}
+
+TEST_F(MdiFrames, ClosingTheLastViewClosesTheDocument) {
+    CDocument* first = m_programs->OpenDocumentFile(nullptr);
+    m_programs->OpenDocumentFile(nullptr);
+    EXPECT_EQ(m_app.GetOpenDocumentCount(), 2);
+    POSITION position = first->GetFirstViewPosition();
+    CFrameWnd* frame = first->GetNextView(position)->GetParentFrame();
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(m_app.GetOpenDocumentCount(), 1);
+    EXPECT_EQ(ActiveDocument()->GetTitle(), "Program2");
+}
+
+}  // namespace
