@@ -140,11 +140,12 @@ BOOL CWinThread::PreTranslateMessage(MSG* msg) {
     if (!msg->hwnd && DispatchThreadMessage(msg))
         return TRUE;
     CWnd* main = AfxGetMainWnd();
-    if (WalkPreTranslateTree(main->GetSafeHwnd(), msg))
+    HWND mainHwnd = main ? main->m_hWnd : nullptr;
+    if (WalkPreTranslateTree(mainHwnd, msg))
         return TRUE;
-    if (main && main->m_hWnd && msg->hwnd) {
+    if (mainHwnd && msg->hwnd) {
         CWnd* target = CWnd::FromHandle(msg->hwnd);
-        if (target->GetTopLevelParent()->m_hWnd != main->m_hWnd)
+        if (target->GetTopLevelParent()->m_hWnd != mainHwnd)
             return main->PreTranslateMessage(msg);
     }
     return FALSE;

@@ -1,7 +1,9 @@
 #include "platform/CWnd.h"
 
 #include "platform/CCmdUI.h"
+#include "platform/CDataExchange.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CUserException.h"
 #include "platform/CHandleMap.h"
 #include "platform/CWinThread.h"
 #include "platform/MessageBox.h"
@@ -40,6 +42,13 @@ CWnd* MakeTemporary(HWND hwnd) {
     CWnd* wnd = new CWnd;
     wnd->m_hWnd = hwnd;
     return wnd;
+}
+
+// The window whose control notifications are held back while UpdateData runs, so
+// that filling the controls does not run the dialog's change handlers.
+HWND& LockoutNotifyWindow() {
+    static thread_local HWND hwnd = nullptr;
+    return hwnd;
 }
 
 // The message each thread is handling, for Default and GetCurrentMessage.
@@ -355,6 +364,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
             return TRUE;
         code = CN_COMMAND;
     } else {
+        if (LockoutNotifyWindow() == m_hWnd)
+            return TRUE;
         if (ReflectLastMsg(control))
             return TRUE;
         if (id == 0)
@@ -550,6 +561,21 @@ void CWnd::EndModalLoop(int result) {
         m_nFlags &= ~WF_CONTINUEMODAL;
         ::PostMessageA(nullptr, WM_NULL, 0, 0);  // wakes the loop
     }
+}
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+    CDataExchange exchange(this, saveAndValidate);
+    HWND outerLockout = LockoutNotifyWindow();
+    LockoutNotifyWindow() = m_hWnd;
+    BOOL ok = TRUE;
+    try {
+        DoDataExchange(&exchange);
+    } catch (CUserException* error) {
+        error->Delete();  // the user was told already
+        ok = FALSE;
+    }
+    LockoutNotifyWindow() = outerLockout;
+    return ok;
 }
 
 // ---- Styles, relations, geometry -----------------------------------------------------

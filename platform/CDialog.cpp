@@ -1,0 +1,140 @@
+#include "platform/CDialog.h"
+
+#include "platform/CWinThread.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+END_MESSAGE_MAP()
+
+INT_PTR CALLBACK AfxDlgProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG)
+        return 0;
+    CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
+    CDialog* dialog = wnd && wnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? static_cast<CDialog*>(wnd) : nullptr;
+    return dialog ? dialog->OnInitDialog() : TRUE;
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent)
+    : m_nIDHelp(templateId), m_lpszTemplateName(MAKEINTRESOURCEA(templateId)), m_pParentWnd(parent) {}
+
+CDialog::CDialog(LPCSTR templateName, CWnd* parent) : m_lpszTemplateName(templateName), m_pParentWnd(parent) {}
+
+LPCDLGTEMPLATEA CDialog::LoadTemplate(LPCSTR templateName) const {
+    HINSTANCE instance = AfxGetResourceHandle();
+    HRSRC resource = ::FindResourceA(instance, templateName, RT_DIALOG);
+    HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
+    return loaded ? static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)) : nullptr;
+}
+
+BOOL CDialog::Create(LPCSTR templateName, CWnd* parent) {
+    m_lpszTemplateName = templateName;
+    if (IS_INTRESOURCE(templateName) && m_nIDHelp == 0)
+        m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(templateName));
+    LPCDLGTEMPLATEA dialogTemplate = LoadTemplate(templateName);
+    return dialogTemplate && CreateIndirect(dialogTemplate, parent);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
+    if (!parent)
+        parent = AfxGetMainWnd();
+    return CreateFromTemplate(dialogTemplate, parent);
+}
+
+BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
+    m_nModalResult = -1;
+    m_nFlags |= WF_CONTINUEMODAL;
+    HookWindowCreation();
+    HWND hwnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), dialogTemplate, parent->GetSafeHwnd(),
+                                             &AfxDlgProc, 0);
+    UnhookWindowCreation();
+    if (!hwnd) {
+        m_nFlags &= ~WF_CONTINUEMODAL;
+        if (m_hWnd)
+            DestroyWindow();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
+    m_lpDialogTemplate = dialogTemplate;
+    m_pParentWnd = parent;
+    return TRUE;
+}
+
+// The owner is disabled while the dialog runs and activated again afterwards.
+INT_PTR CDialog::DoModal() {
+    LPCDLGTEMPLATEA dialogTemplate = m_lpszTemplateName ? LoadTemplate(m_lpszTemplateName) : m_lpDialogTemplate;
+    if (!dialogTemplate)
+        return -1;
+    HWND owner = CWnd::GetSafeOwner(m_pParentWnd)->GetSafeHwnd();
+    bool enableOwner = owner && ::IsWindowEnabled(owner);
+    if (enableOwner)
+        ::EnableWindow(owner, FALSE);
+    if (CreateFromTemplate(dialogTemplate, CWnd::FromHandle(owner))) {
+        if (m_nFlags & WF_CONTINUEMODAL)
+            RunModalLoop(MLF_SHOWONIDLE | ((GetStyle() & DS_NOIDLEMSG) ? MLF_NOIDLEMSG : 0));
+        if (m_hWnd)
+            SetWindowPos(nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    if (enableOwner)
+        ::EnableWindow(owner, TRUE);
+    if (owner && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(owner);
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int result) {
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+        EndModalLoop(result);
+    ::EndDialog(m_hWnd, result);
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+    // The dialog manager calls AfxDlgProc, which calls OnInitDialog.
+    return Default();
+}
+
+// Fills the controls from the members; a dialog whose controls cannot be filled
+// ends at once with -1.
+BOOL CDialog::OnInitDialog() {
+    if (!UpdateData(FALSE)) {
+        EndDialog(-1);
+        return FALSE;
+    }
+    return TRUE;  // the dialog manager focuses the first control
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+// Keyboard and mouse input goes through the dialog manager (Tab, Enter, Esc,
+// mnemonics).
+BOOL CDialog::PreTranslateMessage(MSG* msg) {
+    if (CWnd::PreTranslateMessage(msg))
+        return TRUE;
+    bool input = (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) ||
+                 (msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST);
+    return input && ::IsDialogMessageA(m_hWnd, msg);
+}
+
+// A dialog's menu or accelerator commands that it does not handle go to the thread.
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if ((nCode != CN_COMMAND && static_cast<UINT>(nCode) != CN_UPDATE_COMMAND_UI) || nID == 0 || nID >= 0xF000)
+        return FALSE;
+    CWinThread* thread = AfxGetThread();
+    return thread && thread->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}

@@ -1,0 +1,5 @@
+#include "platform/CUserException.h"
+
+IMPLEMENT_DYNAMIC(CUserException, CException)
+
+void AfxThrowUserException() { throw new CUserException; }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Builds a dialog template in memory, as the resource compiler would, for dialogs in
+// tests. Positions are dialog units; texts are the program's GBK text.
+class DialogTemplate {
+public:
+    DialogTemplate(LPCSTR caption, int width, int height, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+
+    // Predefined control classes: 0x80 button, 0x81 edit, 0x82 static, 0x83 list box,
+    // 0x84 scroll bar, 0x85 combo box.
+    DialogTemplate& Add(WORD classAtom, int id, LPCSTR text, int x, int y, int width, int height, DWORD style);
+    DialogTemplate& Add(LPCSTR className, int id, LPCSTR text, int x, int y, int width, int height, DWORD style);
+    DialogTemplate& Button(int id, LPCSTR text, int x, int y, DWORD style = BS_PUSHBUTTON | WS_TABSTOP);
+    DialogTemplate& Edit(int id, int x, int y, int width, DWORD style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP);
+
+    LPCDLGTEMPLATEA Get();
+
+private:
+
+    std::vector<std::vector<WORD>> m_items;
+    DWORD m_style;
+    std::string m_caption;
+    int m_width;
+    int m_height;
+    std::vector<WORD> m_built;
+};
