@@ -192,7 +192,7 @@ bool CSourceRebuilder::DecodeOperand(Unit& unit, uint32_t slot, int& pos, CStrin
             text.Format("%d", value);
             isNumber = true;
         } else if (slot & OD_MEMORY) {
-            text = AddressCodeToText(CurrentCpuClass(), value, type);
+            text = AddressCodeToText(cpuClass >= 0 ? cpuClass : CurrentCpuClass(), value, type);
         } else {
             text = ConstantText(type, type == OD_INT ? static_cast<uint32_t>(static_cast<int16_t>(value)) : value);
         }

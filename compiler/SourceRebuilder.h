@@ -22,7 +22,9 @@ public:
     static constexpr int kMaxParams = 128;
     static constexpr int kMaxKnownCallees = 32;
 
-    CSourceRebuilder() = default;
+    // Operand addresses are written as the memory of the CPU class names them; -1 takes
+    // the class of the open project.
+    explicit CSourceRebuilder(int cpuClass = -1) : cpuClass(cpuClass) {}
     virtual ~CSourceRebuilder() = default;
 
     // Writes the files of every unit into the folder (its text ends in "\") and appends
@@ -77,6 +79,7 @@ private:
     CString ConstantText(uint32_t typeBit, uint32_t value) const;
     static CString RealText(float value);
 
+    int cpuClass;
     std::vector<uint8_t> bytes;
     int length = 0;
     int radix = 10;

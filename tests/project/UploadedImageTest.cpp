@@ -1,0 +1,162 @@
+#include "project/UploadedImage.h"
+
+#include "comm/Crc16.h"
+#include "compiler/PouBlockHeader.h"
+#include "hardware/ModuleCatalog.h"
+#include "project/CProjTreeNode.h"
+#include "project/CQLXInitData.h"
+#include "project/CQLXProject.h"
+#include "project/CQLX_R2_PLC.h"
+#include "tests/compiler/ProjectFixture.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes Section(uint8_t type, const Bytes& body) {
+    Bytes section(6);
+    PutLe16(section.data(), static_cast<uint16_t>(6 + body.size()));
+    section[2] = type, section[3] = 6, section[4] = type;
+    section.insert(section.end(), body.begin(), body.end());
+    return section;
+}
+
+// A target image of the layout the PLC keeps: directory, modules, CPU settings, program,
+// initial data and monitor lists, with the project CRC in the directory.
+Bytes BuildImage(const Bytes& program, uint8_t cpuCode, const Bytes& initRecords, int units) {
+    const Bytes modules = Section(4, {1, cpuCode, 0, 0, 0, 0, 0});
+    Bytes cpuBody(137, 0);
+    for (int k = 0; k < 5; ++k) cpuBody[133 - 6 + k] = static_cast<uint8_t>(k + 1);
+    const Bytes cpu = Section(5, cpuBody);
+    const Bytes programSection = Section(6, program);
+    Bytes initBody(2);
+    PutLe16(initBody.data(), static_cast<uint16_t>(2 + initRecords.size()));
+    initBody.insert(initBody.end(), initRecords.begin(), initRecords.end());
+    const Bytes initData = Section(7, initBody);
+    const Bytes monitor = Section(8, {0, 0});
+    Bytes directoryBody(10 + 1 + 5 * units + 2, 0);
+    const Bytes* parts[] = {&modules, &cpu, &programSection, &initData, &monitor};
+    for (int i = 0; i < 5; ++i) PutLe16(&directoryBody[2 * i], static_cast<uint16_t>(parts[i]->size()));
+    directoryBody[10] = static_cast<uint8_t>(units);
+    Bytes image = Section(3, directoryBody);
+    const size_t d = image.size();
+    for (int i = 0; i < 5; ++i) image.insert(image.end(), parts[i]->begin(), parts[i]->end());
+    const uint32_t checked = static_cast<uint32_t>(modules.size() + cpu.size() + programSection.size() + initData.size());
+    PutLe16(&image[d - 2], Crc16(&image[d], checked));
+    return image;
+}
+
+class UploadedImageTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CProjectFixture source("Source");
+        source.WritePou("MAIN_MAIN", {"(* NETWORK 0 *)", "LD %I0.0", "CAL SBR03 %I0.1", "(* NETWORK 1 *)",
+                                      "LD %I0.2", "ATCH INT05, 10"});
+        source.WritePou("SBR03_Pump", {"(* NETWORK 0 *)", "LD IN1", "ST %Q0.1"},
+                        {"VAR_INPUT", "IN1 AT %V100.0 : BOOL;", "END_VAR"});
+        source.WritePou("INT05_Tick", {"(* NETWORK 0 *)", "LD %SM0.0", "S %Q0.2"}, {"VAR", "END_VAR"}, 2);
+        ASSERT_TRUE(source.Compile({{CompileUnit::kMain, 0, "MAIN"}, {CompileUnit::kSubroutine, 3, "Pump"},
+                                    {CompileUnit::kInterrupt, 5, "Tick"}}))
+            << source.shell.CompileText();
+        program = source.ObjectBytes();
+        // a BYTE row of V0 with 200, an INT row of VW2 with 65535
+        const Bytes records = {0x9A, 0x01, 1, 200, 1, 0x9C, 0x01, 2, 0xFF, 0xFF, 2};
+        image = BuildImage(program, ModuleCatalog::Row(ModuleCatalog::FirstCpuRow + 3).typeCode, records, 3);
+    }
+
+    BOOL Parse(const Bytes& bytes, CQLXProject& project) {
+        project.folder = target.Folder().c_str();
+        project.transferBytes.SetSize(static_cast<int>(bytes.size()));
+        for (size_t i = 0; i < bytes.size(); ++i) project.transferBytes[static_cast<int>(i)] = bytes[i];
+        return ParseUploadedImage(project);
+    }
+
+    Bytes program;
+    Bytes image;
+    CProjectFixture target{"Target"};
+};
+
+TEST_F(UploadedImageTest, RestoresModulesPousFilesAndInitialData) {
+    CQLXProject project;
+    ASSERT_TRUE(Parse(image, project));
+    ASSERT_EQ(1, project.modules.GetSize());
+    const auto* cpu = static_cast<CQLX_R2_PLC*>(project.modules[0]);
+    EXPECT_EQ(ModuleCatalog::Row(3).typeCode, cpu->typeCode);
+    EXPECT_EQ(1, cpu->port0[PortStation]);
+    EXPECT_EQ(3, cpu->port0[PortDataBits]);
+    EXPECT_EQ(4, cpu->port0[PortParity]);
+    EXPECT_EQ(1, project.hasMain);
+    EXPECT_STREQ("(MAIN)  MAIN", project.mainPou.label);
+    CObject* node = nullptr;
+    ASSERT_TRUE(project.sbrByName.Lookup("SBR_3", node));
+    EXPECT_STREQ("(SBR03)  SBR_3", static_cast<CProjTreeNode*>(node)->label);
+    ASSERT_TRUE(project.intByNumber.Lookup(5, node));
+    EXPECT_STREQ("(INT05)  INT_5", static_cast<CProjTreeNode*>(node)->label);
+    EXPECT_EQ(2, static_cast<CProjTreeNode*>(node)->language);
+    for (const char* file : {"MAIN_MAIN.ilp", "SBR03_SBR_3.ilv", "INT05_INT_5.ilp"})
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((target.Folder() + "\\" + file).c_str())) << file;
+    ASSERT_EQ(2, project.initDataRows.GetSize());
+    const auto* byteRow = static_cast<CQLXInitData*>(project.initDataRows[0]);
+    EXPECT_STREQ("B#200", byteRow->texts[1]);
+    const auto* wordRow = static_cast<CQLXInitData*>(project.initDataRows[1]);
+    EXPECT_EQ(0x10u, wordRow->typeFlags);
+    EXPECT_STREQ("65535", wordRow->texts[1]);
+}
+
+TEST_F(UploadedImageTest, CrcCoversSectionsFourToSeven) {
+    Bytes changed = image;
+    changed[changed.size() - 1] ^= 0xFF;  // section 8
+    CQLXProject monitorChanged;
+    EXPECT_TRUE(Parse(changed, monitorChanged));
+
+    changed = image;
+    changed[GetLe16(image.data()) + 7] ^= 1;  // the CPU's type code
+    ScriptedMessageBoxes boxes;
+    CQLXProject project;
+    EXPECT_FALSE(Parse(changed, project));
+    ASSERT_EQ(1u, boxes.Calls().size());
+    EXPECT_EQ("该文件CRC校验错误！请重新尝试上载操作。", boxes.Calls()[0].text);
+    EXPECT_EQ("错误", boxes.Calls()[0].caption);
+    EXPECT_EQ(0, project.modules.GetSize());
+}
+
+TEST_F(UploadedImageTest, TruncatedAndFlippedImagesFailCleanly) {
+    ScriptedMessageBoxes boxes;
+    UploadedImageLayout layout;
+    ASSERT_TRUE(ReadUploadedImageLayout(image.data(), static_cast<int>(image.size()), layout));
+    const size_t monitorStart = static_cast<size_t>(layout.initDataStart + layout.initDataLength);
+    for (size_t size = 0; size < monitorStart; ++size) {  // the monitor lists are not read
+        CQLXProject project;
+        EXPECT_FALSE(Parse(Bytes(image.begin(), image.begin() + size), project)) << size;
+    }
+    std::mt19937 random(12345);
+    for (int run = 0; run < 300; ++run) {
+        Bytes flipped = image;
+        for (int flips = 1 + run % 4; flips > 0; --flips)
+            flipped[random() % flipped.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
+        CQLXProject project;
+        Parse(flipped, project);  // any answer, but no crash and no read past the data
+    }
+}
+
+TEST(UploadedImageLayout, EveryLengthIsCheckedAgainstTheData) {
+    Bytes image = BuildImage({0x08, 0x00, 0x01, 0x06, 0x01, 0xFF, 0x31, 0x01},
+                             ModuleCatalog::Row(0).typeCode, {}, 1);
+    UploadedImageLayout layout;
+    EXPECT_TRUE(ReadUploadedImageLayout(image.data(), static_cast<int>(image.size()), layout));
+    EXPECT_EQ(24, layout.directoryLength);
+    EXPECT_FALSE(ReadUploadedImageLayout(image.data(), layout.initDataStart + 3, layout));
+    Bytes longSection = image;
+    PutLe16(&longSection[10], 0xFFF0);  // section 6 past the end
+    EXPECT_FALSE(ReadUploadedImageLayout(longSection.data(), static_cast<int>(longSection.size()), layout));
+    Bytes shortDirectory = image;
+    PutLe16(shortDirectory.data(), 4);
+    EXPECT_FALSE(ReadUploadedImageLayout(shortDirectory.data(), static_cast<int>(shortDirectory.size()), layout));
+}
+
+}  // namespace
