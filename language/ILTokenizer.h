@@ -13,4 +13,7 @@ public:
     bool SplitTokens(const CString& line, CStringArray& words) const;
     // The first operand of a comma- or blank-separated operand list.
     CString FirstOperand(const CString& operands) const;
+    // Whether the word ends a rung: a label definition ("NAME:"), ST, STN, STI, or an
+    // instruction shown as a coil in the workspace's catalogue (S, R, JMP, RETC, ...).
+    bool IsOutputInstruction(const CString& word) const;
 };

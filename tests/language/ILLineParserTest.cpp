@@ -121,3 +121,19 @@ TEST(ILLineParser, FirstOperand) {
 }
 
 }  // namespace
+
+#include "tests/support/WorkspaceFixture.h"
+
+namespace {
+
+TEST_F(WorkspaceClass1Test, TokenizerTellsOutputInstructions) {
+    const CILTokenizer tokenizer;
+    struct Case {
+        const char* word;
+        bool output;
+    } cases[] = {{"LOOP:", true}, {"st", true}, {"STN", true}, {"LD", false}, {"S", true},
+                 {"R", true}, {"JMP", true}, {"AND", false}, {"", false}};
+    for (const Case& c : cases) EXPECT_EQ(c.output, tokenizer.IsOutputInstruction(c.word)) << c.word;
+}
+
+}  // namespace

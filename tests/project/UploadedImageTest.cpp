@@ -108,6 +108,16 @@ TEST_F(UploadedImageTest, RestoresModulesPousFilesAndInitialData) {
     EXPECT_STREQ("65535", wordRow->texts[1]);
 }
 
+TEST_F(UploadedImageTest, RestoredProjectCompilesToTheSameProgram) {
+    CQLXProject project;
+    ASSERT_TRUE(Parse(image, project));
+    SetCpuClassReader([] { return 1; });
+    ASSERT_TRUE(target.Compile({{CompileUnit::kMain, 0, "MAIN"}, {CompileUnit::kSubroutine, 3, "SBR_3"},
+                                {CompileUnit::kInterrupt, 5, "INT_5"}}))
+        << target.shell.CompileText();
+    EXPECT_EQ(program, target.ObjectBytes());
+}
+
 TEST_F(UploadedImageTest, CrcCoversSectionsFourToSeven) {
     Bytes changed = image;
     changed[changed.size() - 1] ^= 0xFF;  // section 8
