@@ -3,15 +3,29 @@
 #include <algorithm>
 #include <cstring>
 
+void InProcessLink::ForgetRequests() {
+    CSingleLock lock(&m_lock, TRUE);
+    m_requests.clear();
+    m_threads.clear();
+}
+
+void InProcessLink::Pause(uint32_t ms) {
+    CSingleLock lock(&m_lock, TRUE);
+    m_now += ms;
+}
+
 void InProcessLink::Purge() {
+    CSingleLock lock(&m_lock, TRUE);
     m_coming.clear();
     m_queue.clear();
 }
 
 bool InProcessLink::Write(const uint8_t* data, uint32_t length) {
+    CSingleLock lock(&m_lock, TRUE);
     if (!m_open || m_failWrites)
         return false;
     m_requests.emplace_back(data, data + length);
+    m_threads.push_back(GetCurrentThreadId());
     if (m_scripted) {
         m_scripted = false;
         m_coming.push_back({m_now, m_script});
@@ -36,6 +50,7 @@ void InProcessLink::Deliver() {
 }
 
 bool InProcessLink::QueryInput(uint32_t& errors, uint32_t& waiting) {
+    CSingleLock lock(&m_lock, TRUE);
     if (!m_open)
         return false;
     Deliver();
@@ -46,6 +61,7 @@ bool InProcessLink::QueryInput(uint32_t& errors, uint32_t& waiting) {
 }
 
 bool InProcessLink::Read(uint8_t* data, uint32_t length) {
+    CSingleLock lock(&m_lock, TRUE);
     Deliver();
     if (!m_open || length > m_queue.size())
         return false;
@@ -55,6 +71,7 @@ bool InProcessLink::Read(uint8_t* data, uint32_t length) {
 }
 
 bool InProcessLink::WaitForReply(uint32_t /*eventMask*/, uint32_t timeoutMs) {
+    CSingleLock lock(&m_lock, TRUE);
     Deliver();
     if (!m_queue.empty())
         return true;
