@@ -53,6 +53,8 @@ bool CSerialPort::OpenPort() { return Open(true); }
 bool CSerialPort::OpenPortOnly() { return Open(false); }
 
 bool CSerialPort::Open(bool withLineSettings) {
+    if (m_attached)
+        return m_attached->IsOpen();  // the attached line stands in for the device
     PrepareChannels();
     ClosePort();
     m_handle = CreateFileA(DevicePath(m_settings.portName), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
