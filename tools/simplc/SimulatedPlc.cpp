@@ -97,8 +97,13 @@ PlcAnswer SimulatedPlc::Answer(const uint8_t* frame, size_t length) {
     if (frame[0] != m_state.station)
         return answer;
     const Data payload(frame + PlcFrame::kHeaderSize, frame + length - PlcFrame::kCrcSize);
-    answer.bytes = Handle(frame[1], frame[2], payload);
-    ApplyFault(answer);
+    const bool faulty = FaultHitsThisAnswer();
+    if (faulty && m_fault == PlcFault::Refuse)
+        answer.bytes = Refusal(static_cast<uint8_t>(m_faultParam));  // a refusing PLC does nothing
+    else
+        answer.bytes = Handle(frame[1], frame[2], payload);
+    if (faulty)
+        ApplyFault(answer);
     if (!answer.bytes.empty())
         Log("TX " + FrameText(answer.bytes.data(), answer.bytes.size()));
     else
@@ -267,13 +272,18 @@ std::vector<uint8_t> SimulatedPlc::ReadBlock(uint8_t letter, uint8_t block) {
     return Reply(letter, number, Data(m_outgoing.begin() + start, m_outgoing.begin() + end));
 }
 
-void SimulatedPlc::ApplyFault(PlcAnswer& answer) {
-    if (m_fault == PlcFault::None || answer.bytes.empty())
-        return;
+// Counts the answers a fault lets pass first; true when this one is hit.
+bool SimulatedPlc::FaultHitsThisAnswer() {
+    if (m_fault == PlcFault::None)
+        return false;
     if (m_faultSkip > 0) {
         --m_faultSkip;
-        return;
+        return false;
     }
+    return true;
+}
+
+void SimulatedPlc::ApplyFault(PlcAnswer& answer) {
     std::vector<uint8_t>& bytes = answer.bytes;
     switch (m_fault) {
     case PlcFault::BadCrc: bytes.back() ^= 0xFF; break;
@@ -282,7 +292,7 @@ void SimulatedPlc::ApplyFault(PlcAnswer& answer) {
     case PlcFault::LongReply: bytes.resize(kOverLongReply, 0); break;
     case PlcFault::BadLength: bytes[2] = static_cast<uint8_t>(m_faultParam); ReplaceCrc(bytes); break;
     case PlcFault::WrongBlock: bytes[3] = static_cast<uint8_t>(bytes[3] + 1); ReplaceCrc(bytes); break;
-    case PlcFault::Refuse: bytes = Refusal(static_cast<uint8_t>(m_faultParam)); break;
+    case PlcFault::Refuse: break;  // answered without acting
     case PlcFault::SlowReply: answer.delayMs = m_faultParam; break;
     case PlcFault::SplitReply:
         answer.splitAt = bytes.size() / 2;

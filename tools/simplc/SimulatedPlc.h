@@ -87,6 +87,7 @@ private:
     std::vector<uint8_t> ProgramCrcReply() const;
     Data MonitorData();
     void FinishWrite(uint8_t letter);
+    bool FaultHitsThisAnswer();
     void ApplyFault(PlcAnswer& answer);
     void Log(const std::string& text) const;
 
