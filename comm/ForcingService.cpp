@@ -7,6 +7,8 @@
 #include "comm/ShowCommError.h"
 #include "platform/MessageBox.h"
 
+#include <memory>
+
 namespace {
 
 constexpr DWORD kMonitorCycleWaitMs = 5000;
@@ -28,7 +30,47 @@ private:
     bool m_active = true;
 };
 
+void DeleteEntries(ForceEntryMap& map) {
+    POSITION position = map.GetStartPosition();
+    while (position) {
+        CString key;
+        ForceEntry* entry = nullptr;
+        map.GetNextAssoc(position, key, entry);
+        delete entry;
+    }
+    map.RemoveAll();
+}
+
+// Takes an entry out of the map; the caller owns it then.
+std::unique_ptr<ForceEntry> TakeEntry(ForceEntryMap& map, const CString& addressText) {
+    const CString key = CForcingService::ForceKey(addressText);
+    ForceEntry* entry = nullptr;
+    if (!map.Lookup(key, entry))
+        return nullptr;
+    map.RemoveKey(key);
+    return std::unique_ptr<ForceEntry>(entry);
+}
+
+// Puts an entry into the map, which owns it from now on.
+void AddEntry(ForceEntryMap& map, std::unique_ptr<ForceEntry> entry) {
+    const CString key = CForcingService::ForceKey(entry->addressText);
+    TakeEntry(map, key);  // an older entry of the same address goes
+    map.SetAt(key, entry.release());
+}
+
 }  // namespace
+
+CString CForcingService::ForceKey(const CString& addressText) {
+    CString key = addressText;
+    key.Trim();
+    key.MakeUpper();
+    return key.Left(1) == "%" ? key : "%" + key;
+}
+
+ForceEntry* CForcingService::FindForceEntry(const ForceEntryMap& map, const CString& addressText) {
+    ForceEntry* entry = nullptr;
+    return map.Lookup(ForceKey(addressText), entry) ? entry : nullptr;
+}
 
 CForcingService::CForcingService(ForceProject& project, const ForcingLine& line,
                                  std::vector<uint8_t>& tableBuffer)
@@ -93,14 +135,14 @@ bool CForcingService::LoadForceList() {
         AfxShowMessageBox(nullptr, "读取的强制变量数据有错误，请重新执行命令！", "错误", MB_OK | MB_ICONERROR);
         return false;
     }
-    ForceMap& map = m_project.ForceEntries();
-    map.Clear();
+    ForceEntryMap& map = m_project.ForceEntries();
+    DeleteEntries(map);
     m_project.ClearForceImage();
     for (const ForcedValue& forced : entries) {
         const CString text = m_project.AddressCodeToText(forced.code, ForceGroupAddressKind(ForceGroupOf(forced.typeFlags)));
         if (text.IsEmpty())
             continue;
-        map.Add(std::make_unique<ForceEntry>(ForceEntry{text, forced.code, forced.typeFlags, 0}));
+        AddEntry(map, std::make_unique<ForceEntry>(ForceEntry{text, forced.code, forced.typeFlags, 0}));
         m_project.SetForceImageValue(forced.code, forced.typeFlags, forced.value);
     }
     return true;
@@ -108,10 +150,15 @@ bool CForcingService::LoadForceList() {
 
 bool CForcingService::BuildForceRequest() {
     std::vector<ForcedValue> entries;
-    for (const ForceEntry* entry : m_project.ForceEntries().Entries()) {
+    const ForceEntryMap& map = m_project.ForceEntries();
+    POSITION position = map.GetStartPosition();
+    while (position) {
+        CString key;
+        ForceEntry* entry = nullptr;
+        map.GetNextAssoc(position, key, entry);
         uint32_t value = 0;
-        if (m_project.GetForceImageValue(entry->code, entry->typeFlags, value))
-            entries.push_back({entry->code, entry->typeFlags, value});
+        if (entry && m_project.GetForceImageValue(entry->addressCode, entry->typeFlags, value))
+            entries.push_back({entry->addressCode, entry->typeFlags, value});
     }
     return BuildForceTable(entries, m_table);
 }
@@ -125,15 +172,15 @@ bool CForcingService::ForceVariable(const CString& addressText, uint32_t value) 
         return false;
     m_project.BackupForceImage();
     m_project.SetForceImageValue(code, typeFlags, value);
-    ForceMap& map = m_project.ForceEntries();
-    const bool created = map.Find(addressText) == nullptr;
+    ForceEntryMap& map = m_project.ForceEntries();
+    const bool created = FindForceEntry(map, addressText) == nullptr;
     if (created)
-        map.Add(std::make_unique<ForceEntry>(ForceEntry{addressText, code, typeFlags, value}));
+        AddEntry(map, std::make_unique<ForceEntry>(ForceEntry{addressText, code, typeFlags, value}));
     if (WriteChangedTable())
         return true;
     m_project.RestoreForceImage();
     if (created)
-        map.Take(addressText);
+        TakeEntry(map, addressText);
     return false;
 }
 
@@ -141,12 +188,12 @@ bool CForcingService::UnforceVariable(const CString& addressText) {
     if (!LoadForceList())
         return false;
     m_project.BackupForceImage();
-    ForceMap& map = m_project.ForceEntries();
-    std::unique_ptr<ForceEntry> removed = map.Take(addressText);
+    ForceEntryMap& map = m_project.ForceEntries();
+    std::unique_ptr<ForceEntry> removed = TakeEntry(map, addressText);
     if (WriteChangedTable())
         return true;
     m_project.RestoreForceImage();
     if (removed)
-        map.Add(std::move(removed));
+        AddEntry(map, std::move(removed));
     return false;
 }

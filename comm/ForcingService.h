@@ -1,5 +1,5 @@
 #pragma once
-#include "comm/ForceEntry.h"
+#include "project/ForceEntry.h"
 #include "comm/MonitorPause.h"
 #include "platform/CString.h"
 #include "platform/SyncObjects.h"
@@ -21,7 +21,7 @@ public:
     virtual void ClearForceImage() = 0;    // current and backup
     virtual void BackupForceImage() = 0;   // current into backup
     virtual void RestoreForceImage() = 0;  // backup into current
-    virtual ForceMap& ForceEntries() = 0;
+    virtual ForceEntryMap& ForceEntries() = 0;  // owns its entries
 };
 
 // How a forcing task reaches the line: under the communication lock with the port
@@ -55,6 +55,10 @@ public:
     // True when the PLC now holds the change.
     bool ForceVariable(const CString& addressText, uint32_t value);
     bool UnforceVariable(const CString& addressText);
+
+    // The force map's key of an address text: trimmed, upper-cased, "%" in front.
+    static CString ForceKey(const CString& addressText);
+    static ForceEntry* FindForceEntry(const ForceEntryMap& map, const CString& addressText);
 
 private:
     enum class Transfer { Write, Clear, Read };

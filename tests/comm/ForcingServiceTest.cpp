@@ -39,7 +39,7 @@ TEST_F(Forcing, PlcWithoutATableGetsExactlyTheOneForcedAddress) {
     EXPECT_EQ(SampleForceProject::kBaseCode + 4, forces[0].code);
     EXPECT_EQ(kForceWord, forces[0].typeFlags);
     EXPECT_EQ(0xBEEFu, forces[0].value);
-    EXPECT_EQ(1u, project.ForceEntries().Count());
+    EXPECT_EQ(1, project.ForcedCount());
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -54,7 +54,7 @@ TEST_F(Forcing, TenBitsArePackedIntoTwoBytes) {
     EXPECT_EQ(10, table[6]);
     EXPECT_EQ(0xFF, table[31]);
     EXPECT_EQ(0x03, table[32]);  // bits 8 and 9 in bits 0 and 1 of the second byte
-    EXPECT_EQ(10u, project.ForceEntries().Count());
+    EXPECT_EQ(10, project.ForcedCount());
 }
 
 TEST_F(Forcing, ForcesReadBackFromThePlcRebuildTheLocalCopy) {
@@ -65,11 +65,10 @@ TEST_F(Forcing, ForcesReadBackFromThePlcRebuildTheLocalCopy) {
                                 table));
     plc.State().forceTable = table;
     ASSERT_TRUE(service.LoadForceList());
-    ForceMap& map = project.ForceEntries();
-    ASSERT_EQ(2u, map.Count());
-    ASSERT_NE(nullptr, map.Find("%m3.5"));
-    ASSERT_NE(nullptr, map.Find("MD8"));
-    EXPECT_EQ(0u, map.Find("%MD8")->value);
+    ASSERT_EQ(2, project.ForcedCount());
+    ASSERT_NE(nullptr, project.Forced("%m3.5"));
+    ASSERT_NE(nullptr, project.Forced("MD8"));
+    EXPECT_EQ(0u, project.Forced("%MD8")->forcedValue);
     EXPECT_EQ(1u << 5, project.Image()[3]);
     EXPECT_EQ((std::vector<uint32_t>{4, 3, 2, 1}), std::vector<uint32_t>(project.Image().begin() + 8, project.Image().begin() + 12));
 }
@@ -92,8 +91,8 @@ TEST_F(Forcing, UnsoundTableFromThePlcChangesNothing) {
         ASSERT_EQ(1u, messages.shown.size()) << c.name;
         EXPECT_EQ("读取的强制变量数据有错误，请重新执行命令！", messages.shown[0].text);
         EXPECT_EQ("错误", messages.shown[0].caption);
-        EXPECT_EQ(1u, project.ForceEntries().Count()) << c.name;
-        EXPECT_NE(nullptr, project.ForceEntries().Find("%MB5")) << c.name;
+        EXPECT_EQ(1, project.ForcedCount()) << c.name;
+        EXPECT_NE(nullptr, project.Forced("%MB5")) << c.name;
         EXPECT_EQ(7u, project.Image()[5]) << c.name;
     }
 }
@@ -103,21 +102,21 @@ TEST_F(Forcing, FailedWriteRollsTheLocalCopyBack) {
     // The read goes through, the write is refused.
     plc.InjectFault(PlcFault::Refuse, 1, 1);
     EXPECT_FALSE(service.ForceVariable("%MB5", 9));
-    EXPECT_NE(nullptr, project.ForceEntries().Find("%MB5"));
+    EXPECT_NE(nullptr, project.Forced("%MB5"));
     EXPECT_EQ(7u, project.Image()[5]);
 
     plc.InjectFault(PlcFault::Refuse, 1, 1);
     EXPECT_FALSE(service.ForceVariable("%MW6", 9));
-    EXPECT_EQ(nullptr, project.ForceEntries().Find("%MW6"));
+    EXPECT_EQ(nullptr, project.Forced("%MW6"));
     EXPECT_EQ(0u, project.Image()[6]);
 
     plc.InjectFault(PlcFault::Refuse, 1, 1);
     EXPECT_FALSE(service.UnforceVariable("%MB5"));
-    EXPECT_NE(nullptr, project.ForceEntries().Find("%MB5"));
+    EXPECT_NE(nullptr, project.Forced("%MB5"));
     EXPECT_EQ(1u, PlcForces().size());
 
     ASSERT_TRUE(service.UnforceVariable("%MB5"));
-    EXPECT_EQ(0u, project.ForceEntries().Count());
+    EXPECT_EQ(0, project.ForcedCount());
     EXPECT_TRUE(PlcForces().empty());
 }
 
@@ -139,8 +138,8 @@ TEST_F(Forcing, A256thEntryInAGroupIsRefusedAndRolledBack) {
     EXPECT_FALSE(service.ForceVariable("%M31.7", 1));  // bit 256
     EXPECT_EQ(0u, Sent('J'));
     EXPECT_EQ(full, plc.State().forceTable);
-    EXPECT_EQ(255u, project.ForceEntries().Count());
-    EXPECT_EQ(nullptr, project.ForceEntries().Find("%M31.7"));
+    EXPECT_EQ(255, project.ForcedCount());
+    EXPECT_EQ(nullptr, project.Forced("%M31.7"));
     EXPECT_EQ(0x7Fu, project.Image()[31]);
 }
 

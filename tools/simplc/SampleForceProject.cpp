@@ -19,6 +19,20 @@ const Form kForms[] = {
 
 }  // namespace
 
+SampleForceProject::~SampleForceProject() {
+    POSITION position = m_map.GetStartPosition();
+    while (position) {
+        CString key;
+        ForceEntry* entry = nullptr;
+        m_map.GetNextAssoc(position, key, entry);
+        delete entry;
+    }
+}
+
+const ForceEntry* SampleForceProject::Forced(const char* addressText) const {
+    return CForcingService::FindForceEntry(m_map, addressText);
+}
+
 bool SampleForceProject::ParseForceAddress(const CString& text, uint16_t& code, uint32_t& typeFlags) {
     CString address = text;
     address.Trim();

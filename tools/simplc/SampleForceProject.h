@@ -12,6 +12,7 @@ public:
     static constexpr int kBytes = 64;
 
     SampleForceProject() : m_current(kBytes, 0), m_backup(kBytes, 0) {}
+    ~SampleForceProject() override;
 
     bool ParseForceAddress(const CString& text, uint16_t& code, uint32_t& typeFlags) override;
     CString AddressCodeToText(uint16_t code, uint32_t kind) override;
@@ -20,14 +21,16 @@ public:
     void ClearForceImage() override;
     void BackupForceImage() override { m_backup = m_current; }
     void RestoreForceImage() override { m_current = m_backup; }
-    ForceMap& ForceEntries() override { return m_map; }
+    ForceEntryMap& ForceEntries() override { return m_map; }
 
     const std::vector<uint32_t>& Image() const { return m_current; }
+    int ForcedCount() const { return static_cast<int>(m_map.GetCount()); }
+    const ForceEntry* Forced(const char* addressText) const;
 
 private:
     bool Cells(uint16_t code, uint32_t typeFlags, int& first, int& count, int& bit) const;
 
     std::vector<uint32_t> m_current;
     std::vector<uint32_t> m_backup;
-    ForceMap m_map;
+    ForceEntryMap m_map;
 };

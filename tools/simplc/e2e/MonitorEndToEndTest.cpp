@@ -72,7 +72,7 @@ TEST_F(EndToEnd, MonitoringFillsTheCellsWhileForcingBorrowsTheLine) {
     EXPECT_EQ(1234u, forces[0].value);
     ASSERT_TRUE(forcing.RunForceClearTask());
     ASSERT_TRUE(forcing.LoadForceList());
-    EXPECT_EQ(0u, project.ForceEntries().Count());
+    EXPECT_EQ(0, project.ForcedCount());
 
     const int before = storesSoFar();
     ASSERT_TRUE(waitForStores(before + 12));  // monitoring goes on after the forcing
