@@ -80,8 +80,17 @@ TEST(ProjectCompile, MainSubroutineWithParametersInterruptAndGlobals) {
     expected.insert(expected.end(), subroutine.bytes.begin(), subroutine.bytes.end());
     expected.insert(expected.end(), interrupt.bytes.begin(), interrupt.bytes.end());
     EXPECT_EQ(expected, project.ObjectBytes());
-    EXPECT_NE(std::string::npos, project.Log().find("总共21条指令"));
-    EXPECT_NE(std::string::npos, project.Log().find("$$$ 正在编译   : 程序 Motor ..."));
+    const std::string golden[] = {"$$$ 处理变量 $$$", "$$$ 预编译 $$$", "$$$ 编译 $$$",
+                                  "$$$ 正在编译   : 程序 MAIN ...", "$$$ 正在编译   : 程序 Motor ...",
+                                  "$$$ 正在编译   : 程序 Tick ...", " ",
+                                  "$$$ 编译成功   :  0 错误, 0 警告。总共21条指令。"};
+    std::string log, output;
+    for (const std::string& line : golden) {
+        log += line;
+        output += line + "\n";
+    }
+    EXPECT_EQ(output, project.shell.CompileText());
+    EXPECT_EQ(log, project.Log());
     // the intermediate copy of the global variables is gone
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((project.Folder() + "\\LINE.CGV").c_str()));
 }

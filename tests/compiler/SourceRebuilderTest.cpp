@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 std::vector<std::string> ReadLines(const std::string& path) {
@@ -133,6 +135,29 @@ TEST(SourceRebuilder, BadInputFailsWithItsMessage) {
         ASSERT_FALSE(boxes.Calls().empty()) << c.message;
         EXPECT_EQ(c.message, boxes.Calls().back().text);
         EXPECT_EQ(0, names.GetSize());
+    }
+}
+
+TEST(SourceRebuilder, GarbledProgramsFailWithoutReadingPastThem) {
+    RoundTrip trip;
+    trip.original.WritePou("MAIN_MAIN", {"(* NETWORK 0 *)", "LD %I0.0", "CAL SBR01 %I0.1, %VW10",
+                                         "MOVE DI#5, %VD20", "JMPC L1", "(* NETWORK 1 *)", "L1:",
+                                         "LD %I0.2", "ST %Q0.0"});
+    trip.original.WritePou("SBR01_Sub", {"(* NETWORK 0 *)", "LD %V100.0", "ST %Q0.1"},
+                           {"VAR_INPUT", "A AT %V100.0 : BOOL;", "B AT %VW102 : INT;", "END_VAR"});
+    ASSERT_TRUE(trip.original.Compile({{CompileUnit::kMain, 0, "MAIN"}, {CompileUnit::kSubroutine, 1, "Sub"}}));
+    const std::vector<uint8_t> program = trip.original.ObjectBytes();
+    ScriptedMessageBoxes boxes;
+    std::mt19937 random(777);
+    for (int run = 0; run < 400; ++run) {
+        std::vector<uint8_t> garbled(program.begin(), program.begin() + random() % (program.size() + 1));
+        for (int flips = run % 3; flips > 0 && !garbled.empty(); --flips)
+            garbled[random() % garbled.size()] ^= static_cast<uint8_t>(1u << (random() % 8));
+        CStringArray names;
+        CSourceRebuilder rebuilder(1);
+        rebuilder.Rebuild(garbled.data(), static_cast<int>(garbled.size()), 10,
+                          (trip.rebuilt.Folder() + "\\").c_str(), names);
+        EXPECT_LE(names.GetSize(), 2);
     }
 }
 
