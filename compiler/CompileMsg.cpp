@@ -5,6 +5,7 @@
 #include "compiler/CompileShell.h"
 #include "compiler/CompileVariables.h"
 #include "compiler/PouSymbol.h"
+#include "project/CPlcWorkspace.h"
 #include "project/FileUtils.h"
 
 #include <cstdlib>
@@ -153,4 +154,14 @@ bool LocateMsgSource(const CString& line, CString& programName, int& number,
     programName.TrimRight(' ');
     if (programName.IsEmpty() || !pouExists(programName)) return false;
     return ReadNumberBetween(rest, at + static_cast<int>(strlen(marker)), endMarker, number);
+}
+
+bool LocateMsgSource(const CString& line, CString& programName, int& number) {
+    return LocateMsgSource(line, programName, number, [](const CString& name) {
+        if (!theWorkspace) return false;
+        const CQLXProject& project = theWorkspace->project;
+        CObject* node = nullptr;
+        return (project.hasMain && project.mainPou.name == name) ||
+               project.sbrByName.Lookup(name, node) || project.intByName.Lookup(name, node);
+    });
 }

@@ -58,3 +58,5 @@ private:
 // project has a POU of the name found.
 bool LocateMsgSource(const CString& line, CString& programName, int& number,
                      const std::function<bool(const CString&)>& pouExists);
+// The same against the POUs of the workspace's open project.
+bool LocateMsgSource(const CString& line, CString& programName, int& number);

@@ -157,3 +157,26 @@ TEST_F(CompileMsgTest, LocateMsgSourceReadsLineAndNetworkForms) {
 }
 
 }  // namespace
+
+#include "project/CProjTreeNode.h"
+#include "tests/support/WorkspaceFixture.h"
+
+namespace {
+
+TEST_F(WorkspaceClass1Test, LocateMsgSourceFindsTheProjectsPous) {
+    auto* motor = new CProjTreeNode(PouSubroutine, 1, 3);
+    motor->name = "Motor";
+    workspace.project.sbrByName.SetAt("Motor", motor);
+    workspace.project.hasMain = 1;
+    workspace.project.mainPou.name = "MAIN";
+    CString program;
+    int number = 0;
+    EXPECT_TRUE(LocateMsgSource("        程序: Motor (第 12 行):[Error 019]无效操作数:X.", program, number));
+    EXPECT_STREQ("Motor", program);
+    EXPECT_EQ(12, number);
+    EXPECT_TRUE(LocateMsgSource("        程序: MAIN (NetWork: 3):[Error 019]x.", program, number));
+    EXPECT_EQ(3, number);
+    EXPECT_FALSE(LocateMsgSource("        程序: Pump (第 1 行):[Error 019]x.", program, number));
+}
+
+}  // namespace
