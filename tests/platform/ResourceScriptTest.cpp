@@ -147,6 +147,7 @@ TEST(ResourceScript, ContextMenusShowTheirCommandsInOrder) {
         {IDR_MENU_CROSS_REFERENCE, {32896, 0, 32895}},
         {IDR_MENU_STATUS_TABLE,
          {57634, 57635, 57637, 57632, 57642, 32693, 32691, 32866, 32809, 32810, 32946, 32947, 32948}},
+        {IDR_MENU_CUSTOMIZE, {9315, 9316, 0, 9317, 0, 9318, 9319, 9320, 9321, 9322, 0, 9323, 9325, 9324, 0, 9326}},
     };
     for (const Case& c : cases) {
         HMENU menu = ::LoadMenuA(Module(), MAKEINTRESOURCEA(c.menu));
@@ -239,7 +240,8 @@ TEST(ResourceScript, PicturesHaveTheirSizes) {
 
     for (UINT id : {IDC_CURSOR_GUTTER, IDC_CURSOR_BRANCH_TOOL, IDC_CURSOR_DRAG_COPY, IDC_CURSOR_DRAG_MOVE,
                     IDC_CURSOR_HAND, IDC_CURSOR_DRAG_DELETE, IDC_CURSOR_HAND_NO_ENTRY, IDC_CURSOR_SPLIT_HORIZONTAL,
-                    IDC_CURSOR_SPLIT_VERTICAL, IDC_CURSOR_DROP_ALLOWED, IDC_CURSOR_DROP_REFUSED})
+                    IDC_CURSOR_SPLIT_VERTICAL, IDC_CURSOR_DROP_ALLOWED, IDC_CURSOR_DROP_REFUSED,
+                    IDC_CURSOR_CUSTOMIZE_COPY, IDC_CURSOR_CUSTOMIZE_MOVE, IDC_CURSOR_CUSTOMIZE_NO_DROP})
         EXPECT_TRUE(::LoadCursorA(Module(), MAKEINTRESOURCEA(id))) << "cursor " << id;
     for (UINT id : {IDR_MAINFRAME, IDI_CHILD_FRAME})
         EXPECT_TRUE(::LoadIconA(Module(), MAKEINTRESOURCEA(id))) << "icon " << id;
@@ -320,6 +322,9 @@ TEST_F(DialogTemplates, EveryTemplateCreatesWithItsControls) {
         {IDD_FORCE_VARIABLE, "强制变量", {1214, 1215, 1216, 1213, IDOK, IDCANCEL}},
         {IDD_PLC_PASSWORD, "请输入密码", {1228, IDOK, IDCANCEL}},
         {IDD_DOWNLOAD, "下载用户工程", {1229, 1230, 1231, 1232, 1233, 1234, IDOK, IDCANCEL}},
+        {IDD_NEW_TOOLBAR, "New Toolbar", {9329, IDOK, IDCANCEL}},
+        {IDD_CUSTOMIZE_COMMANDS, "&Commands", {9338, 9327}},
+        {IDD_CUSTOMIZE_TOOLBARS, "Tool&bars", {9305, 9308, 9309, 9310, 9311}},
     };
     for (const Case& c : cases) {
         HWND dialog = ::CreateDialogParamA(Module(), MAKEINTRESOURCEA(c.id), m_parent, AcceptingDialogProc, 0);
