@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CWnd.h"
+#include "platform/FrameworkIds.h"
 
 class CFrameWnd;
 

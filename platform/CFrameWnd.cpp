@@ -24,6 +24,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -449,6 +452,12 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* cmdUI) {
         return;
     }
     cmdUI->SetCheck((bar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+// A key indicator shows while its key's toggle is on.
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* cmdUI) {
+    int key = cmdUI->m_nID == ID_INDICATOR_CAPS ? VK_CAPITAL : cmdUI->m_nID == ID_INDICATOR_NUM ? VK_NUMLOCK : VK_SCROLL;
+    cmdUI->Enable((::GetKeyState(key) & 1) != 0);
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT id) {

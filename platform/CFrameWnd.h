@@ -125,6 +125,7 @@ protected:
     LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     void OnUpdateControlBarMenu(CCmdUI* cmdUI);
     BOOL OnBarCheck(UINT id);
+    void OnUpdateKeyIndicator(CCmdUI* cmdUI);
 
     CView* m_pViewActive = nullptr;
     BOOL m_bInRecalcLayout = FALSE;
