@@ -1,3 +1,4 @@
+#include "platform/CWnd.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 
