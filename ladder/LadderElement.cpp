@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ladder/Block.h"
 #include "ladder/Coil.h"
 #include "ladder/Comment.h"
 #include "ladder/Contact.h"
@@ -165,6 +166,7 @@ CLadderElement* CLadderElement::CreateFromTag(BYTE tag) {
     }
     case TAG_NODE: return new CLogicNode;
     case TAG_CONTACT: return new CContact;
+    case TAG_BOX: return new CBlock;
     default: return nullptr;
     }
 }

@@ -1,6 +1,24 @@
 #include "ladder/LadderEnvironment.h"
 
 #include "language/InstrDesc.h"
+#include "project/CQLXFB.h"
+#include "project/CQLXFunc.h"
+
+namespace {
+// The catalogue's pins as parameters: a pin that reads goes to the inputs, every other
+// pin to the outputs.
+void FillParams(const InstrDesc& record, FBParamLists& params) {
+    for (int i = 0; i < record.pinCount; ++i) {
+        CQLXFBPara* param = new CQLXFBPara;
+        param->SetNameAndFlags(record.pins[i].name, record.pins[i].descriptor);
+        param->SetCurrentFlags(record.pins[i].descriptor);
+        if (record.pins[i].descriptor & ParamInputBit)
+            params.AddInput(param);
+        else
+            params.AddOutput(param);
+    }
+}
+}  // namespace
 
 BOOL CLadderEnvironment::FindGlobalSymbol(const CString&, CString&, CString&) const {
     return FALSE;
@@ -16,6 +34,28 @@ const InstrDesc* CLadderEnvironment::FindInstruction(const CString& name) const 
     }
     return nullptr;
 }
+
+CQLXFunc* CLadderEnvironment::NewFunctionDef(const CString& name) const {
+    const InstrDesc* record = FindInstruction(name);
+    if (!record || record->kind != INSTR_FUNCTION) return nullptr;
+    CQLXFunc* function = new CQLXFunc;
+    function->SetName(record->name);
+    FillParams(*record, *function);
+    return function;
+}
+
+CQLXFB* CLadderEnvironment::NewFunctionBlockDef(const CString& name) const {
+    const InstrDesc* record = FindInstruction(name);
+    if (!record || record->kind != INSTR_FUNCTION_BLOCK) return nullptr;
+    CQLXFB* block = new CQLXFB;
+    block->typeName = record->name;
+    FillParams(*record, *block);
+    return block;
+}
+
+CQLXFunc* CLadderEnvironment::NewSubroutineDesc(const CString&) const { return nullptr; }
+
+CPOUEditorDoc* CLadderEnvironment::GetActivePOUDocument() const { return nullptr; }
 
 BOOL CLadderEnvironment::AddFBInstance(const CString&, const CString&, const CString&) {
     return FALSE;

@@ -3,6 +3,9 @@
 #include "platform/CString.h"
 
 struct InstrDesc;
+class CPOUEditorDoc;
+class CQLXFB;
+class CQLXFunc;
 
 // What the ladder elements and the ladder model ask of the open project and of the
 // program-wide state: global variables, the online flags, the instruction catalogue and
@@ -22,6 +25,15 @@ public:
 
     // A catalogue record by its exact name (symbol for contacts and coils).
     virtual const InstrDesc* FindInstruction(const CString& name) const;
+    // New descriptors filled from the catalogue definition of that name (owned by the
+    // caller); null when the catalogue has no function or function block of the name.
+    virtual CQLXFunc* NewFunctionDef(const CString& name) const;
+    virtual CQLXFB* NewFunctionBlockDef(const CString& name) const;
+    // A copy of the call descriptor of the project's subroutine of that name (or call
+    // target); null when there is none.
+    virtual CQLXFunc* NewSubroutineDesc(const CString& name) const;
+    // The POU document being edited (the active document of the main window).
+    virtual CPOUEditorDoc* GetActivePOUDocument() const;
 
     // Function-block instances of the project. AddFBInstance is true when the instance
     // exists afterwards (added now or already there with that type).

@@ -5,6 +5,7 @@
 #include "editors/POUVarView.h"
 #include "ladder/Coil.h"
 #include "ladder/Comment.h"
+#include "ladder/ILToLadder.h"
 #include "ladder/LadderEnvironment.h"
 #include "platform/CArchive.h"
 
@@ -27,7 +28,14 @@ CLadderModel::~CLadderModel() {
 
 void CLadderModel::Serialize(CArchive& ar, BOOL fileMode) {
     if (fileMode) {
-        if (ar.IsStoring()) ar.WriteString(ToIL());
+        if (ar.IsStoring()) {
+            ar.WriteString(ToIL());
+            return;
+        }
+        CStringArray lines;
+        CString line;
+        while (ar.ReadString(line)) lines.Add(line);
+        LoadFromIL(lines);
         return;
     }
     if (ar.IsStoring())
@@ -35,6 +43,26 @@ void CLadderModel::Serialize(CArchive& ar, BOOL fileMode) {
     else
         LoadSnapshot(ar);
     if (m_pLadderEngine) m_pLadderEngine->Redraw();
+}
+
+BOOL CLadderModel::LoadFromIL(const CStringArray& lines) {
+    if (!m_pLadderEngine) return FALSE;
+    m_pLadderEngine->ResetForLoad();
+    CILToLadder converter;
+    CString message;
+    if (!converter.CheckAndSplit(lines, message)) {
+        ClearCurrentElement();
+        m_pLadderEngine->OnInitialUpdate();
+        m_pLadderEngine->Redraw();
+        return FALSE;
+    }
+    DeleteContents();
+    converter.BuildNetworks();
+    m_networks.Copy(converter.m_elements);
+    converter.m_elements.RemoveAll();
+    ClearCurrentElement();
+    m_bLoaded = TRUE;
+    return TRUE;
 }
 
 CString CLadderModel::ToIL() const {

@@ -3,6 +3,7 @@
 #include "ladder/LadderElement.h"
 #include "platform/Maps.h"
 
+class CBlock;
 class CCoil;
 class CLadderEditEngine;
 class CLogicNode;
@@ -64,6 +65,7 @@ public:
     BOOL InsertLeft(CLadderElement* element);
     BOOL InsertParallel(CLadderElement* element);
     BOOL InsertParallelCoil(CCoil* coil);
+    BOOL InsertBox(CBlock* box);
     int HitBranchStart(int column, int row);
     int HitBranchEnd(int firstColumn, int row, int lastColumn);
     BOOL InsertBranch();

@@ -1,5 +1,6 @@
 // The editing operations of the ladder model.
 #include "editors/LadderEditEngine.h"
+#include "ladder/Block.h"
 #include "ladder/Coil.h"
 #include "ladder/Comment.h"
 #include "ladder/Contact.h"
@@ -232,6 +233,22 @@ BOOL CLadderModel::InsertParallelCoil(CCoil* coil) {
     current->SetLinkType(LINK_PARALLEL);
     SetParallel(current, coil);
     Scroll(0, 0);
+    return TRUE;
+}
+
+BOOL CLadderModel::InsertBox(CBlock* box) {
+    CLadderElement* current = m_pCurrent;
+    if (Monitoring() || !current) return FALSE;
+    Commit();
+    int kind = current->GetKind();
+    BOOL stackedCoil = kind == LADDER_COIL && current->m_pParent;
+    if (stackedCoil || !LinkAfterCurrent(box)) return FALSE;
+    if (kind == LADDER_COIL)
+        Scroll(50, 40);
+    else if (kind == LADDER_CONTACT)
+        Scroll(250, 40);
+    else
+        Scroll(350, box->GetBoxType() == CBlock::FUNCTION && box->GetName() == "PID" ? 240 : 40);
     return TRUE;
 }
 

@@ -23,12 +23,18 @@ public:
     CPOUVarView* GetVarView() const override { return varView; }
     CString GetPOUName() const override { return pouName; }
     BOOL LookupLocalVar(const CString& name, OperandDescriptor& flags) const override {
-        return FALSE;
+        CString key = name;
+        key.MakeUpper();
+        auto found = localTypes.find(key.GetString());
+        if (found == localTypes.end()) return FALSE;
+        flags = found->second;
+        return TRUE;
     }
     void SetModifiedFlag(BOOL value) override { modified = value; }
 
     CPOUVarView* varView = nullptr;
     CString pouName = "MAIN";
+    std::map<std::string, OperandDescriptor> localTypes;  // upper-cased name
     BOOL modified = TRUE;
 };
 

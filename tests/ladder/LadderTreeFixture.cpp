@@ -1,5 +1,8 @@
 #include "tests/ladder/LadderTreeFixture.h"
 
+#include "ladder/Block.h"
+#include "project/CQLXFunc.h"
+
 namespace {
 std::string Upper(const CString& text) {
     CString upper = text;
@@ -86,6 +89,36 @@ BOOL FakeLadderEnvironment::TranslateInterruptName(const CString& text, CString&
     return TRUE;
 }
 
+CQLXFunc* FakeLadderEnvironment::NewSubroutineDesc(const CString& name) const {
+    std::string key = Upper(name);
+    for (const auto& [subroutine, number] : subroutines) {
+        CString target;
+        target.Format("SBR%02d", number);
+        if (key != subroutine && key != target.GetString()) continue;
+        CQLXFunc* function = new CQLXFunc;
+        function->SetName(subroutine.c_str());
+        function->SetNumber(static_cast<WORD>(number + 1));
+        auto params = subroutineParams.find(subroutine);
+        std::vector<std::string> inputs{"EN"}, outputs{"ENO"};
+        if (params != subroutineParams.end()) {
+            inputs.insert(inputs.end(), params->second.first.begin(), params->second.first.end());
+            outputs.insert(outputs.end(), params->second.second.begin(), params->second.second.end());
+        }
+        for (const std::string& input : inputs) {
+            CQLXFBPara* param = new CQLXFBPara;
+            param->SetNameAndFlags(input.c_str(), 0xA001);
+            function->AddInput(param);
+        }
+        for (const std::string& output : outputs) {
+            CQLXFBPara* param = new CQLXFBPara;
+            param->SetNameAndFlags(output.c_str(), 0x4001);
+            function->AddOutput(param);
+        }
+        return function;
+    }
+    return nullptr;
+}
+
 CContact* MakeContact(const char* operand, const char* symbol, int linkType) {
     CContact* contact = new CContact;
     contact->SetSymbol(symbol);
@@ -137,6 +170,17 @@ std::string ContactShape(const CContact* contact) {
     return text;
 }
 
+std::string BoxShape(const CBlock* box) {
+    std::string text = "[" + std::string(box->GetName());
+    if (box->GetBoxType() == CBlock::FUNCTION_BLOCK) text += " " + std::string(box->GetOperand());
+    for (int i = 1; i < box->GetInputCount(); ++i)
+        text += (i == 1 ? " " : ",") + std::string(box->InputOperand(i));
+    text += "->";
+    for (int j = 1; j < box->GetOutputCount(); ++j)
+        text += (j == 1 ? "" : ",") + std::string(box->OutputOperand(j));
+    return text + "]";
+}
+
 std::string CoilShape(const CCoil* coil) {
     std::string text;
     for (const CLadderElement* e = coil; e; e = e->m_pParallel) {
@@ -161,7 +205,7 @@ std::string Shape(const CLadderElement* element) {
     }
     std::string text = element->GetKind() == LADDER_CONTACT
                            ? ContactShape(static_cast<const CContact*>(element))
-                           : "[" + std::string(element->GetOperand()) + "]";
+                           : BoxShape(static_cast<const CBlock*>(element));
     if (element->m_pSeries) text += ">" + Shape(element->m_pSeries);
     if (element->m_pParallel) text += "|(" + Shape(element->m_pParallel) + ")";
     return text;

@@ -1,6 +1,7 @@
 #pragma once
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ladder/Coil.h"
 #include "ladder/Contact.h"
@@ -27,6 +28,8 @@ public:
     BOOL ResolveCallTarget(const CString& name, CString& target) const override;
     BOOL ToggleInterruptName(const CString& text, CString& other) const override;
     BOOL TranslateInterruptName(const CString& text, CString& name) const override;
+    CQLXFunc* NewSubroutineDesc(const CString& name) const override;
+    CPOUEditorDoc* GetActivePOUDocument() const override { return activeDocument; }
 
     std::map<std::string, std::string> globals;  // upper-cased name -> address with "%"
     BOOL showGlobalNames = FALSE;
@@ -37,6 +40,10 @@ public:
     std::map<std::string, Instance> instances;  // upper-cased instance name
     std::map<std::string, int> subroutines;      // name -> number
     std::map<std::string, int> interrupts;       // name -> number
+    // Subroutine parameters by subroutine name: input names, then output names.
+    std::map<std::string, std::pair<std::vector<std::string>, std::vector<std::string>>>
+        subroutineParams;
+    CPOUEditorDoc* activeDocument = nullptr;
 
 private:
     CLadderEnvironment* m_previous = nullptr;

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ladder/Block.h"
+#include "ladder/Comment.h"
+#include "ladder/ILToLadder.h"
+#include "ladder/LadderILWriter.h"
+#include "project/CQLXFB.h"
+#include "project/CQLXFunc.h"
+#include "tests/ladder/LadderModelFixture.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+
+namespace {
+// A box of a catalogue function or function block with its pin operands, inputs and
+// outputs from pin 1.
+CBlock* MakeBox(const char* name, std::vector<const char*> inputs,
+                std::vector<const char*> outputs, const char* instance = nullptr) {
+    CBlock* box = new CBlock;
+    CLadderEnvironment& environment = LadderEnvironment();
+    if (instance) {
+        CQLXFB* block = environment.NewFunctionBlockDef(name);
+        block->instanceName = instance;
+        box->SetFunctionBlock(block);
+    } else if (CQLXFunc* function = environment.NewFunctionDef(name)) {
+        box->SetFunction(function);
+    } else {
+        CQLXFunc* subroutine = environment.NewSubroutineDesc(name);
+        if (!subroutine) {
+            subroutine = new CQLXFunc;
+            subroutine->SetName(name);
+        }
+        box->SetFunction(subroutine);
+    }
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        CQLXFBPara* pin = box->InputPin(static_cast<int>(i + 1));
+        if (pin) pin->textA = inputs[i];
+        else ADD_FAILURE() << name << " has no input " << i + 1;
+    }
+    for (size_t j = 0; j < outputs.size(); ++j) {
+        CQLXFBPara* pin = box->OutputPin(static_cast<int>(j + 1));
+        if (pin) pin->textA = outputs[j];
+        else ADD_FAILURE() << name << " has no output " << j + 1;
+    }
+    return box;
+}
+
+CStringArray& Lines(const CString& il, CStringArray& lines) {
+    int start = 0;
+    for (int end = il.Find("\r\n"); end >= 0; end = il.Find("\r\n", start)) {
+        lines.Add(il.Mid(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// Converts a whole IL text; the model's networks as shapes, "kept:" + raw IL for a
+// network kept as IL.
+std::vector<std::string> Converted(CLadderModel& model, const CString& il) {
+    CStringArray lines;
+    EXPECT_TRUE(model.LoadFromIL(Lines(il, lines)));
+    std::vector<std::string> shapes;
+    for (int n = 0; n < model.GetNetworkCount(); ++n) {
+        const CCoil* root = static_cast<const CCoil*>(model.GetItem(2 * n + 1));
+        shapes.push_back(root->IsRawIL() ? "kept:" + std::string(root->m_strRawIL) : Shape(root));
+    }
+    return shapes;
+}
+}  // namespace
+
+class LadderBoxTest : public LadderModelTest {
+protected:
+    CString Write(CBlock* box) {
+        CString il = CLadderILWriter().Write(*box);
+        delete box;
+        return il;
+    }
+};
+
+TEST_F(LadderBoxTest, WriterForms) {
+    environment.subroutines["PUMP"] = 1;
+    environment.subroutineParams["PUMP"] = {{"SPEED"}, {"DONE"}};
+    environment.interrupts["ON_EDGE"] = 3;
+    struct Case {
+        CBlock* box;
+        const char* il;
+    };
+    const Case cases[] = {
+        {MakeBox("ADD", {"a", "b"}, {"c"}), "MOVE    a, c\r\nADD    b, c\r\n"},
+        {MakeBox("ADD", {"a", "b"}, {"a"}), "ADD    b, a\r\n"},
+        {MakeBox("ADD", {"a", "b"}, {"b"}), "ADD    a, b\r\n"},
+        {MakeBox("SUB", {"a", "b"}, {"b"}), "NOT    b\r\nINC    b\r\nADD    a, b\r\n"},
+        {MakeBox("SUB", {"2.5", "b"}, {"b"}), "MUL     -1.0, b\r\nADD    2.5, b\r\n"},
+        {MakeBox("DIV", {"a", "b"}, {"b"}), "DIV\r\n"},
+        {MakeBox("INC", {"a"}, {"c"}), "MOVE    a, c\r\nINC    c\r\n"},
+        {MakeBox("BLKMOVE", {"%VB0", "4"}, {"%VB10"}), "BLKMOVE  %VB0, %VB10, 4\r\n"},
+        {MakeBox("SHL", {"a", "3"}, {"c"}), "MOVE   a, c\r\nSHL  c, 3\r\n"},
+        {MakeBox("SHL", {"a", "3"}, {"a"}), "SHL  a, 3\r\n"},
+        {MakeBox("TON", {"100"}, {""}, "T1"), "TON   T1, 100\r\n"},
+        {MakeBox("TON", {"100"}, {"%VW0"}, "T1"),
+         "TON   T1, 100\r\n__CR_EQ_1\r\nMOVE    T1, %VW0\r\n__CR_RESTORE\r\n"},
+        {MakeBox("CTU", {"r", "5"}, {"cv"}, "C1"),
+         "CTU   C1, r, 5\r\n__CR_EQ_1\r\nMOVE    C1, cv\r\n__CR_RESTORE\r\n"},
+        {MakeBox("ATCH", {"ON_EDGE", "2"}, {}), "ATCH    INT03, 2\r\n"},
+        {MakeBox("DTCH", {"2"}, {}), "DTCH    2\r\n"},
+        {MakeBox("RS", {"r"}, {}, "FF1"), "RS   FF1   r\r\n"},
+        {MakeBox("GT", {"a", "b"}, {}), "GT    a, b\r\n"},
+        {MakeBox("MOVE", {"a"}, {"b"}), "MOVE    a, b\r\n"},
+        {MakeBox("PUMP", {"s"}, {"d"}), "CAL    SBR01    s, d\r\n"},
+        {MakeBox("GONE", {}, {}), "CAL  GONE\r\n"},
+    };
+    for (const Case& c : cases) EXPECT_STREQ(c.il, Write(c.box)) << c.il;
+}
+
+TEST_F(LadderBoxTest, SubtractionFormFollowsResolvedTypes) {
+    FakePOUDoc document;
+    document.localTypes["RATE"] = 0x40 | 0x18000;
+    document.localTypes["COUNT"] = 0x10 | 0x18000;
+    environment.activeDocument = &document;
+    EXPECT_STREQ("MUL     -1.0, b\r\nADD    rate, b\r\n", Write(MakeBox("SUB", {"rate", "b"}, {"b"})));
+    EXPECT_STREQ("NOT    b\r\nINC    b\r\nADD    count, b\r\n",
+                 Write(MakeBox("SUB", {"count", "b"}, {"b"})));
+    EXPECT_STREQ("NOT    b\r\nINC    b\r\nADD    %VD0, b\r\n",
+                 Write(MakeBox("SUB", {"%VD0", "b"}, {"b"})));
+}
+
+TEST_F(LadderBoxTest, ReaderTakesTheWriterFormsBack) {
+    environment.subroutines["PUMP"] = 1;
+    environment.subroutineParams["PUMP"] = {{"SPEED", "LEVEL"}, {"DONE"}};
+    environment.interrupts["ON_EDGE"] = 3;
+    // Each box opens a rung behind a contact; the rung's IL must come back unchanged.
+    std::vector<CBlock*> boxes = {
+        MakeBox("ADD", {"a", "b"}, {"c"}),      MakeBox("ADD", {"a", "b"}, {"a"}),
+        MakeBox("SUB", {"a", "b"}, {"b"}),      MakeBox("SUB", {"2.5", "b"}, {"b"}),
+        MakeBox("MUL", {"a", "b"}, {"c"}),      MakeBox("AND", {"a", "b"}, {"c"}),
+        MakeBox("NOT", {"a"}, {"c"}),           MakeBox("INC", {"a"}, {"a"}),
+        MakeBox("BLKMOVE", {"a", "4"}, {"c"}),  MakeBox("FILL", {"0", "4"}, {"c"}),
+        MakeBox("SHL", {"a", "3"}, {"c"}),      MakeBox("ROR", {"a", "3"}, {"a"}),
+        MakeBox("TON", {"100"}, {"e"}, "T1"),   MakeBox("TOF", {"100"}, {""}, "T2"),
+        MakeBox("CTU", {"r", "5"}, {"cv"}, "C1"), MakeBox("CTD", {"r", "5"}, {""}, "C2"),
+        MakeBox("ATCH", {"ON_EDGE", "2"}, {}),  MakeBox("DTCH", {"2"}, {}),
+        MakeBox("RS", {"r"}, {}, "FF1"),        MakeBox("GT", {"a", "b"}, {}),
+        MakeBox("MOVE", {"a"}, {"b"}),          MakeBox("PUMP", {"s", "l"}, {"d"}),
+        MakeBox("GONE", {}, {}),                MakeBox("R_TRIG", {}, {}),
+        MakeBox("I_TO_DI", {"a"}, {"c"}),
+    };
+    for (CBlock* box : boxes) {
+        CCoil* root = MakeCoil("%Q0.0");
+        Series(root, Series(MakeContact("%I0.0"), box));
+        std::string shape = Shape(root);
+        CString il = "(* Network 0 *)\r\n" + root->ToIL();
+        root->DeleteSubtree(FALSE);
+        std::vector<std::string> shapes = Converted(model, il);
+        ASSERT_EQ(1u, shapes.size());
+        EXPECT_EQ(shape, shapes[0]) << il;
+        EXPECT_STREQ(il, model.ToIL());
+    }
+}
+
+TEST_F(LadderBoxTest, ReaderExceptions) {
+    struct Case {
+        const char* il;
+        const char* shape;
+    };
+    const Case cases[] = {
+        // An output equal to the second input comes back with the inputs exchanged.
+        {"LD    x\r\nADD    a, b\r\nST   q\r\n", ":q=x>[ADD b,a->b]"},
+        {"LD    x\r\nMOVE    a, c\r\nADD    b, c\r\nST   q\r\n", ":q=x>[ADD a,b->c]"},
+        {"LD    x\r\nADD    b, c\r\nST   q\r\n", ":q=x>[ADD c,b->c]"},
+        {"LD    x\r\nNOT    x1\r\nINC    x1\r\nADD    y, x1\r\nST   q\r\n", ":q=x>[SUB y,x1->x1]"},
+        // A MOVE in front of a subtraction stays a MOVE box of its own.
+        {"LD    x\r\nMOVE    a, c\r\nNOT    c\r\nINC    c\r\nADD    y, c\r\nST   q\r\n",
+         ":q=x>[MOVE a->c]>[SUB y,c->c]"},
+        {"LD    x\r\nCAL    SBR07    a\r\nST   q\r\n", ":q=x>[SBR07->]"},
+        {"LD    x\r\nTON    T1, p\r\n__CR_EQ_1\r\nMOVE    T1, e\r\n__CR_RESTORE\r\nST   q\r\n",
+         ":q=x>[TON T1 p->e]"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> shapes = Converted(model, CString("(* Network 0 *)\r\n") + c.il);
+        ASSERT_EQ(1u, shapes.size());
+        EXPECT_EQ(c.shape, shapes[0]) << c.il;
+    }
+    CStringArray lines;
+    CILToLadder converter;
+    CString message;
+    ASSERT_TRUE(converter.CheckAndSplit(Lines("(* Network 0 *)\r\nLD    x\r\nFOO    a\r\nST   q\r\n", lines), message));
+    EXPECT_FALSE(converter.BuildNetworks());
+    EXPECT_EQ(0, converter.m_elements.GetSize());
+}
+
+TEST_F(LadderBoxTest, SizesAndPlacement) {
+    // GT: 3 inputs and its result; CTUD: 5 inputs, 3 outputs.
+    CBlock* gt = MakeBox("GT", {"a", "b"}, {});
+    EXPECT_EQ(2, gt->GetSize(FALSE).cy);
+    EXPECT_EQ(2, gt->GetSize(FALSE).cx);
+    CBlock* ctud = MakeBox("CTUD", {"a", "b", "c", "d"}, {"e", "f"}, "C1");  // 5 in, 3 out
+    EXPECT_EQ(3, ctud->GetSize(FALSE).cy);
+    delete ctud;
+    // A box after a box: one empty column on screen, none when printing.
+    Series(gt, MakeBox("MOVE", {"a"}, {"b"}));
+    EXPECT_EQ(5, gt->GetSize(FALSE).cx);
+    EXPECT_EQ(4, gt->GetSize(TRUE).cx);
+    CMapStringToOb cells;
+    gt->SetOrigin(CCellRect(2, 3, 8, 1));
+    gt->Layout(100, 40, &cells, 0, 0);
+    EXPECT_EQ(5, gt->m_pSeries->GetCellRect().m_nColumn);
+    CObject* found = nullptr;
+    ASSERT_TRUE(cells.Lookup(CLadderElement::CellKey(3, 4), found));
+    EXPECT_EQ(gt, found);
+    EXPECT_FALSE(cells.Lookup(CLadderElement::CellKey(4, 3), found));
+    // Operand zones: input 1 left of the box, output 1 right of it.
+    POINT point = {150, 160};  // the zone left of pin 1, which lies at y 165
+    CString text;
+    EXPECT_TRUE(gt->HitTestOperand(&point, text, 0, 0, 100, 40, TRUE));
+    EXPECT_STREQ("a", text);
+    EXPECT_EQ(1, gt->m_nEditState);
+    gt->SetOperand(" i0.1 ");
+    EXPECT_STREQ("I0.1", gt->InputOperand(1));
+    gt->DeleteSubtree(FALSE);
+
+    CCoil* root = MakeCoil("q");
+    Series(root, MakeBox("INC", {"a"}, {"a"}));
+    EXPECT_STREQ("LD TRUE\r\nINC    a\r\nST   q\r\n", root->ToIL());
+    root->DeleteSubtree(FALSE);
+}
+
+TEST_F(LadderBoxTest, DeletingABoxChecksBeforeTheInstanceGoes) {
+    ScriptedMessageBoxes boxes;
+    environment.instances["T1"] = {"TON", "MAIN"};
+    environment.instances["T2"] = {"TON", "MAIN"};
+    CBlock* first = MakeBox("TON", {"100"}, {""}, "T1");
+    CBlock* second = MakeBox("TON", {"200"}, {""}, "T2");
+    CComment* header = new CComment;
+    model.GetNetworks().Add(header);
+    model.GetNetworks().Add(Series(
+        MakeCoil("q"),
+        SeriesNode(ParallelNode(Series(first, second), MakeContact("c", "-| |-", LINK_PARALLEL)),
+                   nullptr)));
+    std::string before = RungShape(0);
+
+    // Deleting the first box would open the upper branch with the other box: refused,
+    // and its instance stays.
+    model.SetCurrentElement(first);
+    model.DeleteCurrent();
+    EXPECT_EQ(before, RungShape(0));
+    ASSERT_EQ(1u, boxes.Calls().size());
+    EXPECT_EQ("禁止删除此元件! \r\n否则将会出现功能块并联情况! ", boxes.Calls()[0].text);
+    EXPECT_EQ(1u, environment.instances.count("T1"));
+
+    // A box that goes takes its instance, and only its own.
+    model.SetCurrentElement(second);
+    model.DeleteCurrent();
+    EXPECT_EQ(0u, environment.instances.count("T2"));
+    EXPECT_EQ(1u, environment.instances.count("T1"));
+    EXPECT_EQ(":q=S(P([TON T1 100->],c^),_)", RungShape(0));
+    EXPECT_EQ("", TreeFault(Root(0)));
+}
