@@ -451,6 +451,16 @@ CLadderElement* CLadderModel::RepairNode(CLadderElement* node) {
         delete opening;
         SetSeries(ChainEnd(chain), following);
         replacement = chain;
+    } else if (node->IsParallelNode() && opening->IsSeriesNode() && !opening->m_pSeries) {
+        // An upper branch that is a group of branches by itself: its branches and the
+        // lower branches form one list.
+        CLadderElement* group = opening->m_pParallel;
+        opening->m_pParallel = nullptr;
+        delete opening;
+        CLadderElement* last = group;
+        while (last->m_pParallel) last = last->m_pParallel;
+        SetParallel(last, following);
+        replacement = group;
     } else if (node->IsParallelNode() && opening->GetKind() == LADDER_CONTACT &&
                !opening->m_pSeries) {
         // An upper branch of one contact carries the lower branches itself.

@@ -212,6 +212,7 @@ std::string RungILFault(const CString& il) {
 
 TEST_F(LadderModelTest, RandomEditingKeepsTheTreesWellFormed) {
     ScriptedMessageBoxes boxes;
+    CLadderModel converted(new FakeLadderEngine);
     std::mt19937 random(20261210);
     for (int i = 0; i < 3; ++i) model.NewNetwork();
     // No negation contact: one that ends up opening a block is the user's error, which
@@ -262,6 +263,16 @@ TEST_F(LadderModelTest, RandomEditingKeepsTheTreesWellFormed) {
             ASSERT_EQ("", TreeFault(Root(n))) << "step " << step << " " << what << " " << RungShape(n);
             ASSERT_EQ("", RungILFault(Root(n)->ToIL())) << "step " << step << " " << what << " "
                                                        << RungShape(n);
+        }
+        // The IL text converts back into networks that write the same text.
+        CStringArray lines;
+        model.ExportIL(lines);
+        ASSERT_TRUE(converted.LoadFromIL(lines));
+        ASSERT_STREQ(model.ToIL(), converted.ToIL()) << "step " << step << " " << what;
+        for (int n = 0; n < converted.GetNetworkCount(); ++n) {
+            ASSERT_FALSE(static_cast<CCoil*>(converted.GetItem(2 * n + 1))->IsRawIL())
+                << "step " << step << "\n" << converted.GetItem(2 * n + 1)->ToIL().GetString();
+            ASSERT_EQ("", TreeFault(converted.GetItem(2 * n + 1)));
         }
     }
 }
