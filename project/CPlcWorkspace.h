@@ -6,6 +6,7 @@
 
 class CQLXFB;
 class CQLXFunc;
+class CQLXStatus;
 class CQLXSymbol;
 
 // The application-wide state: the open project, the instruction catalogue, the program
@@ -43,6 +44,13 @@ public:
     BOOL FindGlobalSymbol(const char* operand, CQLXSymbol*& symbol) const;
     // The OperandDescriptor bit of a data type name; 0 and FALSE for another name.
     BOOL ParseDataTypeName(const char* typeName, DWORD& typeBit) const;
+
+    // Monitor cells of the open project. The map takes the cell when no cell of its text
+    // (given a leading "%") is there yet, and deletes it otherwise.
+    void AddMonitorOperand(const char* cellText, CQLXStatus* cell);
+    void ClearMonitorOperands();
+    // The width class of a cell text (see project/MonitorCells.h).
+    int ParseCellAddress(const char* cellText, WORD& code, WORD& number) const;
 
     // Ladder clipboard: each element is the root of a tree that goes with it.
     void ClearLadderClipboard();

@@ -2,6 +2,18 @@
 
 IMPLEMENT_SERIAL(CQLXFBPara, CObject, 1)
 
+namespace {
+thread_local unsigned long long g_constructed = 0;
+}
+
+CQLXFBPara::CQLXFBPara() {
+    ++g_constructed;
+}
+
+unsigned long long CQLXFBPara::ConstructedOnThread() {
+    return g_constructed;
+}
+
 CQLXFBPara& CQLXFBPara::operator=(const CQLXFBPara& other) {
     name = other.name;
     textA = other.textA;

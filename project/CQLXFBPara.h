@@ -11,7 +11,7 @@ constexpr DWORD ParamInOutBits = ParamInputBit | ParamOutputBit;
 class CQLXFBPara : public CObject {
     DECLARE_SERIAL(CQLXFBPara)
 public:
-    CQLXFBPara() = default;
+    CQLXFBPara();
     CQLXFBPara(const CQLXFBPara&) = delete;
     // Copies name, texts and flags; currentFlags stays as it is.
     CQLXFBPara& operator=(const CQLXFBPara& other);
@@ -21,6 +21,10 @@ public:
     // Trims the name; a blank name is refused (FALSE, nothing changed).
     BOOL SetNameAndFlags(const CString& newName, DWORD newFlags);
     void SetCurrentFlags(DWORD newFlags) { currentFlags = newFlags; }
+
+    // Parameters constructed so far on this thread: tells a parameter list whether the
+    // archive made a new one or handed back one it had read before.
+    static unsigned long long ConstructedOnThread();
 
     CString name;
     DWORD flags = 0;          // OperandDescriptor: types, direction, allowed areas

@@ -6,6 +6,9 @@
 #include <memory>
 
 class CPlcWorkspace;
+class CQLXFB;
+class CQLXFunc;
+class CQLXInitData;
 class CQLX_R2_PLC;
 class CStatusInput;
 
@@ -27,6 +30,53 @@ public:
     // Empties the project for close, new and open. The CPU class, the transfer bytes, the
     // image sections and the force request keep their contents.
     void ResetProject();
+
+    // The body of the project file. Loading expects a reset project and rebuilds every
+    // index; when the archive fails half-way, everything read so far is already owned
+    // by the project, so a reset frees it.
+    void Serialize(CArchive& ar) override;
+
+    // Subroutine call descriptors. The project takes the descriptor; one registered
+    // before under the same name in any case is deleted.
+    void AddSubroutineDesc(CQLXFunc* descriptor);
+    BOOL IsSubroutineName(const CString& text) const;
+    // Copies the descriptor of a subroutine name or number form ("SBR07").
+    BOOL GetSubroutineDesc(const CString& text, CQLXFunc* destination) const;
+
+    // Names and number forms ("SBR%02d", "INT%02d") of subroutines and interrupt
+    // routines. Every text is trimmed and upper-cased first.
+    BOOL TranslateSubroutineName(const CString& text, CString& result, BOOL toNumber) const;
+    BOOL TranslateInterruptName(const CString& text, CString& result, BOOL toNumber) const;
+    BOOL ToggleInterruptName(const CString& text, CString& result) const;
+    // A call target as the other form: subroutines first, then interrupt routines.
+    BOOL ResolveCallTarget(const CString& text, CString& result, BOOL& isSubroutine) const;
+    BOOL IsPouName(const CString& text) const;
+
+    // FB instances; names are upper-cased.
+    BOOL AddFBInstance(const CString& instanceName, const CString& typeName, const CString& ownerPou);
+    BOOL GetFBInstancesOf(const CString& ownerPou, CStringArray& names, CStringArray& types) const;
+    void DeleteFBInstance(const CString& instanceName);
+    void DeleteFBInstancesOf(const CString& ownerPou);
+    BOOL RenameFBInstance(const CString& oldName, const CString& newName);
+
+    // Deletes a subroutine or interrupt routine with its FB instances and its files in
+    // the project folder.
+    void DeletePou(const CString& name, int kind);
+    // Re-keys a POU whose node already carries its new name.
+    void RenamePou(const CString& oldName, int kind);
+
+    // The four monitor address-code lists and the cells by code, from the monitor cells.
+    void BuildMonitorLists();
+
+    // Target image: the six sections from the modules, the compiled program, the
+    // initial data and the monitor lists; FALSE when one cannot be built.
+    BOOL BuildTargetImage();
+    // CRC of sections 4 to 7; 0xFFFF when they cannot be checksummed.
+    WORD ComputeProjectCrc() const;
+    // Keeps the CRC as projectCrc and in the directory's CRC slot.
+    void StoreProjectCrc(WORD crc);
+    // Writes the sections to <folder>\<name>.obj; FALSE when the file cannot be made.
+    BOOL WriteTargetFile() const;
 
     // First-fit assignment of the module's byte range in the I, Q, AI or AQ area of the
     // CPU class. The CPU's inputs and outputs always start at byte 0. False, the module
@@ -104,6 +154,21 @@ public:
 private:
     void DeleteOwnedObjects();
     void EmptyIndexes();
+
+    void StoreBody(CArchive& ar);
+    void LoadBody(CArchive& ar);
+    void AddLoadedSubroutine(CProjTreeNode* node);
+    void AddInterruptNode(CProjTreeNode* node);
+    void IndexSymbols();
+    void RemoveEmptyInstanceSlots();
+    void DeleteInstancesWhere(bool (*matches)(const CQLXFB& instance, const CString& text), const CString& text);
+
+    BOOL BuildModuleSection();
+    BOOL BuildCpuSection();
+    BOOL BuildProgramSection();
+    BOOL BuildInitDataSection();
+    BOOL BuildMonitorSection();
+    BOOL BuildDirectorySection();
 
     CPlcWorkspace* owner_;
 };

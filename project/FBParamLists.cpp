@@ -48,8 +48,26 @@ void FBParamLists::CopyParamsFrom(const FBParamLists& other) {
 }
 
 void FBParamLists::SerializeParams(CArchive& ar) {
-    inputs.Serialize(ar);
-    outputs.Serialize(ar);
+    if (ar.IsStoring()) {
+        inputs.Serialize(ar);
+        outputs.Serialize(ar);
+        return;
+    }
+    DeleteParams();
+    LoadParams(ar, inputs);
+    LoadParams(ar, outputs);
+}
+
+// Each element must be a new parameter: a damaged file could name none, an object of
+// another class, or one read before, which two lists would then own.
+void FBParamLists::LoadParams(CArchive& ar, CObArray& params) {
+    for (DWORD left = ar.ReadCount(); left > 0; --left) {
+        const unsigned long long constructed = CQLXFBPara::ConstructedOnThread();
+        CObject* param = ar.ReadObject(RUNTIME_CLASS(CQLXFBPara));
+        if (param == nullptr || CQLXFBPara::ConstructedOnThread() == constructed)
+            AfxThrowArchiveException(CArchiveException::badIndex);
+        params.Add(param);
+    }
 }
 
 CQLXFBPara* FBParamLists::ParamAt(const CObArray& params, int index) {

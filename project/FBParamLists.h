@@ -33,5 +33,6 @@ protected:
     void SerializeParams(CArchive& ar);
 
 private:
+    static void LoadParams(CArchive& ar, CObArray& params);
     static CQLXFBPara* ParamAt(const CObArray& params, int index);
 };
