@@ -1,5 +1,6 @@
 #include "project/CPlcWorkspace.h"
 
+#include "compiler/MonitorRegistration.h"
 #include "language/AddressCode.h"
 #include "language/AreaLimits.h"
 #include "language/CpuClassSource.h"
@@ -7,6 +8,7 @@
 #include "language/LanguageText.h"
 #include "language/OperandDescriptor.h"
 #include "project/CQLXSymbol.h"
+#include "project/MonitorCells.h"
 
 CPlcWorkspace* theWorkspace = nullptr;
 
@@ -54,6 +56,8 @@ CPlcWorkspace::CPlcWorkspace()
     contactByName.InitHashTable(ElementBuckets);
     theWorkspace = this;
     SetCpuClassReader(ReadProjectCpuClass);
+    // Every operand the compiler meets becomes monitor cells of the project.
+    SetMonitorCellRegistrar([](const CString& operand) { AddMonitorCells(operand); });
 }
 
 CPlcWorkspace::~CPlcWorkspace() {
@@ -63,6 +67,7 @@ CPlcWorkspace::~CPlcWorkspace() {
     ClearCatalogue();
     ClearLadderClipboard();
     if (theWorkspace == this) {
+        SetMonitorCellRegistrar(nullptr);
         SetCpuClassReader(nullptr);
         theWorkspace = nullptr;
     }
