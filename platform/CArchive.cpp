@@ -325,7 +325,7 @@ CArchive& CArchive::operator>>(double& value) {
 }
 
 // A text's length: one byte below 255; else 0xFF and 16 bits below 0xFFFE; else 0xFF,
-// 0xFFFF and 32 bits.
+// 0xFFFF and 32 bits. Reading takes any 16-bit value other than 0xFFFF as the length.
 CArchive& operator<<(CArchive& ar, const CString& text) {
     const DWORD length = static_cast<DWORD>(text.GetLength());
     if (length < 0xFF) {

@@ -422,4 +422,8 @@ bool operator>(const CString& a, const CString& b) { return a.Compare(b) > 0; }
 bool operator>(const CString& a, const char* b) { return a.Compare(b) > 0; }
 bool operator>(const char* a, const CString& b) { return b.Compare(a) < 0; }
 bool operator<=(const CString& a, const CString& b) { return a.Compare(b) <= 0; }
+bool operator<=(const CString& a, const char* b) { return a.Compare(b) <= 0; }
+bool operator<=(const char* a, const CString& b) { return b.Compare(a) >= 0; }
 bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
+bool operator>=(const CString& a, const char* b) { return a.Compare(b) >= 0; }
+bool operator>=(const char* a, const CString& b) { return b.Compare(a) <= 0; }

@@ -10,7 +10,8 @@
 // character is never split and its trail byte is never matched or changed. Only
 // single-byte characters are case-mapped.
 //
-// Pass a CString to Format and other variadic functions as (LPCTSTR)s.
+// Pass a CString to Format and other variadic functions as (LPCTSTR)s; the build
+// warns about the object itself.
 class CString {
 public:
     CString() = default;
@@ -89,7 +90,7 @@ public:
     void Trim();
 
     // printf-style formatting by the Windows C runtime's own rules.
-    void Format(const char* format, ...);
+    void Format(const char* format, ...) __attribute__((format(ms_printf, 2, 3)));
     void FormatV(const char* format, va_list args);
     // Loads a string resource of the program; FALSE when there is none.
     BOOL LoadString(UINT id);
@@ -133,4 +134,8 @@ bool operator>(const CString& a, const CString& b);
 bool operator>(const CString& a, const char* b);
 bool operator>(const char* a, const CString& b);
 bool operator<=(const CString& a, const CString& b);
+bool operator<=(const CString& a, const char* b);
+bool operator<=(const char* a, const CString& b);
 bool operator>=(const CString& a, const CString& b);
+bool operator>=(const CString& a, const char* b);
+bool operator>=(const char* a, const CString& b);

@@ -171,6 +171,7 @@ TEST(CString, ComparisonsAndConcatenation) {
     EXPECT_TRUE(a != "abd");
     EXPECT_TRUE(a < "abd");
     EXPECT_TRUE("abd" > a);
+    EXPECT_TRUE(a <= "abc" && "abc" <= a && a >= "abc" && "abd" >= a);
     EXPECT_TRUE(CString("abc") < CString("工"));  // bytes compare unsigned
     EXPECT_EQ(-1, a.Compare("abd"));
     EXPECT_EQ(1, a.Compare("ab"));
