@@ -358,34 +358,8 @@ BOOL CILToLadder::BuildRungLevel(CLadderElement* parent, int first, int last) {
         state.seriesNode = group;
     }
     state.current = contact;
-    for (int i = first + 1; i <= last; ++i) {
-        CStringArray words;
-        m_tokenizer.SplitTokens(m_lines[i], words);
-        CString word = UpperFirstWord(words);
-        BOOL shortLine = words.GetSize() < 3;
-        if (word == "OR(" || word == "AND(") {
-            int end = FindBlockEnd(i);
-            if (end < 0 || end > last) return FALSE;
-            CLogicNode* block = new CLogicNode(word == "OR(" ? LINK_PARALLEL : LINK_SERIES);
-            if (word == "OR(") {
-                AttachAsOr(state, block);
-                if (!BuildRungLevel(block, i + 1, end - 1)) return FALSE;
-            } else {
-                AttachInSeries(state, block);
-                if (!BuildAndBlock(block, i + 1, end - 1)) return FALSE;
-            }
-            i = end;
-        } else if (IsOrWord(word) && shortLine) {
-            AttachAsOr(state, ContactOf(word, words));
-        } else if ((IsAndWord(word) && shortLine) || (word == "NOT" && words.GetSize() == 1)) {
-            AttachInSeries(state, ContactOf(word, words));
-        } else {
-            CLadderElement* box = BoxFromLine(i, last, words);
-            if (!box) return FALSE;
-            AttachInSeries(state, box);
-        }
-    }
-    return TRUE;
+    return BuildLevelLines(state, first + 1, last, &CILToLadder::AttachAsOr,
+                           &CILToLadder::AttachInSeries);
 }
 
 BOOL CILToLadder::BuildAndBlock(CLadderElement* blockNode, int first, int last) {
@@ -402,7 +376,15 @@ BOOL CILToLadder::BuildAndBlock(CLadderElement* blockNode, int first, int last) 
         state.parallelNode = group;
     }
     state.current = contact;
-    for (int i = first + 1; i <= last; ++i) {
+    return BuildLevelLines(state, first + 1, last, &CILToLadder::AttachInParallel,
+                           &CILToLadder::AttachInBlockSeries);
+}
+
+// The lines after a level's first contact. A rung level and an AND block read them
+// alike and differ only in how an OR branch and an AND step attach to what is there.
+BOOL CILToLadder::BuildLevelLines(RungState& state, int first, int last, AttachFn attachOr,
+                                  AttachFn attachAnd) {
+    for (int i = first; i <= last; ++i) {
         CStringArray words;
         m_tokenizer.SplitTokens(m_lines[i], words);
         CString word = UpperFirstWord(words);
@@ -412,21 +394,21 @@ BOOL CILToLadder::BuildAndBlock(CLadderElement* blockNode, int first, int last) 
             if (end < 0 || end > last) return FALSE;
             CLogicNode* block = new CLogicNode(word == "OR(" ? LINK_PARALLEL : LINK_SERIES);
             if (word == "OR(") {
-                AttachInParallel(state, block);
+                (this->*attachOr)(state, block);
                 if (!BuildRungLevel(block, i + 1, end - 1)) return FALSE;
             } else {
-                AttachInBlockSeries(state, block);
+                (this->*attachAnd)(state, block);
                 if (!BuildAndBlock(block, i + 1, end - 1)) return FALSE;
             }
             i = end;
         } else if (IsOrWord(word) && shortLine) {
-            AttachInParallel(state, ContactOf(word, words));
+            (this->*attachOr)(state, ContactOf(word, words));
         } else if ((IsAndWord(word) && shortLine) || (word == "NOT" && words.GetSize() == 1)) {
-            AttachInBlockSeries(state, ContactOf(word, words));
+            (this->*attachAnd)(state, ContactOf(word, words));
         } else {
             CLadderElement* box = BoxFromLine(i, last, words);
             if (!box) return FALSE;
-            AttachInBlockSeries(state, box);
+            (this->*attachAnd)(state, box);
         }
     }
     return TRUE;

@@ -59,6 +59,9 @@ private:
     CLadderElement* BuildCoils(int first, int last);
     BOOL BuildRungLevel(CLadderElement* parent, int first, int last);
     BOOL BuildAndBlock(CLadderElement* blockNode, int first, int last);
+    using AttachFn = void (CILToLadder::*)(RungState& state, CLadderElement* element);
+    BOOL BuildLevelLines(RungState& state, int first, int last, AttachFn attachOr,
+                         AttachFn attachAnd);
     CLadderElement* FirstContact(int first, int last);
     void AttachAsOr(RungState& state, CLadderElement* element);
     void AttachInSeries(RungState& state, CLadderElement* element);
