@@ -29,7 +29,7 @@ int ReadProjectCpuClass() {
     return theWorkspace != nullptr ? theWorkspace->project.cpuClass : -1;
 }
 
-std::unique_ptr<CEvent> NewMonitorEvent() {
+std::unique_ptr<CEvent> NewStoppedEvent() {
     std::unique_ptr<CEvent> event(new CEvent(FALSE, FALSE));
     event->ResetEvent();
     return event;
@@ -48,7 +48,11 @@ const DataTypeName DataTypeNames[] = {
 }  // namespace
 
 CPlcWorkspace::CPlcWorkspace()
-    : project(this), monitorCycleEvent(NewMonitorEvent()), monitorStoppedEvent(NewMonitorEvent()) {
+    : project(this),
+      monitorStoppedEvent(NewStoppedEvent()),
+      monitorWorker{&onlineMonitoring, &monitorPause, monitorStoppedEvent.get(), &monitorDataLock,
+                    &m_monitorLists, &m_monitorCells, nullptr},
+      forcingService(m_forceAccess, {&onlineMonitoring, &monitorPause, &commLock}, project.forceRequest) {
     funcCatalog.InitHashTable(FuncCatalogBuckets);
     fbCatalog.InitHashTable(FBCatalogBuckets);
     instrByName.InitHashTable(InstrBuckets);
@@ -62,8 +66,6 @@ CPlcWorkspace::CPlcWorkspace()
 
 CPlcWorkspace::~CPlcWorkspace() {
     EndOnlineState();
-    monitorCycleEvent.reset();
-    monitorStoppedEvent.reset();
     ClearCatalogue();
     ClearLadderClipboard();
     if (theWorkspace == this) {
@@ -74,13 +76,17 @@ CPlcWorkspace::~CPlcWorkspace() {
 }
 
 void CPlcWorkspace::EndOnlineState() {
-    onlineMonitoring = 0;
-    monitorPaused = 0;
-    for (CEvent* event : {monitorCycleEvent.get(), monitorStoppedEvent.get()})
-        if (event != nullptr)
-            event->ResetEvent();
+    InterlockedExchange(&onlineMonitoring, 0);
+    monitorPause.Reset();
+    monitorStoppedEvent->ResetEvent();
     commLock.Unlock();
     monitorDataLock.Unlock();
+}
+
+MonitorWorkerShared* CPlcWorkspace::PrepareMonitorWorker(HWND notifyWindow) {
+    m_monitorLists = MonitorListsOf(project);
+    monitorWorker.notifyWindow = notifyWindow;
+    return &monitorWorker;
 }
 
 DWORD CPlcWorkspace::CpuKindMask() const {

@@ -1,4 +1,8 @@
 #pragma once
+#include "comm/ForcingService.h"
+#include "comm/MonitorWorker.h"
+#include "comm/ProjectForceAccess.h"
+#include "comm/ProjectMonitorCells.h"
 #include "platform/Afx.h"
 #include "project/CQLXProject.h"
 
@@ -13,6 +17,11 @@ class CQLXSymbol;
 // settings, the online flags and the locks of the PLC link. One instance exists while the
 // program runs; constructing it makes it theWorkspace, and the language tables then
 // answer for its project's CPU class.
+// The workspace also wires the PLC link's online services to its project: the monitor
+// worker's shared block and the forcing service live here, so that the worker, the
+// forcing callers and the main window meet on one pause handshake and one set of locks.
+// The link's services never include the workspace; they see the project only through
+// the adapters below.
 class CPlcWorkspace {
 public:
     CPlcWorkspace();
@@ -63,6 +72,10 @@ public:
     // locks released when this thread holds them.
     void EndOnlineState();
 
+    // The block to start MonitorThreadProc with: the project's monitor lists as they are
+    // now (they are not rebuilt while monitoring runs) and the window to notify.
+    MonitorWorkerShared* PrepareMonitorWorker(HWND notifyWindow);
+
     int isNt5OrLater = 1;
     CMapStringToOb funcCatalog;   // owns its CQLXFunc definitions
     CMapStringToOb fbCatalog;     // owns its CQLXFB definitions
@@ -73,11 +86,12 @@ public:
     int projectOpen = 0;
     int onlineFormat = 0;
     int showGlobalNames = 1;
-    int monitorPaused = 0;
+    // The pause flag and the cycle-done event of the monitor worker, decided under one
+    // lock: a forcing task borrows the serial line between two cycles.
+    CMonitorPause monitorPause;
     CMutex commLock;
-    int onlineMonitoring = 0;
+    volatile LONG onlineMonitoring = 0;
     CMutex monitorDataLock;
-    std::unique_ptr<CEvent> monitorCycleEvent;
     std::unique_ptr<CEvent> monitorStoppedEvent;
     int plcInfoState = 0;
     CObArray ladderClipboard;
@@ -92,6 +106,15 @@ public:
 private:
     void ForgetRecord(const char* name);
     void ClearCatalogue();
+
+    CProjectForceAccess m_forceAccess{project};
+    CProjectMonitorCells m_monitorCells{project};
+    MonitorLists m_monitorLists;
+
+public:
+    MonitorWorkerShared monitorWorker;
+    // Forcing and the PLC's force table, through project.forceRequest.
+    CForcingService forcingService;
 };
 
 extern CPlcWorkspace* theWorkspace;

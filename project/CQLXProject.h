@@ -3,7 +3,9 @@
 #include "project/ForceEntry.h"
 #include "project/CProjTreeNode.h"
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class CPlcWorkspace;
 class CQLXFB;
@@ -149,7 +151,7 @@ public:
     CByteArray imageSection6;
     CByteArray imageSection7;
     CByteArray imageSection8;
-    CByteArray forceRequest;
+    std::vector<uint8_t> forceRequest;  // the force table as the PLC link sends and reads it
 
 private:
     void DeleteOwnedObjects();

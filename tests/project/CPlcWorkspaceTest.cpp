@@ -47,14 +47,15 @@ TEST(PlcWorkspace, StartsWithItsDefaultsAndAnswersForItsProjectsCpuClass) {
         EXPECT_EQ(&workspace, theWorkspace);
         EXPECT_EQ(1, workspace.isNt5OrLater);
         EXPECT_EQ(1, workspace.showGlobalNames);
-        EXPECT_EQ(0, workspace.projectOpen + workspace.onlineMonitoring + workspace.monitorPaused);
+        EXPECT_EQ(0, workspace.projectOpen + workspace.onlineMonitoring);
+        EXPECT_FALSE(workspace.monitorPause.IsPaused());
         EXPECT_EQ(5, workspace.defaultCpu);
         EXPECT_EQ(2, workspace.defaultPouLanguage);
         EXPECT_EQ(173u, workspace.funcCatalog.GetHashTableSize());
         EXPECT_EQ(23u, workspace.fbCatalog.GetHashTableSize());
         EXPECT_EQ(231u, workspace.instrByName.GetHashTableSize());
         EXPECT_EQ(91u, workspace.coilByName.GetHashTableSize());
-        EXPECT_FALSE(IsSignalled(*workspace.monitorCycleEvent));
+        EXPECT_FALSE(workspace.monitorPause.Pause(10));  // no cycle has ended
         EXPECT_FALSE(IsSignalled(*workspace.monitorStoppedEvent));
 
         for (int cpuClass = 0; cpuClass < 3; ++cpuClass) {
@@ -71,8 +72,10 @@ TEST(PlcWorkspace, StartsWithItsDefaultsAndAnswersForItsProjectsCpuClass) {
 
 TEST(PlcWorkspace, ProjectResetEndsTheOnlineState) {
     CPlcWorkspace workspace;
-    workspace.showGlobalNames = workspace.onlineMonitoring = workspace.monitorPaused = 1;
-    workspace.monitorCycleEvent->SetEvent();
+    workspace.showGlobalNames = workspace.onlineMonitoring = 1;
+    workspace.monitorPause.EndCycle();
+    ASSERT_TRUE(workspace.monitorPause.Pause(10));
+    workspace.monitorPause.EndCycle();  // a cycle end a forcer has not collected
     workspace.monitorStoppedEvent->SetEvent();
     ASSERT_TRUE(workspace.commLock.Lock(0));
     ASSERT_TRUE(workspace.monitorDataLock.Lock(0));
@@ -80,8 +83,9 @@ TEST(PlcWorkspace, ProjectResetEndsTheOnlineState) {
 
     workspace.project.ResetProject();
 
-    EXPECT_EQ(0, workspace.showGlobalNames + workspace.onlineMonitoring + workspace.monitorPaused);
-    EXPECT_FALSE(IsSignalled(*workspace.monitorCycleEvent));
+    EXPECT_EQ(0, workspace.showGlobalNames + workspace.onlineMonitoring);
+    EXPECT_FALSE(workspace.monitorPause.IsPaused());
+    EXPECT_FALSE(workspace.monitorPause.Pause(10));
     EXPECT_FALSE(IsSignalled(*workspace.monitorStoppedEvent));
     EXPECT_TRUE(FreeForOtherThreads(workspace.commLock));
     EXPECT_TRUE(FreeForOtherThreads(workspace.monitorDataLock));

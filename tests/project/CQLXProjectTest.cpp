@@ -40,7 +40,7 @@ TEST(QLXProject, ResetEmptiesTheProjectButKeepsImageAndClass) {
     project.cpuClass = 2;
     project.imageSection3[0] = 0x42;
     project.transferBytes.Add(7);
-    project.forceRequest.Add(9);
+    project.forceRequest.push_back(9);
     project.cpuBlockA.SetSize(32);
     project.monitorByteCodes.Add(0x01A4);
     project.mainPou.name = "MAIN";
@@ -71,7 +71,7 @@ TEST(QLXProject, ResetEmptiesTheProjectButKeepsImageAndClass) {
     EXPECT_EQ(6, project.imageSection3.GetSize());
     EXPECT_EQ(0x42, project.imageSection3[0]);
     EXPECT_EQ(1, project.transferBytes.GetSize());
-    EXPECT_EQ(1, project.forceRequest.GetSize());
+    EXPECT_EQ(1u, project.forceRequest.size());
 }
 
 TEST(QLXProject, ForceValuesGoIntoTheCurrentImageOnly) {
