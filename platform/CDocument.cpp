@@ -3,6 +3,7 @@
 #include "platform/CArchive.h"
 #include "platform/CArchiveException.h"
 #include "platform/CDocTemplate.h"
+#include "platform/CFileDialog.h"
 #include "platform/CFile.h"
 #include "platform/CFileException.h"
 #include "platform/CFrameWnd.h"
@@ -11,7 +12,6 @@
 #include "platform/FrameworkIds.h"
 #include "platform/MessageBox.h"
 
-#include <commdlg.h>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
@@ -232,18 +232,11 @@ BOOL CDocument::DoFileSave() {
 BOOL CDocument::DoSave(LPCSTR path, BOOL replace) {
     CString newName = path ? path : "";
     if (newName.IsEmpty()) {
-        char buffer[MAX_PATH] = {};
-        lstrcpynA(buffer, m_strPathName.IsEmpty() ? m_strTitle : m_strPathName, MAX_PATH);
-        OPENFILENAMEA dialog = {};
-        dialog.lStructSize = sizeof(dialog);
-        CWnd* owner = AfxGetMainWnd();
-        dialog.hwndOwner = owner ? owner->m_hWnd : nullptr;
-        dialog.lpstrFile = buffer;
-        dialog.nMaxFile = MAX_PATH;
-        dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-        if (!::GetSaveFileNameA(&dialog))
+        CFileDialog dialog(FALSE, nullptr, m_strPathName.IsEmpty() ? m_strTitle : m_strPathName,
+                           OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, nullptr, AfxGetMainWnd());
+        if (dialog.DoModal() != IDOK)
             return FALSE;
-        newName = buffer;
+        newName = dialog.GetPathName();
     }
     if (!OnSaveDocument(newName))
         return FALSE;

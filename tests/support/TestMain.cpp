@@ -1,3 +1,4 @@
+#include "tests/support/ScriptedCommonDialogs.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -5,5 +6,6 @@
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     InstallUnscriptedMessageBoxGuard();
+    InstallUnscriptedCommonDialogGuard();
     return RUN_ALL_TESTS();
 }
