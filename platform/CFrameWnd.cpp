@@ -180,6 +180,7 @@ void CFrameWnd::OnSetFocus(CWnd* oldWnd) {
 
 void CFrameWnd::OnActivate(UINT state, CWnd* other, BOOL minimized) {
     CWnd::OnActivate(state, other, minimized);
+    SyncFloatingActivation(state, other);
     if (CView* view = GetActiveView()) {
         if (state != WA_INACTIVE && !minimized)
             view->OnActivateView(TRUE, view, view);
@@ -466,6 +467,58 @@ BOOL CFrameWnd::OnBarCheck(UINT id) {
         return FALSE;
     ShowControlBar(bar, (bar->GetStyle() & WS_VISIBLE) == 0, FALSE);
     return TRUE;
+}
+
+namespace {
+
+bool IsOwnedBy(HWND hwnd, HWND owner) {
+    for (HWND next = ::GetWindow(hwnd, GW_OWNER); next; next = ::GetWindow(next, GW_OWNER)) {
+        if (next == owner)
+            return true;
+    }
+    return false;
+}
+
+// A floating window follows its owner frame's activation when it says so.
+bool FollowsFrame(HWND hwnd, HWND frame) {
+    return hwnd && IsOwnedBy(hwnd, frame) && ::SendMessageA(hwnd, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0;
+}
+
+void NotifyOwnedWindows(HWND frame, DWORD flags) {
+    struct Notice {
+        HWND frame;
+        DWORD flags;
+    } notice = {frame, flags};
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hwnd, LPARAM lParam) -> BOOL {
+        const Notice* notice = reinterpret_cast<const Notice*>(lParam);
+        if (IsOwnedBy(hwnd, notice->frame))
+            ::SendMessageA(hwnd, WM_FLOATSTATUS, notice->flags, 0);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&notice));
+}
+
+}  // namespace
+
+void CFrameWnd::NotifyFloatingWindows(DWORD flags) { NotifyOwnedWindows(m_hWnd, flags); }
+
+// The group is a top-level frame and the floating windows that follow it; this window
+// is either. Activation moving within the group keeps every caption active; moving in
+// or out of it shows the whole group active or inactive.
+void CFrameWnd::SyncFloatingActivation(UINT state, CWnd* other) {
+    if (GetStyle() & WS_CHILD)
+        return;
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    HWND leader = owner && FollowsFrame(m_hWnd, owner) ? owner : m_hWnd;
+    HWND otherHwnd = other->GetSafeHwnd();
+    if (otherHwnd == leader || FollowsFrame(otherHwnd, leader)) {
+        if (state == WA_INACTIVE)
+            DefWindowProc(WM_NCACTIVATE, TRUE, 0);
+        return;
+    }
+    BOOL active = state != WA_INACTIVE;
+    if (leader != m_hWnd)
+        ::SendMessageA(leader, WM_NCACTIVATE, active, 0);
+    NotifyOwnedWindows(leader, active ? FS_ACTIVATE : FS_DEACTIVATE);
 }
 
 // Every enabled top-level window of the thread that this frame owns (and the frame)

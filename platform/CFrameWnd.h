@@ -16,6 +16,17 @@ class CView;
 #define FWS_SNAPTOBARS 0x00002000L
 #define FWS_PREFIXTITLE 0x00004000L  // "document - application" instead of the reverse
 
+// What WM_FLOATSTATUS (wParam) tells a floating window that follows its frame: show,
+// hide, look active or inactive, be enabled or disabled. FS_SYNCACTIVE asks whether the
+// window follows the frame's activation (it answers nonzero when it does).
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
+
 // What a frame's creation hands to its views (CREATESTRUCT::lpCreateParams).
 struct CCreateContext {
     CRuntimeClass* m_pNewViewClass = nullptr;
@@ -90,6 +101,11 @@ public:
     void EndModalState();
     BOOL InModalState() const { return m_cModalStack > 0; }
 
+    // Sends WM_FLOATSTATUS with flags to the top-level windows this frame owns.
+    // The frame and the owned windows that answer FS_SYNCACTIVE look active together:
+    // activation moving among them changes no caption.
+    void NotifyFloatingWindows(DWORD flags);
+
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -101,6 +117,9 @@ public:
     HACCEL m_hAccelTable = nullptr;
     UINT m_nIDHelp = 0;
     UINT m_nIdleFlags = 0;
+    // TRUE while the frame is in context-help mode, in which bars answer hit tests
+    // and clicks for help (WM_HELPHITTEST) instead of acting.
+    BOOL m_bHelpMode = FALSE;
     CRect m_rectBorder;
     CString m_strTitle;
     // Set during print preview: asked before the frame closes; FALSE keeps it open.
@@ -117,6 +136,7 @@ protected:
     void OnSize(UINT type, int cx, int cy);
     void OnSetFocus(CWnd* oldWnd);
     void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    void SyncFloatingActivation(UINT state, CWnd* other);
     void OnInitMenuPopup(CMenu* menu, UINT index, BOOL systemMenu);
     void OnMenuSelect(UINT item, UINT flags, HMENU menu);
     void OnEnterIdle(UINT reason, CWnd* who);

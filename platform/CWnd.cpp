@@ -143,6 +143,7 @@ void RegisterFrameworkClasses() {
                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), icon);
     RegisterClassOnce(AFX_CONTROL_BAR_CLASS, 0, arrow, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
     RegisterClassOnce(AFX_MDI_FRAME_CLASS, CS_DBLCLKS, arrow, nullptr, icon);
+    RegisterClassOnce(AFX_WNDMINIFRAME, CS_DBLCLKS, arrow, nullptr, nullptr);
     registered = true;
 }
 
@@ -378,8 +379,10 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
     NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
     if (ReflectLastMsg(header->hwndFrom, result))
         return TRUE;
+    // Entries name the sending control's id: a tooltip's notification carries its
+    // tool's id (often a window handle) in idFrom, and the tooltip's own id is 0.
     AFX_NOTIFY notify = {result, header};
-    UINT id = static_cast<UINT>(header->idFrom);
+    UINT id = static_cast<UINT>(::GetDlgCtrlID(header->hwndFrom));
     return OnCmdMsg(id, MAKELONG(header->code, WM_NOTIFY), &notify, nullptr);
 }
 

@@ -413,6 +413,7 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH bac
 #define AFX_FRAME_OR_VIEW_CLASS "TxFrameOrView"
 #define AFX_CONTROL_BAR_CLASS "TxControlBar"
 #define AFX_MDI_FRAME_CLASS "TxMDIFrame"
+#define AFX_WNDMINIFRAME "TxMiniFrame"
 
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
