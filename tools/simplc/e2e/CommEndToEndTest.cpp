@@ -138,14 +138,25 @@ TEST_F(EndToEnd, InjectedFaultsAreReportedAndTheLineRecovers) {
         {"drop 3", download, kCommNoReply},
         {"drop 2", upload, kCommNoReply},
     };
+    // Each fault runs as a communication task does: on a freshly opened port that is
+    // closed again afterwards, whatever the result.
+    theSerialPort.ClosePort();
     for (const Case& c : cases) {
         Simulator(c.commands);
+        ASSERT_EQ(kCommOk, OpenCommPort(nullptr)) << c.commands;
+        const DWORD start = GetTickCount();
         const CommResult result = c.run();
+        EXPECT_LT(GetTickCount() - start, 15000u) << c.commands << ": bounded by the reply waits";
         EXPECT_EQ(c.expected, result) << c.commands;
+        theSerialPort.ClosePort();
+        EXPECT_FALSE(theSerialPort.IsOpen()) << c.commands;
         Simulator("clear");
         Sleep(700);  // let a late answer land before the next request purges the line
+        ASSERT_EQ(kCommOk, OpenCommPort(nullptr)) << "after " << c.commands;
         EXPECT_EQ(kCommOk, PlcLinkTest()) << "after " << c.commands;
+        theSerialPort.ClosePort();
     }
+    ASSERT_EQ(kCommOk, OpenCommPort(nullptr));
     ASSERT_EQ(kCommOk, UploadTarget(uploaded));
     EXPECT_EQ(SampleImage(0x1111, 900), uploaded);
 }
