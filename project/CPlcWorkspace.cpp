@@ -50,8 +50,8 @@ const DataTypeName DataTypeNames[] = {
 CPlcWorkspace::CPlcWorkspace()
     : project(this),
       monitorStoppedEvent(NewStoppedEvent()),
-      monitorWorker{&onlineMonitoring, &monitorPause, monitorStoppedEvent.get(), &monitorDataLock,
-                    &m_monitorLists, &m_monitorCells, nullptr},
+      m_monitorWorker{&onlineMonitoring, &monitorPause, monitorStoppedEvent.get(), &monitorDataLock,
+                      &m_monitorLists, &m_monitorCells, nullptr},
       forcingService(m_forceAccess, {&onlineMonitoring, &monitorPause, &commLock}, project.forceRequest) {
     funcCatalog.InitHashTable(FuncCatalogBuckets);
     fbCatalog.InitHashTable(FBCatalogBuckets);
@@ -85,8 +85,8 @@ void CPlcWorkspace::EndOnlineState() {
 
 MonitorWorkerShared* CPlcWorkspace::PrepareMonitorWorker(HWND notifyWindow) {
     m_monitorLists = MonitorListsOf(project);
-    monitorWorker.notifyWindow = notifyWindow;
-    return &monitorWorker;
+    m_monitorWorker.notifyWindow = notifyWindow;
+    return &m_monitorWorker;
 }
 
 DWORD CPlcWorkspace::CpuKindMask() const {

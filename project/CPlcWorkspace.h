@@ -107,13 +107,14 @@ private:
     void ForgetRecord(const char* name);
     void ClearCatalogue();
 
+    // How the link's services see the project; built before the services that use them.
     CProjectForceAccess m_forceAccess{project};
     CProjectMonitorCells m_monitorCells{project};
     MonitorLists m_monitorLists;
+    MonitorWorkerShared m_monitorWorker;
 
 public:
-    MonitorWorkerShared monitorWorker;
-    // Forcing and the PLC's force table, through project.forceRequest.
+    // Forcing and the PLC's force table, which travels in project.forceRequest.
     CForcingService forcingService;
 };
 
