@@ -7,6 +7,8 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
+    ON_WM_CREATE()
+    ON_WM_WINDOWPOSCHANGED()
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
@@ -16,6 +18,23 @@ BOOL CControlBar::CreateBar(LPCSTR className, DWORD style, CWnd* parent, UINT id
     DWORD windowStyle = (style & ~CBRS_ALL) | WS_CHILD;
     return CreateEx(0, className ? className : AFX_CONTROL_BAR_CLASS, nullptr, windowStyle, CRect(0, 0, 0, 0), parent,
                     id);
+}
+
+// A bar that appears or goes away changes the room of the frame's view: the frame
+// lays out again at the next idle pass.
+int CControlBar::OnCreate(LPCREATESTRUCT cs) {
+    if (CWnd::OnCreate(cs) == -1)
+        return -1;
+    if (CFrameWnd* frame = GetParentFrame())
+        frame->DelayRecalcLayout();
+    return 0;
+}
+
+void CControlBar::OnWindowPosChanged(WINDOWPOS* position) {
+    CWnd::OnWindowPosChanged(position);
+    CFrameWnd* frame = GetParentFrame();
+    if (frame && (position->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+        frame->DelayRecalcLayout();
 }
 
 void CControlBar::PostNcDestroy() {

@@ -77,6 +77,8 @@ protected:
     // Creates the bar's window; the CBRS bits of style become the bar style.
     BOOL CreateBar(LPCSTR className, DWORD style, CWnd* parent, UINT id);
 
+    int OnCreate(LPCREATESTRUCT cs);
+    void OnWindowPosChanged(WINDOWPOS* position);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
 

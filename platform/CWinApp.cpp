@@ -356,7 +356,10 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand
         return -1;
     app->m_hInstance = instance;
     app->m_lpCmdLine = commandLine;
-    app->m_nCmdShow = showCommand;
+    // A start that names no show command ("the default") gets the normal one, so that a
+    // program adding flags to it (maximised: | SW_SHOWMAXIMIZED) does not end up with a
+    // different command (SW_SHOWDEFAULT | 3 is SW_FORCEMINIMIZE).
+    app->m_nCmdShow = showCommand == SW_SHOWDEFAULT ? SW_SHOWNORMAL : showCommand;
     if (!app->InitApplication())
         return app->ExitInstance();
     if (!app->InitInstance()) {

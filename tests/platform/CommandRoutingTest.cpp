@@ -275,4 +275,21 @@ TEST_F(FrameLayout, ViewMenuSwitchesShowAndHideBars) {
     EXPECT_TRUE(status.IsVisible());
 }
 
+
+// Bars made or shown after the frame's layout, or hidden by hand, get their room at the
+// next idle pass without anyone asking for a layout.
+TEST_F(FrameLayout, BarsAppearingOrHidingLayOutAtIdle) {
+    ButtonBar status;
+    ASSERT_TRUE(status.Create(m_frame, CBRS_BOTTOM, AFX_IDW_STATUS_BAR));
+    status.m_thickness = 18;
+    m_app.RunIdle();
+    EXPECT_EQ(ViewRect().bottom, Client().bottom - 18);
+    status.ShowWindow(SW_HIDE);
+    m_app.RunIdle();
+    EXPECT_EQ(ViewRect().bottom, Client().bottom);
+    status.SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_app.RunIdle();
+    EXPECT_EQ(ViewRect().bottom, Client().bottom - 18);
+}
+
 }  // namespace
