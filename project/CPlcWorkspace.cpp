@@ -122,7 +122,7 @@ BOOL CPlcWorkspace::FindGlobalSymbol(const char* operand, CQLXSymbol*& symbol) c
     return known;
 }
 
-BOOL CPlcWorkspace::ParseDataTypeName(const char* typeName, DWORD& typeBit) const {
+BOOL CPlcWorkspace::ParseDataTypeName(const char* typeName, DWORD& typeBit) {
     const CString name = LookupKey(typeName).c_str();
     for (const DataTypeName& type : DataTypeNames)
         if (name == type.name) {

@@ -52,7 +52,7 @@ public:
     // otherwise by name; neither case matters.
     BOOL FindGlobalSymbol(const char* operand, CQLXSymbol*& symbol) const;
     // The OperandDescriptor bit of a data type name; 0 and FALSE for another name.
-    BOOL ParseDataTypeName(const char* typeName, DWORD& typeBit) const;
+    static BOOL ParseDataTypeName(const char* typeName, DWORD& typeBit);
 
     // Monitor cells of the open project. The map takes the cell when no cell of its text
     // (given a leading "%") is there yet, and deletes it otherwise.

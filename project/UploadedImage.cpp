@@ -7,10 +7,13 @@
 #include "hardware/MemAreaTable.h"
 #include "hardware/ModuleCatalog.h"
 #include "project/CProjTreeNode.h"
+#include "project/CQLXFunc.h"
 #include "project/CQLXInitData.h"
 #include "project/CQLXProject.h"
 #include "project/CQLX_R2_PLC.h"
+#include "project/FileUtils.h"
 #include "project/LangMarker.h"
+#include "project/SubroutineDescFile.h"
 
 #include <vector>
 
@@ -280,7 +283,14 @@ BOOL RestorePous(CQLXProject& project, const uint8_t* program, int length) {
             project.intByUpperName.SetAt(upper, node);
         } else {
             project.sbrByName.SetAt(node->name, node);
+            RestoreSubroutineDesc(project, *node);
         }
     }
     return TRUE;
+}
+
+void RestoreSubroutineDesc(CQLXProject& project, const CProjTreeNode& node) {
+    CString fileName;
+    fileName.Format("SBR%02d_%s.ilv", static_cast<int>(node.number), static_cast<LPCSTR>(node.name));
+    project.AddSubroutineDesc(ReadSubroutineDesc(JoinPath(project.folder, fileName), node.name, node.number));
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+class CProjTreeNode;
 class CQLXProject;
 
 // The sections of a target image as the PLC sent it, located through the directory and
@@ -27,5 +28,9 @@ BOOL ReadUploadedImageLayout(const uint8_t* data, int size, UploadedImageLayout&
 // is short or garbled anywhere; what was restored before the failure stays in the
 // project (owned by it).
 BOOL ParseUploadedImage(CQLXProject& project);
-// Rebuilds the POU files from the program bytes and registers the POUs.
+// Rebuilds the POU files from the program bytes and registers the POUs, each subroutine
+// with its call descriptor.
 BOOL RestorePous(CQLXProject& project, const uint8_t* program, int length);
+// Registers the subroutine's call descriptor, read from its rebuilt variable file
+// SBR<nn>_<name>.ilv in the project folder.
+void RestoreSubroutineDesc(CQLXProject& project, const CProjTreeNode& node);

@@ -1,3 +1,4 @@
+#include "project/CQLXInitData.h"
 #include "tests/compiler/ProjectFixture.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,22 @@ TEST(CompileLimits, InitialDataProblemsFailAfterCompilingEverything) {
     EXPECT_NE(std::string::npos, project.shell.CompileText().find("正在编译   : 程序 MAIN"));
     EXPECT_NE(std::string::npos, project.shell.CompileText().find("编译失败   :  1 错误"));
     EXPECT_FALSE(project.HasObject());
+}
+
+TEST(CompileLimits, InitialDataTableLinesCountAsErrors) {
+    CProjectFixture project("InitRows");
+    CQLXInitData addressOnly;
+    addressOnly.texts.Add("%VB0");
+    CObArray rows;
+    rows.Add(&addressOnly);
+    project.shell.initDataRows = &rows;
+    project.WritePou("MAIN_MAIN", Networks(1));
+    EXPECT_FALSE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}}));
+    const std::string text = project.shell.CompileText();
+    EXPECT_NE(std::string::npos, text.find("$$$ 正在编译  ：初始化数据表... \n"
+                                           "        初始化数据表  第  1行第  1列：  尚未赋初始值\n"))
+        << text;
+    EXPECT_NE(std::string::npos, text.find("编译失败   :  1 错误"));
 }
 
 TEST(CompileLimits, VariableFileErrorsStopBeforeThePrograms) {

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "compiler/CompileShell.h"
+#include "project/InitDataCheck.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
 // Records the output lines of a compile and answers the initial-data check with a set
-// number of problems; installs itself for its lifetime.
+// number of problems, or, given rows, with the check of those rows writing to the
+// compile tab; installs itself for its lifetime.
 class CRecordingCompileShell : public ICompileShell {
 public:
     explicit CRecordingCompileShell(int initDataProblems = 0, int programMemorySize = 1280)
@@ -25,7 +27,8 @@ public:
     }
     int CheckInitDataTable() override {
         ++initDataChecks;
-        return initDataProblems;
+        if (initDataRows == nullptr) return initDataProblems;
+        return CheckInitDataRows(*initDataRows, [this](const CString& line) { AddOutputLine(kCompileTab, line); });
     }
 
     int GetProgramMemorySize() override { return programMemorySize; }
@@ -41,6 +44,7 @@ public:
     std::vector<std::pair<int, std::string>> lines;
     int initDataChecks = 0;
     int initDataProblems;
+    const CObArray* initDataRows = nullptr;
     int programMemorySize;
 
 private:

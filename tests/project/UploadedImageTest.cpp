@@ -4,6 +4,7 @@
 #include "compiler/PouBlockHeader.h"
 #include "hardware/ModuleCatalog.h"
 #include "project/CProjTreeNode.h"
+#include "project/CQLXFunc.h"
 #include "project/CQLXInitData.h"
 #include "project/CQLXProject.h"
 #include "project/CQLX_R2_PLC.h"
@@ -95,6 +96,12 @@ TEST_F(UploadedImageTest, RestoresModulesPousFilesAndInitialData) {
     CObject* node = nullptr;
     ASSERT_TRUE(project.sbrByName.Lookup("SBR_3", node));
     EXPECT_STREQ("(SBR03)  SBR_3", static_cast<CProjTreeNode*>(node)->label);
+    CQLXFunc descriptor;
+    ASSERT_TRUE(project.GetSubroutineDesc("SBR03", &descriptor));
+    EXPECT_EQ(3, descriptor.number);
+    ASSERT_EQ(2, descriptor.inputs.GetSize());  // EN and the rebuilt input IN1
+    EXPECT_EQ(0x1u | 0xA000 | 0x61FE1000, static_cast<CQLXFBPara*>(descriptor.inputs[1])->flags);
+    EXPECT_STREQ("ENO", static_cast<CQLXFBPara*>(descriptor.outputs[0])->name);
     ASSERT_TRUE(project.intByNumber.Lookup(5, node));
     EXPECT_STREQ("(INT05)  INT_5", static_cast<CProjTreeNode*>(node)->label);
     EXPECT_EQ(2, static_cast<CProjTreeNode*>(node)->language);
