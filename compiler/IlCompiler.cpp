@@ -4,6 +4,7 @@
 #include "compiler/CompileMsg.h"
 #include "compiler/CompileMsgTable.h"
 #include "compiler/CompileVariables.h"
+#include "compiler/HexListing.h"
 #include "compiler/PouBlockHeader.h"
 #include "compiler/PouSymbol.h"
 #include "compiler/VarSymbol.h"
@@ -133,7 +134,8 @@ bool CIlCompiler::PrepareFile() {
 }
 
 int CIlCompiler::CompileFile(int* errors, int* warnings, bool hexListing) {
-    this->hexListing = hexListing ? 1 : 0;
+    // Listings go only into files that PrepareFile truncated, never onto an old one.
+    this->hexListing = hexListing && HexListingFlag ? 1 : 0;
     if (PrepareFile()) {
         // Program files are announced, variable files never.
         if (IsProgramSourceKind(CurrentSourceKind) && !skipPass1)
@@ -412,6 +414,7 @@ bool CIlCompiler::WriteBlockHeader() {
         return false;
     }
     ObjectByteCount += sizeof bytes;
+    if (hexListing) HexListing::AppendLine(hexPath, HexListing::HeaderLine(bytes, sizeof bytes));
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "compiler/AppendFile.h"
 #include "compiler/CompileMsgTable.h"
 #include "compiler/CompileVariables.h"
+#include "compiler/HexListing.h"
 #include "compiler/PouBlockHeader.h"
 #include "compiler/PouSymbol.h"
 #include "compiler/VarSymbol.h"
@@ -367,6 +368,13 @@ void CIlNetworkChecker::CountAndWrite(const CString& m, const uint8_t* buffer, i
     ObjectByteCount += length;
     if (counted) instructionIndex += instructions;
     if (!GetObjectFile().Append(buffer, length)) writeFailed = true;
+    if (hexListing) HexListing::AppendLine(hexPath, HexListing::StatementLine(StatementWords(), buffer, length));
+}
+
+CString CIlNetworkChecker::StatementWords() const {
+    CString words;
+    for (int i = firstUnconsumed; i < StatementEndIndex(); ++i) words += (words.IsEmpty() ? "" : " ") + TextAt(i);
+    return words;
 }
 
 void CIlNetworkChecker::ApplyLabelRules() {

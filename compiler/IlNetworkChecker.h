@@ -101,6 +101,8 @@ private:
     void RecordAddressUse(const CTokenChecker& token, const OperandRecord& record);
     void GetConstantBytes(uint8_t* destination, int length) const;
     void CountAndWrite(const CString& mnemonic, const uint8_t* buffer, int length, int instructions);
+    // The words of the current statement as written, a blank between them.
+    CString StatementWords() const;
     void QueueTokenMessages(CTokenChecker& token);
     std::vector<int> OperandIndexes(int firstOperand) const;
 

@@ -56,7 +56,7 @@ public:
         Write(stem + ".ilv", variables);
     }
 
-    bool Compile(const std::vector<CompileUnit>& units, bool hasGlobals = false) {
+    bool Compile(const std::vector<CompileUnit>& units, bool hasGlobals = false, bool hexListing = false) {
         CStringArray files;
         BuildCompileFileList(ProjectFile().c_str(), units, hasGlobals, files);
         std::vector<CString> list;
@@ -64,7 +64,7 @@ public:
         ICompileShell* previous = GetCompileShell();
         SetCompileShell(&shell);
         CCompileDriver driver(list.data(), static_cast<int>(list.size()));
-        const bool compiled = driver.Compile(false);
+        const bool compiled = driver.Compile(hexListing);
         SetCompileShell(previous);
         return compiled;
     }
@@ -77,9 +77,9 @@ public:
         const std::string bytes = ReadFolderFile(Upper(name) + ".EPL");
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     }
-    bool HasObject() const {
-        return GetFileAttributesA((Folder() + "\\" + Upper(name) + ".EPL").c_str()) !=
-               INVALID_FILE_ATTRIBUTES;
+    bool HasObject() const { return HasFile(Upper(name) + ".EPL"); }
+    bool HasFile(const std::string& fileName) const {
+        return GetFileAttributesA((Folder() + "\\" + fileName).c_str()) != INVALID_FILE_ATTRIBUTES;
     }
     std::string Log() const { return ReadFolderFile(Upper(name) + ".COI"); }
 
