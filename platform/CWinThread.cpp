@@ -2,6 +2,7 @@
 
 #include "platform/CFrameWnd.h"
 #include "platform/CHandleMap.h"
+#include "platform/CToolTipTracker.h"
 #include "platform/CWnd.h"
 
 #include <algorithm>
@@ -134,11 +135,13 @@ BOOL CWinThread::WalkPreTranslateTree(HWND stop, MSG* msg) {
     return FALSE;
 }
 
-// From the message's window up to the main window; a message of another top-level
-// window (a modeless dialog) gets the main window's turn (accelerators) at the end.
+// The thread's tooltips see the message first. Then from the message's window up to
+// the main window; a message of another top-level window (a modeless dialog) gets the
+// main window's turn (accelerators) at the end.
 BOOL CWinThread::PreTranslateMessage(MSG* msg) {
     if (!msg->hwnd && DispatchThreadMessage(msg))
         return TRUE;
+    CToolTipTracker::FilterMessage(msg);
     CWnd* main = AfxGetMainWnd();
     HWND mainHwnd = main ? main->m_hWnd : nullptr;
     if (WalkPreTranslateTree(mainHwnd, msg))

@@ -307,6 +307,7 @@ public:
     HICON GetIcon(BOOL big) const;
     void DragAcceptFiles(BOOL accept = TRUE);
     BOOL OpenClipboard() { return ::OpenClipboard(m_hWnd); }
+    // Tips from OnToolHitTest while the mouse is over the window (CToolTipTracker).
     BOOL EnableToolTips(BOOL enable = TRUE);
     // A message box owned by this window, through the framework's scriptable box.
     int MessageBox(LPCSTR text, LPCSTR caption = nullptr, UINT type = MB_OK);
