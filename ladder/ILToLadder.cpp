@@ -3,9 +3,7 @@
 #include "ladder/Coil.h"
 #include "ladder/Comment.h"
 #include "ladder/Contact.h"
-#include "ladder/LadderEnvironment.h"
 #include "ladder/LogicNode.h"
-#include "language/InstrDesc.h"
 
 namespace {
 // Appended to the comment of a network that breaks a rule while the text is checked;
@@ -141,7 +139,7 @@ void CILToLadder::CheckInstruction(const CString& line, int lineNumber, CString&
             Refuse(lead + "OR() 或者 AND() 中第一条指令必须是LD指令!", message);
         }
         m_bLoadExpected = FALSE;
-    } else if (IsOutputInstruction(word)) {
+    } else if (m_tokenizer.IsOutputInstruction(word)) {
         if (m_bOutputPending && !m_firstOutputs.IsEmpty()) {
             m_firstOutputs[m_firstOutputs.GetSize() - 1] = index;
             m_bOutputPending = FALSE;
@@ -203,13 +201,6 @@ int CILToLadder::LastLineLinkType() const {
     m_tokenizer.SplitTokens(m_lines[last], words);
     CString word = UpperFirstWord(words);
     return IsOrWord(word) && words.GetSize() < 3 ? LINK_PARALLEL : LINK_SERIES;
-}
-
-BOOL CILToLadder::IsOutputInstruction(const CString& word) const {
-    if (word.IsEmpty()) return FALSE;
-    if (EndsWith(word, ":") || IsOneOf(word, {"ST", "STN", "STI"})) return TRUE;
-    const InstrDesc* record = LadderEnvironment().FindInstruction("-(" + word + ")");
-    return record && record->kind == INSTR_COIL;
 }
 
 int CILToLadder::FindBlockEnd(int start) {

@@ -51,7 +51,6 @@ private:
     // A bracket block still open when its network ends makes the network unconvertible.
     void RefuseOpenBlocks(CString& message);
     int LastLineLinkType() const;
-    BOOL IsOutputInstruction(const CString& word) const;
     int FindBlockEnd(int start);
 
     BOOL BuildNetwork(int network);

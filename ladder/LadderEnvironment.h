@@ -9,9 +9,8 @@ class CQLXFunc;
 
 // What the ladder elements and the ladder model ask of the open project and of the
 // program-wide state: global variables, the online flags, the instruction catalogue and
-// the project's function-block instances and program units. The program installs the
-// answers of its workspace; until one is installed the stand-in answers "none" (no
-// project, no globals, not monitoring) and reads the catalogue itself.
+// the project's function-block instances and program units. The program answers from
+// its workspace (CWorkspaceLadderEnvironment); tests install their own answers.
 class CLadderEnvironment {
 public:
     virtual ~CLadderEnvironment() = default;
@@ -19,39 +18,42 @@ public:
     // A global variable named or placed at the text: its declared name and its address
     // (with "%").
     virtual BOOL FindGlobalSymbol(const CString& nameOrAddress, CString& name,
-                                  CString& address) const;
-    virtual BOOL ShowGlobalNames() const;
-    virtual BOOL IsOnlineMonitoring() const;
+                                  CString& address) const = 0;
+    virtual BOOL ShowGlobalNames() const = 0;
+    virtual BOOL IsOnlineMonitoring() const = 0;
 
     // A catalogue record by its exact name (symbol for contacts and coils).
-    virtual const InstrDesc* FindInstruction(const CString& name) const;
+    virtual const InstrDesc* FindInstruction(const CString& name) const = 0;
     // New descriptors filled from the catalogue definition of that name (owned by the
     // caller); null when the catalogue has no function or function block of the name.
-    virtual CQLXFunc* NewFunctionDef(const CString& name) const;
-    virtual CQLXFB* NewFunctionBlockDef(const CString& name) const;
+    virtual CQLXFunc* NewFunctionDef(const CString& name) const = 0;
+    virtual CQLXFB* NewFunctionBlockDef(const CString& name) const = 0;
     // A copy of the call descriptor of the project's subroutine of that name (or call
     // target); null when there is none.
-    virtual CQLXFunc* NewSubroutineDesc(const CString& name) const;
+    virtual CQLXFunc* NewSubroutineDesc(const CString& name) const = 0;
     // The POU document being edited (the active document of the main window).
-    virtual CPOUEditorDoc* GetActivePOUDocument() const;
+    virtual CPOUEditorDoc* GetActivePOUDocument() const = 0;
 
     // Function-block instances of the project. AddFBInstance is true when the instance
-    // exists afterwards (added now or already there with that type).
-    virtual BOOL AddFBInstance(const CString& type, const CString& name, const CString& pou);
-    virtual void DeleteFBInstance(const CString& name);
+    // was added now; a name the type does not allow, or one already taken, is refused.
+    virtual BOOL AddFBInstance(const CString& type, const CString& name,
+                               const CString& pou) = 0;
+    virtual void DeleteFBInstance(const CString& name) = 0;
     virtual void GetFBInstancesOf(const CString& pou, CStringArray& types,
-                                  CStringArray& names) const;
-    virtual void DeleteFBInstancesOf(const CString& pou);
+                                  CStringArray& names) const = 0;
+    virtual void DeleteFBInstancesOf(const CString& pou) = 0;
 
-    // A subroutine name as its call target ("SBR%02d").
-    virtual BOOL ResolveCallTarget(const CString& name, CString& target) const;
+    // A subroutine or interrupt routine name as its call target ("SBR%02d", "INT%02d").
+    // A number form is never turned back into a name, which no call accepts.
+    virtual BOOL ResolveCallTarget(const CString& name, CString& target) const = 0;
     // An interrupt routine's name to its "INT%02d" form and back.
-    virtual BOOL ToggleInterruptName(const CString& text, CString& other) const;
+    virtual BOOL ToggleInterruptName(const CString& text, CString& other) const = 0;
     // Any accepted form of an interrupt routine to its name.
-    virtual BOOL TranslateInterruptName(const CString& text, CString& name) const;
+    virtual BOOL TranslateInterruptName(const CString& text, CString& name) const = 0;
 };
 
+// The installed environment; the workspace's answers while none is installed.
 CLadderEnvironment& LadderEnvironment();
-// Installs the environment that later calls answer from; null puts the stand-in back.
-// Gives back the one it replaces (null for the stand-in).
+// Installs the environment that later calls answer from; null puts the workspace's
+// answers back. Gives back the one it replaces (null for the workspace's).
 CLadderEnvironment* SetLadderEnvironment(CLadderEnvironment* environment);

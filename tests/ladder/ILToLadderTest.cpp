@@ -37,7 +37,9 @@ TEST_F(LadderModelTest, ConverterTable) {
         {"(* Network 0 *) / L1:", {"LBL:L1=_"}},
         {"(* Network 0 *) / LD a / ST q / ST r", {":q;:r=a"}},
         {"(* Network 0 *) / LD a / ST %BR0.0", {"NUL:=a"}},
-        {"(* Network 0 *) / LD a / S q / JMP L2 / RET", {"S:q;JMP:L2;RET:=a"}},
+        {"(* Network 0 *) / LD a / S q / JMP L2 / RETC", {"S:q;JMP:L2;RETC:=a"}},
+        // A coil the catalogue lists but does not offer is no output: it follows one.
+        {"(* Network 0 *) / LD a / S q / RET", {"kept:LD a\r\nS q\r\nRET\r\n"}},
         {"(* Network 0 *) / LD a / AND( / LD b / OR c / ) / ST q", {":q=a>S(b^|(c^),_)"}},
         {"(* Network 0 *) / LD a / OR( / LD b / AND c / ) / ST q", {":q=S(a^|(P(b>c,_)),_)"}},
         {"(* Network 0 *) / LD a / AND b / OR c / AND d / ST q", {":q=S(P(a>b,c^),d)"}},

@@ -103,7 +103,6 @@ TEST_F(LadderBoxTest, WriterForms) {
          "CTU   C1, r, 5\r\n__CR_EQ_1\r\nMOVE    C1, cv\r\n__CR_RESTORE\r\n"},
         {MakeBox("ATCH", {"ON_EDGE", "2"}, {}), "ATCH    INT03, 2\r\n"},
         {MakeBox("DTCH", {"2"}, {}), "DTCH    2\r\n"},
-        {MakeBox("RS", {"r"}, {}, "FF1"), "RS   FF1   r\r\n"},
         {MakeBox("GT", {"a", "b"}, {}), "GT    a, b\r\n"},
         {MakeBox("MOVE", {"a"}, {"b"}), "MOVE    a, b\r\n"},
         {MakeBox("PUMP", {"s"}, {"d"}), "CAL    SBR01    s, d\r\n"},
@@ -139,10 +138,10 @@ TEST_F(LadderBoxTest, ReaderTakesTheWriterFormsBack) {
         MakeBox("TON", {"100"}, {"e"}, "T1"),   MakeBox("TOF", {"100"}, {""}, "T2"),
         MakeBox("CTU", {"r", "5"}, {"cv"}, "C1"), MakeBox("CTD", {"r", "5"}, {""}, "C2"),
         MakeBox("ATCH", {"ON_EDGE", "2"}, {}),  MakeBox("DTCH", {"2"}, {}),
-        MakeBox("RS", {"r"}, {}, "FF1"),        MakeBox("GT", {"a", "b"}, {}),
+        MakeBox("GT", {"a", "b"}, {}),
         MakeBox("MOVE", {"a"}, {"b"}),          MakeBox("PUMP", {"s", "l"}, {"d"}),
         MakeBox("GONE", {}, {}),                MakeBox("R_TRIG", {}, {}),
-        MakeBox("I_TO_DI", {"a"}, {"c"}),
+        MakeBox("DI_TO_R", {"a"}, {"c"}),      MakeBox("XMT", {"t", "0"}, {}),
     };
     for (CBlock* box : boxes) {
         CCoil* root = MakeCoil("%Q0.0");
@@ -180,22 +179,27 @@ TEST_F(LadderBoxTest, ReaderExceptions) {
         ASSERT_EQ(1u, shapes.size());
         EXPECT_EQ(c.shape, shapes[0]) << c.il;
     }
-    CStringArray lines;
-    CILToLadder converter;
-    CString message;
-    ASSERT_TRUE(converter.CheckAndSplit(Lines("(* Network 0 *)\r\nLD    x\r\nFOO    a\r\nST   q\r\n", lines), message));
-    EXPECT_FALSE(converter.BuildNetworks());
-    EXPECT_EQ(0, converter.m_elements.GetSize());
+    // Neither an unknown word nor a block the catalogue does not offer becomes a box.
+    for (const char* line : {"FOO    a", "RS    FF1    r"}) {
+        CStringArray lines;
+        CILToLadder converter;
+        CString message;
+        ASSERT_TRUE(converter.CheckAndSplit(
+            Lines(CString("(* Network 0 *)\r\nLD    x\r\n") + line + "\r\nST   q\r\n", lines),
+            message));
+        EXPECT_FALSE(converter.BuildNetworks()) << line;
+        EXPECT_EQ(0, converter.m_elements.GetSize());
+    }
 }
 
 TEST_F(LadderBoxTest, SizesAndPlacement) {
-    // GT: 3 inputs and its result; CTUD: 5 inputs, 3 outputs.
+    // GT: 3 inputs and its result; PID: 13 inputs, 3 outputs.
     CBlock* gt = MakeBox("GT", {"a", "b"}, {});
     EXPECT_EQ(2, gt->GetSize(FALSE).cy);
     EXPECT_EQ(2, gt->GetSize(FALSE).cx);
-    CBlock* ctud = MakeBox("CTUD", {"a", "b", "c", "d"}, {"e", "f"}, "C1");  // 5 in, 3 out
-    EXPECT_EQ(3, ctud->GetSize(FALSE).cy);
-    delete ctud;
+    CBlock* pid = MakeBox("PID", {}, {});
+    EXPECT_EQ(7, pid->GetSize(FALSE).cy);
+    delete pid;
     // A box after a box: one empty column on screen, none when printing.
     Series(gt, MakeBox("MOVE", {"a"}, {"b"}));
     EXPECT_EQ(5, gt->GetSize(FALSE).cx);

@@ -29,8 +29,7 @@ BOOL FakeLadderEnvironment::AddFBInstance(const CString& type, const CString& na
                                           const CString& pou) {
     std::string key = Upper(name);
     if (key.empty() || key.find('?') != std::string::npos) return FALSE;
-    auto found = instances.find(key);
-    if (found != instances.end()) return found->second.type == Upper(type);
+    if (instances.count(key)) return FALSE;
     instances[key] = Instance{Upper(type), Upper(pou)};
     return TRUE;
 }

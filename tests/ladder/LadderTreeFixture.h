@@ -5,13 +5,13 @@
 
 #include "ladder/Coil.h"
 #include "ladder/Contact.h"
-#include "ladder/LadderEnvironment.h"
 #include "ladder/LogicNode.h"
-#include "tests/support/CpuClassFixture.h"
+#include "ladder/WorkspaceLadderEnvironment.h"
+#include "tests/support/WorkspaceFixture.h"
 
-// Global variables, online flags and FB instances for the ladder tests, installed while
-// the object lives.
-class FakeLadderEnvironment : public CLadderEnvironment {
+// Global variables, online flags, FB instances and program units for the ladder tests,
+// installed while the object lives; the catalogue is the workspace's.
+class FakeLadderEnvironment : public CWorkspaceLadderEnvironment {
 public:
     FakeLadderEnvironment() { m_previous = SetLadderEnvironment(this); }
     ~FakeLadderEnvironment() override { SetLadderEnvironment(m_previous); }
@@ -71,4 +71,4 @@ std::string Shape(const CLadderElement* element);
 // the part that opens it. Gives "" or the first fault.
 std::string TreeFault(const CLadderElement* root);
 
-using LadderTest = CpuClass0Test;
+using LadderTest = WorkspaceClass0Test;
