@@ -112,14 +112,16 @@ BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* context) {
     return TRUE;
 }
 
-CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
+CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) { return AfxCreateView(this, context, id); }
+
+CWnd* AfxCreateView(CWnd* parent, CCreateContext* context, UINT id) {
     CObject* object = context->m_pNewViewClass->CreateObject();
     CWnd* view = dynamic_cast<CWnd*>(object);
     if (!view) {
         delete object;
         return nullptr;
     }
-    if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, id, context))
+    if (!view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), parent, id, context))
         return nullptr;  // a failed creation has deleted the view (PostNcDestroy)
     return view;
 }

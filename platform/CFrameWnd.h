@@ -36,6 +36,10 @@ struct CCreateContext {
     CFrameWnd* m_pCurrentFrame = nullptr;
 };
 
+// Makes an object of the context's view class and its window, a bordered child of
+// parent with the id; null when either fails.
+CWnd* AfxCreateView(CWnd* parent, CCreateContext* context, UINT id);
+
 // A frame window: holds control bars around one view (or, for the MDI frame, the MDI
 // client). It keeps the active view and routes commands view (and its document) ->
 // frame -> application. Its layout (RecalcLayout) gives each control bar its room
