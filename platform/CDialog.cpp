@@ -23,18 +23,11 @@ CDialog::CDialog(UINT templateId, CWnd* parent)
 
 CDialog::CDialog(LPCSTR templateName, CWnd* parent) : m_lpszTemplateName(templateName), m_pParentWnd(parent) {}
 
-LPCDLGTEMPLATEA CDialog::LoadTemplate(LPCSTR templateName) const {
-    HINSTANCE instance = AfxGetResourceHandle();
-    HRSRC resource = ::FindResourceA(instance, templateName, RT_DIALOG);
-    HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
-    return loaded ? static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)) : nullptr;
-}
-
 BOOL CDialog::Create(LPCSTR templateName, CWnd* parent) {
     m_lpszTemplateName = templateName;
     if (IS_INTRESOURCE(templateName) && m_nIDHelp == 0)
         m_nIDHelp = static_cast<UINT>(reinterpret_cast<UINT_PTR>(templateName));
-    LPCDLGTEMPLATEA dialogTemplate = LoadTemplate(templateName);
+    LPCDLGTEMPLATEA dialogTemplate = AfxLoadDialogTemplate(templateName);
     return dialogTemplate && CreateIndirect(dialogTemplate, parent);
 }
 
@@ -47,11 +40,7 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
-    HookWindowCreation();
-    HWND hwnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), dialogTemplate, parent->GetSafeHwnd(),
-                                             &AfxDlgProc, 0);
-    UnhookWindowCreation();
-    if (!hwnd) {
+    if (!CreateDlgIndirect(dialogTemplate, parent)) {
         m_nFlags &= ~WF_CONTINUEMODAL;
         if (m_hWnd)
             DestroyWindow();
@@ -68,7 +57,7 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
 
 // The owner is disabled while the dialog runs and activated again afterwards.
 INT_PTR CDialog::DoModal() {
-    LPCDLGTEMPLATEA dialogTemplate = m_lpszTemplateName ? LoadTemplate(m_lpszTemplateName) : m_lpDialogTemplate;
+    LPCDLGTEMPLATEA dialogTemplate = m_lpszTemplateName ? AfxLoadDialogTemplate(m_lpszTemplateName) : m_lpDialogTemplate;
     if (!dialogTemplate)
         return -1;
     HWND owner = CWnd::GetSafeOwner(m_pParentWnd)->GetSafeHwnd();

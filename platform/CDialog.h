@@ -45,7 +45,6 @@ public:
 protected:
     // The dialog window from a template; modal ones are made disabled-parent first.
     BOOL CreateFromTemplate(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent);
-    LPCDLGTEMPLATEA LoadTemplate(LPCSTR templateName) const;
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()

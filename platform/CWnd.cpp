@@ -2,7 +2,9 @@
 
 #include "platform/CCmdUI.h"
 #include "platform/CDataExchange.h"
+#include "platform/CDialog.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CommonControls.h"
 #include "platform/CUserException.h"
 #include "platform/CHandleMap.h"
 #include "platform/CWinThread.h"
@@ -275,6 +277,24 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 void CWnd::HookWindowCreation() { CWndCreation::HookNext(this); }
 
 BOOL CWnd::UnhookWindowCreation() { return CWndCreation::Unhook(); }
+
+// A template may hold common controls of any class, so all that the program uses are
+// registered first.
+BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
+    AfxEnsureCommonControls(ICC_WIN95_CLASSES | ICC_DATE_CLASSES);
+    HookWindowCreation();
+    HWND hwnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), dialogTemplate, parent->GetSafeHwnd(),
+                                             &AfxDlgProc, 0);
+    UnhookWindowCreation();
+    return hwnd != nullptr;
+}
+
+LPCDLGTEMPLATEA AfxLoadDialogTemplate(LPCSTR templateName) {
+    HINSTANCE instance = AfxGetResourceHandle();
+    HRSRC resource = ::FindResourceA(instance, templateName, RT_DIALOG);
+    HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
+    return loaded ? static_cast<LPCDLGTEMPLATEA>(::LockResource(loaded)) : nullptr;
+}
 
 BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs) {
     if (!cs.lpszClass)

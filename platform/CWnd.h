@@ -387,6 +387,8 @@ protected:
     // window was made meanwhile.
     void HookWindowCreation();
     static BOOL UnhookWindowCreation();
+    // Makes this object's window from a dialog template (dialogs and form views).
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent);
 
     // The child-notification reflection that OnChildNotify does by default.
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -418,6 +420,8 @@ LPCSTR AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH bac
 
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
+// A dialog template of the resources, or null.
+LPCDLGTEMPLATEA AfxLoadDialogTemplate(LPCSTR templateName);
 
 template <auto F>
 LRESULT AfxCall::mdiactivate(CCmdTarget* t, AFX_MSGCALL& m) {
