@@ -145,7 +145,7 @@ void RegisterFrameworkClasses() {
                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), icon);
     RegisterClassOnce(AFX_CONTROL_BAR_CLASS, 0, arrow, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
     RegisterClassOnce(AFX_MDI_FRAME_CLASS, CS_DBLCLKS, arrow, nullptr, icon);
-    RegisterClassOnce(AFX_WNDMINIFRAME, CS_DBLCLKS, arrow, nullptr, nullptr);
+    RegisterClassOnce(AFX_WNDMINIFRAME, CS_DBLCLKS, arrow, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
     registered = true;
 }
 
