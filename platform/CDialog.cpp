@@ -1,6 +1,7 @@
 #include "platform/CDialog.h"
 
 #include "platform/CWinThread.h"
+#include "platform/ModalRun.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -55,26 +56,14 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
     return TRUE;
 }
 
-// The owner is disabled while the dialog runs and activated again afterwards.
 INT_PTR CDialog::DoModal() {
     LPCDLGTEMPLATEA dialogTemplate = m_lpszTemplateName ? AfxLoadDialogTemplate(m_lpszTemplateName) : m_lpDialogTemplate;
     if (!dialogTemplate)
         return -1;
-    HWND owner = CWnd::GetSafeOwner(m_pParentWnd)->GetSafeHwnd();
-    bool enableOwner = owner && ::IsWindowEnabled(owner);
-    if (enableOwner)
-        ::EnableWindow(owner, FALSE);
-    if (CreateFromTemplate(dialogTemplate, CWnd::FromHandle(owner))) {
-        if (m_nFlags & WF_CONTINUEMODAL)
-            RunModalLoop(MLF_SHOWONIDLE | ((GetStyle() & DS_NOIDLEMSG) ? MLF_NOIDLEMSG : 0));
-        if (m_hWnd)
-            SetWindowPos(nullptr, 0, 0, 0, 0,
-                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-    }
-    if (enableOwner)
-        ::EnableWindow(owner, TRUE);
-    if (owner && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(owner);
+    ModalRun run(m_pParentWnd);
+    if (CreateFromTemplate(dialogTemplate, run.Owner()))
+        run.Loop(*this);
+    run.End(*this);
     DestroyWindow();
     return m_nModalResult;
 }
