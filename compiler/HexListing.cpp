@@ -24,7 +24,7 @@ CString HeaderLine(const uint8_t* bytes, int length) { return "\t\t" + HexBytes(
 CString StatementLine(const CString& statement, const uint8_t* bytes, int length) {
     CString padded = statement;
     while (padded.GetLength() < kStatementWidth) padded += ' ';
-    return "\t\t" + padded + HexBytes(bytes, length, 2);
+    return "\t\t" + padded + "\t" + HexBytes(bytes, length, 2);
 }
 
 void AppendLine(const CString& path, const CString& line) {

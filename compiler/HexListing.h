@@ -14,8 +14,9 @@ constexpr int kStatementWidth = 40;
 
 // "\t\t" and the header bytes, a blank after each.
 CString HeaderLine(const uint8_t* bytes, int length);
-// "\t\t", the statement padded to 40 characters, then the code in 16-bit groups as they
-// lie in the file ("%02X%02X "), an odd last byte alone.
+// "\t\t", the statement padded to 40 characters, a tab (so that a longer statement stays
+// apart from its code), then the code in 16-bit groups as they lie in the file
+// ("%02X%02X "), an odd last byte alone.
 CString StatementLine(const CString& statement, const uint8_t* bytes, int length);
 // Appends the line and CR LF to the listing. A listing that cannot be written was
 // reported when it was created; the compile does not depend on it.

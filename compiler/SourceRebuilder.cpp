@@ -72,6 +72,43 @@ CString PadFirstWord(const CString& line) {
     return word + rest;
 }
 
+// Whether the earlier slot takes what the later one takes, a WORD or DWORD memory slot
+// standing in for an INT or DINT one.
+bool CoversUpToSign(OperandDescriptor earlier, OperandDescriptor later) {
+    const OperandDescriptor classBits = OD_CONSTANT | OD_MEMORY;
+    const OperandDescriptor a = earlier & OD_TYPE_MASK, b = later & OD_TYPE_MASK;
+    if ((earlier & classBits) != (later & classBits)) return false;
+    if (a == b) return true;
+    return (later & OD_MEMORY) && ((b == OD_INT && a == OD_WORD) || (b == OD_DINT && a == OD_DWORD));
+}
+
+bool HasSignedMemorySlot(const InstrSpec& spec) {
+    for (int i = 0; i < spec.operandCount; ++i) {
+        const OperandDescriptor type = spec.slots[i] & OD_TYPE_MASK;
+        if ((spec.slots[i] & OD_MEMORY) && (type == OD_INT || type == OD_DINT)) return true;
+    }
+    return false;
+}
+
+// True when a bare address would compile to an earlier row of the same instruction: one
+// that takes WORD or DWORD memory where this row takes INT or DINT memory (the WORD
+// move, for one, comes before the INT move).
+bool IsShadowedByUnsignedRow(int row) {
+    const InstrSpec& spec = InstrSpecTable[row];
+    if (!HasSignedMemorySlot(spec)) return false;
+    for (int r = 0; r < row; ++r) {
+        const InstrSpec& earlier = InstrSpecTable[r];
+        if (!earlier.enabled || strcmp(earlier.mnemonic, spec.mnemonic) != 0 ||
+            earlier.operandCount != spec.operandCount)
+            continue;
+        bool covers = true;
+        for (int i = 0; i < spec.operandCount && covers; ++i)
+            covers = CoversUpToSign(earlier.slots[i], spec.slots[i]);
+        if (covers) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int FindInstrByOpcode(uint16_t opcode, InstrSpec& record) {
@@ -263,7 +300,8 @@ bool CSourceRebuilder::DecodeUnit(Unit& unit) {
         const char* mnemonic = nullptr;
         int slotCount = 0;
         const OperandDescriptor* slots = nullptr;
-        if (FindInstrByOpcode(opcode, spec) >= 0) {
+        const int row = FindInstrByOpcode(opcode, spec);
+        if (row >= 0) {
             // LDN inside a bracket has an opcode of its own; it must come back as LDN.
             mnemonic = opcode == kOpcodeLdnInBracket ? "__LDN" : spec.mnemonic;
             slotCount = spec.operandCount;
@@ -310,6 +348,7 @@ bool CSourceRebuilder::DecodeUnit(Unit& unit) {
             }
         }
         unit.lines.push_back(line);
+        if (row >= 0 && IsShadowedByUnsignedRow(row)) unit.signedLines[index] = row;
         const bool network = StartsWith(line, "__NETWORK");
         if (!network) ++counter;
         if (index == 0) unit.startNumber = counter + (network ? 1 : 0);
@@ -530,7 +569,7 @@ bool CSourceRebuilder::WriteUnit(Unit& unit) {
                 i = block.enoLine;
             }
         } else {
-            out = line;
+            out = NameSignedOperands(unit, i, line);
         }
         out.TrimRight(' ');
         if (!out.IsEmpty()) text.push_back(PadFirstWord(out));
@@ -543,20 +582,58 @@ bool CSourceRebuilder::WriteUnit(Unit& unit) {
 
     std::ofstream variables((folder + unit.ilvName).GetString(), std::ios::binary | std::ios::trunc);
     if (!variables) return Fail("反编译时建立变量文件失败"), false;
+    auto declare = [&variables](const Param& variable) {
+        variables << variable.name.GetString() << " AT " << variable.address.GetString() << " : "
+                  << variable.typeName.GetString() << " ;\r\n";
+    };
     for (int paramClass : {1, 3, 2}) {
         variables << (paramClass == 1 ? "VAR_INPUT" : paramClass == 3 ? "VAR_OUTPUT" : "VAR_IN_OUT")
                   << "\r\n";
         for (const Param& param : unit.params)
-            if (param.paramClass == paramClass)
-                variables << param.name.GetString() << " AT " << param.address.GetString() << " : "
-                          << param.typeName.GetString() << " ;\r\n";
+            if (param.paramClass == paramClass) declare(param);
         variables << "END_VAR\r\n";
     }
     variables << "VAR\r\n";
     for (const auto& instance : FbInstancesOf(unit))
         variables << instance.first.GetString() << " : " << instance.second.GetString() << " ;\r\n";
+    for (const Param& local : unit.signedLocals) declare(local);
     variables << "END_VAR\r\n";
     variables.close();
     if (variables.fail()) return Fail("反编译时建立变量文件失败"), false;
     return true;
+}
+
+// A bare %VW or %VD address compiles to the WORD or DWORD form of an instruction that
+// has one; the INT and DINT forms come back with their memory named through local
+// variables of those types, declared in the unit's VAR section.
+CString CSourceRebuilder::NameSignedOperands(Unit& unit, int index, const CString& line) {
+    const auto found = unit.signedLines.find(index);
+    if (found == unit.signedLines.end()) return line;
+    const InstrSpec& spec = InstrSpecTable[found->second];
+    const int blank = line.Find(' ');
+    CString rest = line.Mid(blank + 1);
+    CString named = line.Left(blank + 1);
+    for (int i = 0; i < spec.operandCount; ++i) {
+        CString operand = rest.SpanExcluding(",");
+        rest = rest.Mid(operand.GetLength() + 2);  // past ", "
+        const uint32_t type = spec.slots[i] & OD_TYPE_MASK;
+        if ((spec.slots[i] & OD_MEMORY) && (type == OD_INT || type == OD_DINT))
+            operand = DeclareSignedLocal(unit, operand, type);
+        named += (i ? ", " : "") + operand;
+    }
+    return named;
+}
+
+CString CSourceRebuilder::DeclareSignedLocal(Unit& unit, const CString& address, uint32_t typeBit) {
+    const CString name = CString(typeBit == OD_INT ? "i" : "di") + address.Mid(1);
+    for (const Param& local : unit.signedLocals)
+        if (local.name == name) return name;
+    Param local;
+    local.address = address;
+    local.name = name;
+    local.typeBits = typeBit;
+    local.typeName = TypeName(typeBit);
+    local.paramClass = 0;
+    unit.signedLocals.push_back(local);
+    return name;
 }

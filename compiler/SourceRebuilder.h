@@ -6,13 +6,16 @@
 #include "platform/CString.h"
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 // Turns a compiled program (one block per unit, MAIN first) back into IL: one program
 // file and one variable file per unit, with labels, subroutine calls with their
 // actual parameters, interrupt attachments and the parameter declarations of called
 // subroutines restored as far as the code allows. Every operand comes back as a direct
-// address or a constant. All run state lives in the object; the input is copied into
+// address or a constant, except the INT and DINT memory of an instruction whose WORD or
+// DWORD form a bare address would select: that is named through a typed local variable,
+// so that the rebuilt program compiles to the same code. All run state lives in the object; the input is copied into
 // a buffer of its own size and every read is checked against it.
 class CSourceRebuilder {
 public:
@@ -40,7 +43,7 @@ private:
         CString name;
         uint32_t typeBits;
         CString typeName;
-        int paramClass;  // 1 input, 2 in-out, 3 output
+        int paramClass;  // 1 input, 2 in-out, 3 output; 0 a local variable
     };
     struct CallBlock {
         CString text;
@@ -59,6 +62,8 @@ private:
         std::vector<int> labelLines, jumpLines, callLines, attachLines;
         std::vector<CallBlock> callBlocks;
         std::vector<Param> params;
+        std::map<int, int> signedLines;   // line index -> table row of an INT or DINT form
+        std::vector<Param> signedLocals;  // the variables that name their memory
     };
 
     bool ReadHeaders();
@@ -75,6 +80,8 @@ private:
     bool RebuildCallBlock(Unit& unit, CallBlock& block);
     bool AddParam(Unit& callee, const CString& address, uint32_t typeBits, int paramClass);
     bool WriteUnit(Unit& unit);
+    static CString NameSignedOperands(Unit& unit, int index, const CString& line);
+    static CString DeclareSignedLocal(Unit& unit, const CString& address, uint32_t typeBit);
     static std::vector<std::pair<CString, CString>> FbInstancesOf(const Unit& unit);
     CString ConstantText(uint32_t typeBit, uint32_t value) const;
     static CString RealText(float value);

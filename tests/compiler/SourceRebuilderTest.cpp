@@ -1,6 +1,6 @@
 #include "compiler/SourceRebuilder.h"
 
-#include "tests/compiler/ProjectFixture.h"
+#include "tests/compiler/RoundTrip.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -19,35 +19,6 @@ std::vector<std::string> ReadLines(const std::string& path) {
     }
     return lines;
 }
-
-// Compiles a project, rebuilds its program into a second project and compiles that.
-class RoundTrip {
-public:
-    explicit RoundTrip(int cpuClass = 1) : original("Orig", cpuClass), rebuilt("Back", cpuClass) {}
-
-    void Run(const std::vector<CompileUnit>& units, bool hasGlobals = false) {
-        ASSERT_TRUE(original.Compile(units, hasGlobals)) << original.shell.CompileText();
-        const std::vector<uint8_t> program = original.ObjectBytes();
-        CStringArray names;
-        CSourceRebuilder rebuilder;
-        ASSERT_TRUE(rebuilder.Rebuild(program.data(), static_cast<int>(program.size()), 10,
-                                      (rebuilt.Folder() + "\\").c_str(), names));
-        std::vector<CompileUnit> back;
-        for (int i = 0; i < names.GetSize(); ++i) {
-            const CString name = names[i];
-            if (name == "MAIN")
-                back.push_back({CompileUnit::kMain, 0, "MAIN"});
-            else
-                back.push_back({name.Left(3) == "SBR" ? CompileUnit::kSubroutine : CompileUnit::kInterrupt,
-                                atoi(name.Mid(3)), name.Left(3) + "_" + CString(std::to_string(atoi(name.Mid(3))).c_str())});
-        }
-        ASSERT_TRUE(rebuilt.Compile(back)) << rebuilt.shell.CompileText();
-        EXPECT_EQ(program, rebuilt.ObjectBytes());
-    }
-
-    CProjectFixture original;
-    CProjectFixture rebuilt;
-};
 
 TEST(SourceRebuilder, MainComesBackAsPaddedIlWithEmptySections) {
     RoundTrip trip;
