@@ -161,6 +161,28 @@ TEST_F(UploadedImageTest, TruncatedAndFlippedImagesFailCleanly) {
     }
 }
 
+TEST_F(UploadedImageTest, GarbledSectionsWithAValidCrcFailCleanly) {
+    // Bit flips inside sections 4 to 7 with the CRC made right again reach every step of
+    // the parse: module table, CPU settings, program and initial-data records.
+    ScriptedMessageBoxes boxes;
+    UploadedImageLayout layout;
+    ASSERT_TRUE(ReadUploadedImageLayout(image.data(), static_cast<int>(image.size()), layout));
+    const int first = layout.moduleStart;
+    const int checked = layout.initDataStart + layout.initDataLength - first;
+    std::mt19937 random(4242);
+    int parsed = 0;
+    for (int run = 0; run < 400; ++run) {
+        Bytes garbled = image;
+        for (int flips = 1 + run % 3; flips > 0; --flips)
+            garbled[first + random() % checked] ^= static_cast<uint8_t>(1u << (random() % 8));
+        PutLe16(&garbled[first - 2], Crc16(&garbled[first], static_cast<uint32_t>(checked)));
+        CQLXProject project;
+        parsed += Parse(garbled, project) ? 1 : 0;
+    }
+    EXPECT_GT(parsed, 0);  // flips in values and code still give a project
+    EXPECT_LT(parsed, 400);
+}
+
 TEST(UploadedImageLayout, EveryLengthIsCheckedAgainstTheData) {
     Bytes image = BuildImage({0x08, 0x00, 0x01, 0x06, 0x01, 0xFF, 0x31, 0x01},
                              ModuleCatalog::Row(0).typeCode, {}, 1);
