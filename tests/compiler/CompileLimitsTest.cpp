@@ -83,6 +83,22 @@ TEST(CompileLimits, InitialDataTableLinesCountAsErrors) {
     EXPECT_NE(std::string::npos, text.find("编译失败   :  1 错误"));
 }
 
+TEST(CompileLimits, AtMost256CallsWithParametersPerFile) {
+    for (int calls : {256, 257}) {
+        CProjectFixture project("Calls");
+        project.shell.programMemorySize = 100000;
+        std::vector<std::string> main = {"(* NETWORK 0 *)", "LD %I0.0"};
+        for (int c = 0; c < calls; ++c) main.push_back("CAL SBR00 %I0." + std::to_string(c % 8));
+        project.WritePou("MAIN_MAIN", main);
+        project.WritePou("SBR00_Sub", Networks(1), {"VAR_INPUT", "IN1 AT %V100.0 : BOOL;", "END_VAR"});
+        const bool compiled = project.Compile({{CompileUnit::kMain, 0, "MAIN"}, {CompileUnit::kSubroutine, 0, "Sub"}});
+        EXPECT_EQ(calls == 256, compiled) << calls;
+        const std::string tooMany = "(第 259 行):[Error 037]子程序调用不正确: 同一个文件中, 带参数的子程序调用过多.";
+        EXPECT_EQ(calls == 257, project.shell.CompileText().find(tooMany) != std::string::npos)
+            << project.shell.CompileText().substr(0, 2000);
+    }
+}
+
 TEST(CompileLimits, VariableFileErrorsStopBeforeThePrograms) {
     CProjectFixture project("VarError");
     project.WritePou("MAIN_MAIN", Networks(1), {"VAR", "X AT %VW1 : INT;", "END_VAR"});

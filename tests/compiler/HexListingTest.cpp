@@ -16,7 +16,8 @@ TEST(HexListing, LinesPutTheBytesAfterTwoTabsAndThePaddedStatement) {
     EXPECT_STREQ("\t\t12 00 01 06 01 FF ", HexListing::HeaderLine(header, 6));
     const uint8_t code[] = {0x09, 0x00, 0x9A, 0x01, 0x7F};
     const CString statement = "LD %I0.0";
-    EXPECT_STREQ("\t\t" + statement + CString(' ', 32) + "\t0900 9A01 7F ", HexListing::StatementLine(statement, code, 5));
+    EXPECT_STREQ("\t\t" + statement + CString(' ', 32) + "\t0900 9A01 7F ",
+                 HexListing::StatementLine(statement, code, 5));
     const uint8_t marker[] = {0x34, 0x01};
     EXPECT_STREQ("\t\t" + CString(' ', 40) + "\t3401 ", HexListing::StatementLine("", marker, 2));
     const CString longStatement = CString('X', 45);
@@ -26,7 +27,8 @@ TEST(HexListing, LinesPutTheBytesAfterTwoTabsAndThePaddedStatement) {
 // The bytes a listing names, in listing order.
 Bytes ListedBytes(const std::string& listing) {
     Bytes bytes;
-    for (const ListingLine& line : ReadListing(listing)) bytes.insert(bytes.end(), line.bytes.begin(), line.bytes.end());
+    for (const ListingLine& line : ReadListing(listing))
+        bytes.insert(bytes.end(), line.bytes.begin(), line.bytes.end());
     return bytes;
 }
 

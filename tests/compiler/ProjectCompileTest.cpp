@@ -135,4 +135,13 @@ TEST(ProjectCompile, ProgramErrorsFailTheCompileAndRemoveTheObject) {
     }
 }
 
+TEST(ProjectCompile, WordsThatBeginWithCalAreNoCalls) {
+    CProjectFixture project("CalWords");
+    project.WritePou("MAIN_MAIN",
+                     {"(* NETWORK 0 *)", "LD %I0.0", "JMPC CALDONE", "MOVE CALIB, %VW12", "(* NETWORK 1 *)",
+                      "CALDONE:", "LD %I0.1", "ST %Q0.0"},
+                     {"VAR", "CALIB AT %VW10 : INT;", "END_VAR"});
+    EXPECT_TRUE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}})) << project.shell.CompileText();
+}
+
 }  // namespace

@@ -81,6 +81,38 @@ TEST(SourceRebuilder, EveryInstructionFormRoundTrips) {
     trip.Run({{CompileUnit::kMain, 0, "MAIN"}});
 }
 
+// Networks of a load and eight DINT moves: 70 bytes and 10 lines each.
+std::vector<std::string> WideNetworks(int count) {
+    std::vector<std::string> lines;
+    for (int n = 0; n < count; ++n) {
+        lines.insert(lines.end(), {"(* NETWORK " + std::to_string(n) + " *)", "LD %I0.0"});
+        for (int m = 0; m < 8; ++m)
+            lines.push_back("MOVE DI#" + std::to_string(100000 + n) + ", %VD" + std::to_string(4 * m));
+    }
+    return lines;
+}
+
+TEST(SourceRebuilder, ProgramsPastEightKilobytesComeBackAndTooManyLinesAreRefused) {
+    RoundTrip trip;
+    trip.original.shell.programMemorySize = trip.rebuilt.shell.programMemorySize = 100000;
+    trip.original.WritePou("MAIN_MAIN", WideNetworks(140));
+    trip.Run({{CompileUnit::kMain, 0, "MAIN"}});
+    EXPECT_GT(trip.original.ObjectBytes().size(), 9000u);
+
+    CProjectFixture tooLong("TooLong");
+    tooLong.shell.programMemorySize = 100000;
+    tooLong.WritePou("MAIN_MAIN", WideNetworks(151));  // 1510 instruction lines
+    ASSERT_TRUE(tooLong.Compile({{CompileUnit::kMain, 0, "MAIN"}}));
+    const std::vector<uint8_t> program = tooLong.ObjectBytes();
+    ScriptedMessageBoxes boxes;
+    CStringArray names;
+    CSourceRebuilder rebuilder(1);
+    EXPECT_FALSE(rebuilder.Rebuild(program.data(), static_cast<int>(program.size()), 10,
+                                   (trip.rebuilt.Folder() + "\\").c_str(), names));
+    ASSERT_FALSE(boxes.Calls().empty());
+    EXPECT_EQ("取数组时溢出", boxes.Calls().front().text);
+}
+
 TEST(SourceRebuilder, BadInputFailsWithItsMessage) {
     struct Case {
         std::vector<uint8_t> bytes;
