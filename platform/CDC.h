@@ -31,11 +31,12 @@ public:
     CWnd* GetWindow() const;
 
     BOOL IsPrinting() const { return m_bPrinting; }
-    int StartDoc(LPDOCINFOA docInfo) { return ::StartDocA(m_hDC, docInfo); }
-    int StartPage() { return ::StartPage(m_hDC); }
-    int EndPage() { return ::EndPage(m_hDC); }
-    int EndDoc() { return ::EndDoc(m_hDC); }
-    int AbortDoc() { return ::AbortDoc(m_hDC); }
+    // The print job's steps; a derived context (a test's stand-in printer) may take them.
+    virtual int StartDoc(LPDOCINFOA docInfo) { return ::StartDocA(m_hDC, docInfo); }
+    virtual int StartPage() { return ::StartPage(m_hDC); }
+    virtual int EndPage() { return ::EndPage(m_hDC); }
+    virtual int EndDoc() { return ::EndDoc(m_hDC); }
+    virtual int AbortDoc() { return ::AbortDoc(m_hDC); }
 
     int SaveDC() { return ::SaveDC(m_hDC); }
     BOOL RestoreDC(int savedDC) { return ::RestoreDC(m_hDC, savedDC); }

@@ -10,6 +10,7 @@ class CControlBar;
 class CDocTemplate;
 class CDocument;
 class CView;
+struct CPrintPreviewState;
 
 // Frame styles.
 #define FWS_ADDTOTITLE 0x00008000L   // the title shows the active document's name
@@ -97,8 +98,10 @@ public:
     CControlBar* GetControlBar(UINT id);
     void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
 
-    // Print preview: the frame switches its bars and views (the program overrides).
-    virtual void OnSetPreviewMode(BOOL preview, void* state) {}
+    // Print preview: entering, the frame hides its menu, accelerators, bars (all but
+    // the status bar) and main pane, keeping them in the state, and takes the state's
+    // close hook; leaving puts them back. The frame then lays out again.
+    virtual void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state);
 
     // Disables the frame and the windows it owns while a modal window runs.
     void BeginModalState();
@@ -133,6 +136,8 @@ protected:
     virtual BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context);
     int OnCreateHelper(LPCREATESTRUCT cs, CCreateContext* context);
     void UpdateFrameTitleForDocument(LPCSTR documentName);
+    void EnterPreviewMode(CPrintPreviewState* state);
+    void LeavePreviewMode(CPrintPreviewState* state);
 
     int OnCreate(LPCREATESTRUCT cs);
     void OnDestroy();

@@ -30,12 +30,12 @@ void CPrintDialog::PrepareRecord(HWND owner) {
     m_pd.hwndOwner = owner;
 }
 
-// The system gives the default printer only to a record without printer records.
+// The system gives the default printer only to a record without printer records. The
+// question goes the way of the dialog itself, so that tests can answer it.
 BOOL CPrintDialog::GetDefaults() {
     ReleasePrinter();
-    m_pd.hwndOwner = nullptr;
     m_pd.Flags |= PD_RETURNDEFAULT;
-    BOOL found = ::PrintDlgA(&m_pd);
+    BOOL found = DoModal() == IDOK;
     m_pd.Flags &= ~PD_RETURNDEFAULT;
     return found;
 }

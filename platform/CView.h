@@ -26,11 +26,17 @@ public:
     virtual void OnActivateView(BOOL activate, CView* activated, CView* deactivated);
     virtual void OnActivateFrame(UINT state, CFrameWnd* frame) {}
 
-    // Printing.
-    virtual BOOL OnPreparePrinting(CPrintInfo* info) { return TRUE; }
+    // Printing. A job runs OnPreparePrinting (which sets the page count and, through
+    // DoPreparePrinting, gets the printer), OnBeginPrinting, then for every page
+    // OnPrepareDC and OnPrint, and OnEndPrinting. Print preview runs the same steps
+    // with m_bPreview set, drawing the pages for the screen.
+    virtual BOOL OnPreparePrinting(CPrintInfo* info) { return DoPreparePrinting(info); }
     virtual void OnBeginPrinting(CDC* dc, CPrintInfo* info) {}
     virtual void OnPrint(CDC* dc, CPrintInfo* info) { OnDraw(dc); }
     virtual void OnEndPrinting(CDC* dc, CPrintInfo* info) {}
+    // The print dialog (the default printer for direct printing and preview); FALSE
+    // when the user cancels or no printer context is given.
+    BOOL DoPreparePrinting(CPrintInfo* info);
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -46,6 +52,15 @@ protected:
     void OnPaint();
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+
+    // Handlers a derived view maps to ID_FILE_PRINT and ID_FILE_PRINT_DIRECT, and to
+    // ID_FILE_PRINT_PREVIEW.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
+private:
+    BOOL PrintPages(CDC* printer, CPrintInfo* info);
+    BOOL PrintPage(CDC* printer, CPrintInfo* info);
 
     DECLARE_MESSAGE_MAP()
 };

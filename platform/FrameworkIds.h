@@ -20,6 +20,12 @@
 #define ID_FILE_MRU_FILE4 0xE113
 #define ID_FILE_MRU_LAST 0xE11F
 
+// The print preview bar's commands.
+#define AFX_ID_PREVIEW_CLOSE 0xE300
+#define AFX_ID_PREVIEW_NEXT 0xE302
+#define AFX_ID_PREVIEW_PREV 0xE303
+#define AFX_ID_PREVIEW_PRINT 0xE304
+
 // Edit commands.
 #define ID_EDIT_CLEAR 0xE120
 #define ID_EDIT_CLEAR_ALL 0xE121
@@ -63,6 +69,7 @@
 #define AFX_IDW_CONTROLBAR_LAST 0xE8FF
 #define AFX_IDW_TOOLBAR 0xE800
 #define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_PREVIEW_BAR 0xE802
 #define AFX_IDW_DOCKBAR_TOP 0xE81B
 #define AFX_IDW_DOCKBAR_LEFT 0xE81C
 #define AFX_IDW_DOCKBAR_RIGHT 0xE81D
@@ -90,6 +97,9 @@
 #define AFX_IDS_IDLEMESSAGE 0xE001
 #define AFX_IDS_UNTITLED 0xE002
 #define AFX_IDS_ALLFILTER 0xE003
+
+// Messages.
+#define AFX_IDP_FAILED_TO_START_PRINT 0xF100
 
 // Prompts of the system commands: (SC_xxx - SC_SIZE) / 16 above AFX_IDS_SCFIRST.
 #define AFX_IDS_SCFIRST 0xEF00
