@@ -12,39 +12,6 @@
 #include "tests/support/ScriptedMessageBoxes.h"
 
 namespace {
-// A box of a catalogue function or function block with its pin operands, inputs and
-// outputs from pin 1.
-CBlock* MakeBox(const char* name, std::vector<const char*> inputs,
-                std::vector<const char*> outputs, const char* instance = nullptr) {
-    CBlock* box = new CBlock;
-    CLadderEnvironment& environment = LadderEnvironment();
-    if (instance) {
-        CQLXFB* block = environment.NewFunctionBlockDef(name);
-        block->instanceName = instance;
-        box->SetFunctionBlock(block);
-    } else if (CQLXFunc* function = environment.NewFunctionDef(name)) {
-        box->SetFunction(function);
-    } else {
-        CQLXFunc* subroutine = environment.NewSubroutineDesc(name);
-        if (!subroutine) {
-            subroutine = new CQLXFunc;
-            subroutine->SetName(name);
-        }
-        box->SetFunction(subroutine);
-    }
-    for (size_t i = 0; i < inputs.size(); ++i) {
-        CQLXFBPara* pin = box->InputPin(static_cast<int>(i + 1));
-        if (pin) pin->textA = inputs[i];
-        else ADD_FAILURE() << name << " has no input " << i + 1;
-    }
-    for (size_t j = 0; j < outputs.size(); ++j) {
-        CQLXFBPara* pin = box->OutputPin(static_cast<int>(j + 1));
-        if (pin) pin->textA = outputs[j];
-        else ADD_FAILURE() << name << " has no output " << j + 1;
-    }
-    return box;
-}
-
 CStringArray& Lines(const CString& il, CStringArray& lines) {
     int start = 0;
     for (int end = il.Find("\r\n"); end >= 0; end = il.Find("\r\n", start)) {
@@ -156,6 +123,54 @@ TEST_F(LadderBoxTest, ReaderTakesTheWriterFormsBack) {
     }
 }
 
+namespace {
+// A box of a catalogue definition with a distinct operand on every pin ("in1", "out1",
+// ...) and, for a timer or counter, an instance name its type accepts.
+CBlock* CatalogueBox(const CString& name, BOOL functionBlock) {
+    CBlock* box = new CBlock;
+    if (functionBlock) {
+        CQLXFB* block = LadderEnvironment().NewFunctionBlockDef(name);
+        block->instanceName = name.Left(1) == "T" ? "T7" : "C7";
+        box->SetFunctionBlock(block);
+    } else {
+        box->SetFunction(LadderEnvironment().NewFunctionDef(name));
+    }
+    CString operand;
+    for (int i = 1; i < box->GetInputCount(); ++i) {
+        operand.Format("in%d", i);
+        box->InputPin(i)->textA = operand;
+    }
+    for (int j = 1; j < box->GetOutputCount(); ++j) {
+        operand.Format("out%d", j);
+        box->OutputPin(j)->textA = operand;
+    }
+    return box;
+}
+}  // namespace
+
+TEST_F(LadderBoxTest, EveryOfferedBoxComesBackFromItsIL) {
+    int boxes = 0;
+    for (CMapStringToOb* catalogue : {&workspace.funcCatalog, &workspace.fbCatalog}) {
+        POSITION position = catalogue->GetStartPosition();
+        while (position) {
+            CString name;
+            CObject* definition = nullptr;
+            catalogue->GetNextAssoc(position, name, definition);
+            CCoil* root = MakeCoil("%Q0.0");
+            Series(root, Series(MakeContact("%I0.0"), CatalogueBox(name, catalogue == &workspace.fbCatalog)));
+            std::string shape = Shape(root);
+            CString il = "(* Network 0 *)\r\n" + root->ToIL();
+            root->DeleteSubtree(FALSE);
+            std::vector<std::string> shapes = Converted(model, il);
+            ASSERT_EQ(1u, shapes.size()) << il;
+            EXPECT_EQ(shape, shapes[0]) << il;
+            EXPECT_STREQ(il, model.ToIL());
+            ++boxes;
+        }
+    }
+    EXPECT_EQ(45, boxes);  // every function and function block the catalogue offers
+}
+
 TEST_F(LadderBoxTest, ReaderExceptions) {
     struct Case {
         const char* il;
@@ -171,6 +186,8 @@ TEST_F(LadderBoxTest, ReaderExceptions) {
         {"LD    x\r\nMOVE    a, c\r\nNOT    c\r\nINC    c\r\nADD    y, c\r\nST   q\r\n",
          ":q=x>[MOVE a->c]>[SUB y,c->c]"},
         {"LD    x\r\nCAL    SBR07    a\r\nST   q\r\n", ":q=x>[SBR07->]"},
+        // The load in front of a box that opens a rung comes back as a contact.
+        {"LD TRUE\r\nMOVE    a, b\r\nST   q\r\n", ":q=TRUE>[MOVE a->b]"},
         {"LD    x\r\nTON    T1, p\r\n__CR_EQ_1\r\nMOVE    T1, e\r\n__CR_RESTORE\r\nST   q\r\n",
          ":q=x>[TON T1 p->e]"},
     };

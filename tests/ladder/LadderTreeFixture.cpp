@@ -1,6 +1,7 @@
 #include "tests/ladder/LadderTreeFixture.h"
 
 #include "ladder/Block.h"
+#include "project/CQLXFB.h"
 #include "project/CQLXFunc.h"
 
 namespace {
@@ -132,6 +133,37 @@ CCoil* MakeCoil(const char* operand, const char* symbol, int linkType) {
     coil->SetOperand(operand);
     coil->SetLinkType(linkType);
     return coil;
+}
+
+CBlock* MakeBox(const char* name, std::vector<const char*> inputs,
+                std::vector<const char*> outputs, const char* instance) {
+    CBlock* box = new CBlock;
+    CLadderEnvironment& environment = LadderEnvironment();
+    if (instance) {
+        CQLXFB* block = environment.NewFunctionBlockDef(name);
+        block->instanceName = instance;
+        box->SetFunctionBlock(block);
+    } else if (CQLXFunc* function = environment.NewFunctionDef(name)) {
+        box->SetFunction(function);
+    } else {
+        CQLXFunc* subroutine = environment.NewSubroutineDesc(name);
+        if (!subroutine) {
+            subroutine = new CQLXFunc;
+            subroutine->SetName(name);
+        }
+        box->SetFunction(subroutine);
+    }
+    for (size_t i = 0; i < inputs.size(); ++i) {
+        CQLXFBPara* pin = box->InputPin(static_cast<int>(i + 1));
+        if (pin) pin->textA = inputs[i];
+        else ADD_FAILURE() << name << " has no input " << i + 1;
+    }
+    for (size_t j = 0; j < outputs.size(); ++j) {
+        CQLXFBPara* pin = box->OutputPin(static_cast<int>(j + 1));
+        if (pin) pin->textA = outputs[j];
+        else ADD_FAILURE() << name << " has no output " << j + 1;
+    }
+    return box;
 }
 
 CLadderElement* Series(CLadderElement* parent, CLadderElement* child) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ladder/Block.h"
 #include "ladder/Coil.h"
 #include "ladder/Contact.h"
 #include "ladder/LogicNode.h"
@@ -53,6 +54,10 @@ private:
 CContact* MakeContact(const char* operand, const char* symbol = "-| |-",
                       int linkType = LINK_SERIES);
 CCoil* MakeCoil(const char* operand, const char* symbol = "-( )", int linkType = LINK_SERIES);
+// A box of a catalogue function or function block (with an instance name), or else of
+// a subroutine call, with its pin operands, inputs and outputs from pin 1.
+CBlock* MakeBox(const char* name, std::vector<const char*> inputs,
+                std::vector<const char*> outputs, const char* instance = nullptr);
 // Links child as the series or parallel child of parent and gives parent back.
 CLadderElement* Series(CLadderElement* parent, CLadderElement* child);
 CLadderElement* Below(CLadderElement* parent, CLadderElement* child);
