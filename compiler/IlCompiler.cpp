@@ -365,6 +365,8 @@ void CIlCompiler::RunPass2(const CString& path) {
         inComment = RewriteNetworkLine(line, inComment);
         line.Trim();
         if (line.IsEmpty()) continue;
+        // The same limit as pass 1: a line that pass 1 accepted is written without a
+        // message of its own, so pass 2 cannot fail a file that pass 1 passed.
         if (line.GetLength() > kMaxLineLength) {
             ReportMessage(kMsgLineTooLong, kSeverityError, sourcePath, line, lineNumber);
             line = line.Left(kMaxLineLength);
