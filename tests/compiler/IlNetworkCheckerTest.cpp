@@ -12,13 +12,15 @@
 
 namespace {
 
-int ClassOne() { return 1; }
+int cpuClass = 1;
+int CurrentClass() { return cpuClass; }
 
 class IlNetworkCheckerTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetCompilerTables();
-        SetCpuClassReader(ClassOne);
+        cpuClass = 1;
+        SetCpuClassReader(CurrentClass);
         CurrentSourceKind = kSourceMainProgram;
         checker.SetProgramName("MAIN");
     }
@@ -86,6 +88,50 @@ TEST_F(IlNetworkCheckerTest, BracketNestingIsLimitedToSixteen) {
         Check("LD %I0.1");
     }
     EXPECT_EQ(Messages{"38:AND( 或 OR(指令嵌套层数过多(最多16层)"}, Check("AND("));
+}
+
+TEST_F(IlNetworkCheckerTest, UnitCountersWarnPastTheirLimitAndTheStatementGoesOn) {
+    Check("__NETWORK 0");
+    Check("LD %I0.0");
+    AddLabel("MAIN.L1");
+    AddPou("SBR01", "Fill", 1, CPouSymbol::kSubroutine);
+    const struct {
+        const char* line;
+        int limit;
+        const char* message;
+    } cases[] = {
+        {"JMPC L1", 128, "38:同一程序中存在过多的JMP, JMPC, JMPCN指令"},
+        {"ATCH 0, 10", 256, "38:同一程序中存在过多的ATCH指令"},
+        {"CAL SBR01", 256, "38:同一程序中存在过多的子程序调用"},
+        {"L1:", 128, "38:同一程序中存在过多的Label定义"},
+    };
+    for (const auto& c : cases) {
+        for (int i = 0; i < c.limit; ++i) ASSERT_EQ(Messages{}, Check(c.line)) << c.line << " " << i;
+        const int before = checker.GetCodeSize();
+        EXPECT_EQ(Messages{c.message}, Check(c.line));
+        EXPECT_LT(before, checker.GetCodeSize()) << c.line;  // still counted
+    }
+}
+
+TEST_F(IlNetworkCheckerTest, ArgumentRangesFollowTheCpuClass) {
+    const struct {
+        int cpuClass;
+        const char* line;
+        Messages expected;
+    } cases[] = {
+        {0, "ATCH 0, 7", {"19:7实参错误"}}, {1, "ATCH 0, 7", {}},       {0, "ATCH 0, 13", {}},
+        {1, "ATCH 0, 33", {"19:33实参错误"}}, {0, "DTCH 5", {"19:5实参错误"}}, {1, "DTCH 32", {}},
+        {0, "HDEF 2, 1", {"19:2实参错误"}}, {1, "HDEF 5, 11", {}},      {1, "HDEF 1, 12", {"19:12实参错误"}},
+        {0, "HSC 1", {}},                    {1, "HSC 6", {"19:6实参错误"}}, {1, "PLS 2", {"19:2实参错误"}},
+        {0, "XMT %VB0, 1", {"19:1实参错误"}}, {1, "RCV %VB0, 1", {}},
+    };
+    for (const auto& c : cases) {
+        cpuClass = c.cpuClass;
+        ResetCompilerTables();
+        Check("__NETWORK 0");
+        Check("LD %I0.0");
+        EXPECT_EQ(c.expected, Check(c.line)) << c.cpuClass << " " << c.line;
+    }
 }
 
 TEST_F(IlNetworkCheckerTest, DeclarationsOfAVariableFile) {
