@@ -1,9 +1,12 @@
 #include "platform/CDataExchange.h"
 #include "platform/CPropertySheet.h"
+#include "platform/CWinThread.h"
+#include "platform/FrameworkIds.h"
 #include "tests/support/DialogTemplate.h"
 #include "tests/support/ModalScript.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestApplication.h"
+#include "tests/support/TestImage.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +63,8 @@ protected:
         DDX_Text(dx, IDC_NAME, m_value);
         DDV_MaxChars(dx, m_value, 8);
     }
+
+public:
     static LPCDLGTEMPLATEA Template() {
         static DialogTemplate page = DialogTemplate("名称", 160, 60, kPageStyle).Edit(IDC_NAME, 10, 10, 100);
         return page.Get();
@@ -76,6 +81,8 @@ protected:
         DDX_Text(dx, IDC_COUNT, m_value);
         DDV_MinMaxInt(dx, m_value, 1, 10);
     }
+
+public:
     static LPCDLGTEMPLATEA Template() {
         static DialogTemplate page = DialogTemplate("数量", 160, 60, kPageStyle).Edit(IDC_COUNT, 10, 10, 40);
         return page.Get();
@@ -168,17 +175,64 @@ TEST_F(PropertySheets, ChildSheetExchangesDataThroughItsPages) {
     host.DestroyWindow();
 }
 
+TEST_F(PropertySheets, ChildSheetIsDrawnInsideItsFrame) {
+    SheetHost host;
+    ASSERT_TRUE(host.CreateIndirect(host.m_lpDialogTemplate));
+    host.ShowWindow(SW_SHOWNA);
+    CWnd* frame = host.GetDlgItem(IDC_SHEET_FRAME);
+    TwoPageSheet sheet(frame);
+    ASSERT_TRUE(sheet.Create(frame, WS_CHILD | WS_VISIBLE, 0));
+    CRect inFrame, sheetRect;
+    frame->GetClientRect(&inFrame);
+    sheet.GetWindowRect(&sheetRect);
+    frame->ScreenToClient(&sheetRect);
+    EXPECT_EQ(sheetRect.TopLeft(), CPoint(0, 0));
+    EXPECT_LE(sheetRect.bottom, inFrame.bottom);
+    CRect hostRect;
+    host.GetWindowRect(&hostRect);
+    TestImage image(hostRect.Width(), hostRect.Height());
+    RenderWindow(&host, image);
+    EXPECT_TRUE(image.SaveBmp(TestOutputPath("child-property-sheet.bmp")));
+    host.DestroyWindow();
+}
+
 TEST_F(PropertySheets, EnterInAChildSheetIsTheKeyOfItsDialog) {
     SheetHost host;
     ASSERT_TRUE(host.CreateIndirect(host.m_lpDialogTemplate));
     CWnd* frame = host.GetDlgItem(IDC_SHEET_FRAME);
-    TwoPageSheet sheet(frame);
-    ASSERT_TRUE(sheet.Create(frame, WS_CHILD | WS_VISIBLE, 0));
-    sheet.SendMessage(WM_COMMAND, IDOK);
-    EXPECT_EQ(host.m_oks, 1);
-    EXPECT_EQ(sheet.GetActivePage(), &sheet.m_name) << "the sheet keeps its pages";
-    EXPECT_EQ(std::count(sheet.m_log.begin(), sheet.m_log.end(), "name:apply"), 0);
+    {
+        TwoPageSheet sheet(frame);
+        ASSERT_TRUE(sheet.Create(frame, WS_CHILD | WS_VISIBLE, 0));
+        sheet.SendMessage(WM_COMMAND, IDOK);
+        EXPECT_EQ(host.m_oks, 1);
+        EXPECT_EQ(sheet.GetActivePage(), &sheet.m_name) << "the sheet keeps its pages";
+        EXPECT_EQ(std::count(sheet.m_log.begin(), sheet.m_log.end(), "name:apply"), 0);
+    }
+    EXPECT_EQ(::GetWindow(frame->m_hWnd, GW_CHILD), nullptr) << "the sheet's window goes with the sheet";
     host.DestroyWindow();
+}
+
+TEST_F(PropertySheets, CaptionsComeFromTheStringTable) {
+    CPropertySheet sheet(AFX_IDS_APP_TITLE);
+    CPropertyPage page(NamePage::Template(), AFX_IDS_APP_TITLE);
+    CPropertyPage untitled(CountPage::Template());
+    sheet.AddPage(&page);
+    sheet.AddPage(&untitled);
+    ASSERT_TRUE(sheet.Create());
+    CString caption;
+    sheet.GetWindowText(caption);
+    EXPECT_EQ(caption, "QLX_R2");
+    HWND tabs = reinterpret_cast<HWND>(sheet.SendMessage(PSM_GETTABCONTROL));
+    for (int i : {0, 1}) {
+        char text[32] = {};
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        ::SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        EXPECT_STREQ(text, i == 0 ? "QLX_R2" : "数量") << "without a caption id the template's caption";
+    }
+    sheet.DestroyWindow();
 }
 
 TEST_F(PropertySheets, ModalSheetAppliesOnOkAndResetsOnCancel) {
@@ -205,6 +259,55 @@ TEST_F(PropertySheets, ModalSheetAppliesOnOkAndResetsOnCancel) {
         EXPECT_EQ(sheet.m_hWnd, nullptr);
         EXPECT_EQ(sheet.m_name.m_hWnd, nullptr);
     }
+}
+
+TEST_F(PropertySheets, EnterAndEscapeInAPageEndTheModalSheet) {
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        TwoPageSheet sheet;
+        ModalScript script({[&](CWnd*) {
+            HWND edit = sheet.m_name.GetDlgItem(IDC_NAME)->m_hWnd;
+            ::SetFocus(edit);
+            ::SetWindowTextA(edit, "KEYED");
+            ::PostMessageA(edit, WM_KEYDOWN, key, 0);
+        }});
+        EXPECT_EQ(sheet.DoModal(), key == VK_RETURN ? IDOK : IDCANCEL);
+        EXPECT_EQ(sheet.m_name.m_value, key == VK_RETURN ? "KEYED" : "MAIN");
+    }
+}
+
+// Keys pressed in a page as the message loop hands them on.
+void PressKeyIn(HWND hwnd, WPARAM key, bool control) {
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    MSG message = {hwnd, WM_KEYDOWN, key, 0, 0, {0, 0}};
+    if (!AfxGetThread()->PreTranslateMessage(&message))
+        ::DispatchMessageA(&message);
+    keys[VK_CONTROL] = 0;
+    ::SetKeyboardState(keys);
+}
+
+// The page's only control is its edit: Tab leaves the page for the sheet's own
+// buttons, Ctrl+Tab brings the next page to the front.
+TEST_F(PropertySheets, KeysInAPageMoveThroughTheSheet) {
+    TwoPageSheet sheet;
+    int focusAfterTab = 0;
+    int pageAfterControlTab = 0;
+    ModalScript script({[&](CWnd* wnd) {
+        HWND edit = sheet.m_name.GetDlgItem(IDC_NAME)->m_hWnd;
+        ::SetFocus(edit);
+        PressKeyIn(edit, VK_TAB, false);
+        HWND focus = ::GetFocus();
+        focusAfterTab = ::GetParent(focus) == wnd->m_hWnd ? ::GetDlgCtrlID(focus) : 0;
+        ::SetFocus(edit);
+        PressKeyIn(edit, VK_TAB, true);
+        pageAfterControlTab = sheet.GetActiveIndex();
+        PressButton(wnd, IDCANCEL);
+    }});
+    sheet.DoModal();
+    EXPECT_EQ(focusAfterTab, IDOK);
+    EXPECT_EQ(pageAfterControlTab, 1);
 }
 
 TEST_F(PropertySheets, ModalSheetStaysOpenWhileAPageRefusesItsValues) {
