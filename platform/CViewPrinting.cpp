@@ -5,6 +5,7 @@
 #include "platform/CPrintDialog.h"
 #include "platform/CPrintInfo.h"
 #include "platform/CView.h"
+#include "platform/CWinApp.h"
 #include "platform/MessageBox.h"
 
 namespace {
@@ -16,16 +17,17 @@ bool CurrentCommandIs(UINT id) {
 
 }  // namespace
 
-// Where there is no default printer the print dialog comes up instead, so the user
-// learns why nothing prints (or picks a printer after all).
+// The application's printer; where there is none the print dialog comes up instead,
+// so the user learns why nothing prints (or picks a printer after all).
 BOOL CView::DoPreparePrinting(CPrintInfo* info) {
+    CWinApp* app = AfxGetApp();
     CPrintDialog* dialog = info->m_pPD;
     dialog->m_pParentWnd = this;
-    bool usedDefaults = (info->m_bPreview || info->m_bDirect) && dialog->GetDefaults();
-    if (!usedDefaults) {
+    bool withoutDialog = (info->m_bPreview || info->m_bDirect) && app->GetPrinterWithoutDialog(dialog);
+    if (!withoutDialog) {
         dialog->m_pd.nFromPage = static_cast<WORD>(info->GetMinPage());
         dialog->m_pd.nToPage = static_cast<WORD>(info->GetMaxPage());
-        if (dialog->DoModal() != IDOK)
+        if (app->DoPrintDialog(dialog) != IDOK)
             return FALSE;
     }
     return dialog->GetPrinterDC() != nullptr;

@@ -17,6 +17,7 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
     ON_COMMAND(ID_FILE_NEW, OnFileNew)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
     ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_LAST, OnOpenRecentFile)
 END_MESSAGE_MAP()
@@ -59,6 +60,7 @@ CWinApp::~CWinApp() {
     for (POSITION position = GetFirstDocTemplatePosition(); position;)
         delete GetNextDocTemplate(position);
     delete m_pRecentFileList;
+    ReleasePrinterRecords();
     if (TheApp() == this)
         TheApp() = nullptr;
 }

@@ -7,6 +7,7 @@
 class CCommandLineInfo;
 class CDocTemplate;
 class CDocument;
+class CPrintDialog;
 class CRecentFileList;
 
 // The application: the user-interface thread's object, its main window, its
@@ -66,6 +67,17 @@ public:
     void ParseCommandLine(CCommandLineInfo& info);
     BOOL ProcessShellCommand(CCommandLineInfo& info);
 
+    // The application's printer: the one last chosen in print setup or a print dialog
+    // (the system's device records, owned here), used by every later print job; the
+    // system's default printer until one is chosen.
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
+    // Shows the print dialog on the application's printer; the printer chosen becomes it.
+    INT_PTR DoPrintDialog(CPrintDialog* dialog);
+    // Puts the application's printer (its device context) in the dialog without asking
+    // the user; FALSE when there is no printer.
+    BOOL GetPrinterWithoutDialog(CPrintDialog* dialog);
+
     // Resources.
     HICON LoadIcon(UINT id) const { return ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(id)); }
     HICON LoadStandardIcon(LPCSTR name) const { return ::LoadIconA(nullptr, name); }
@@ -78,10 +90,15 @@ public:
 protected:
     void OnFileNew();
     void OnAppExit();
+    void OnFilePrintSetup();
     void OnUpdateRecentFileMenu(CCmdUI* cmdUI);
     BOOL OnOpenRecentFile(UINT id);
 
     CPtrList m_templateList;
+
+private:
+    void TakePrinterRecords(CPrintDialog* dialog);
+    void ReleasePrinterRecords();
 
     DECLARE_MESSAGE_MAP()
 };

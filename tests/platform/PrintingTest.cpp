@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,19 @@ ScriptedCommonDialogs::Answer ChoosePages(HDC printer, WORD from, WORD to) {
         print.m_pd.hDC = printer;
         return IDOK;
     };
+}
+
+// Device records of the screen, standing for a printer the user picked.
+HGLOBAL ScreenDeviceNames() {
+    const char driver[] = "DISPLAY";
+    HGLOBAL handle = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + sizeof(driver) + 2);
+    DEVNAMES* names = static_cast<DEVNAMES*>(::GlobalLock(handle));
+    names->wDriverOffset = sizeof(DEVNAMES);
+    names->wDeviceOffset = sizeof(DEVNAMES) + sizeof(driver);
+    names->wOutputOffset = names->wDeviceOffset + 1;
+    memcpy(reinterpret_cast<char*>(names) + names->wDriverOffset, driver, sizeof(driver));
+    ::GlobalUnlock(handle);
+    return handle;
 }
 
 class Printing : public ::testing::Test {
@@ -263,6 +277,35 @@ TEST_F(Printing, PrinterFailuresAbortAndAreReported) {
         ASSERT_EQ(boxes.Calls().size(), 1u);
         EXPECT_EQ(boxes.Calls()[0].text, "无法启动打印作业。");
     }
+}
+
+// The printer chosen in print setup is the one later jobs use: preview takes it
+// without asking, and the print dialog starts from it.
+TEST_F(Printing, PrintSetupChoosesThePrinterOfLaterJobs) {
+    HGLOBAL chosen = ScreenDeviceNames();
+    ScriptedCommonDialogs setup{[chosen](CCommonDialog& dialog) -> INT_PTR {
+        CPrintDialog& print = dynamic_cast<CPrintDialog&>(dialog);
+        EXPECT_TRUE(print.m_pd.Flags & PD_PRINTSETUP);
+        print.m_pd.hDevNames = chosen;
+        return IDOK;
+    }};
+    Command(m_frame, ID_FILE_PRINT_SETUP);
+    EXPECT_EQ(m_app.m_hDevNames, chosen);
+
+    Command(m_view, ID_FILE_PRINT_PREVIEW);
+    CPreviewView* preview = dynamic_cast<CPreviewView*>(m_frame->GetActiveView());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(::GetDeviceCaps(preview->GetPrintInfo().m_pPD->GetPrinterDC(), TECHNOLOGY), DT_RASDISPLAY);
+    preview->Close();
+
+    setup.Queue([chosen](CCommonDialog& dialog) -> INT_PTR {
+        EXPECT_EQ(dynamic_cast<CPrintDialog&>(dialog).m_pd.hDevNames, chosen);
+        return IDCANCEL;
+    });
+    Command(m_view, ID_FILE_PRINT);
+    EXPECT_EQ(setup.PendingAnswers(), 0u);
+    EXPECT_EQ(setup.UnscriptedDialogs(), 0);
+    EXPECT_EQ(m_app.m_hDevNames, chosen);
 }
 
 // A bar along the top standing for the program's toolbars.
