@@ -1,6 +1,9 @@
 #include "platform/CControlBar.h"
+#include "platform/CDocTemplate.h"
 #include "platform/CDocument.h"
 #include "platform/CFrameWnd.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
 #include "platform/CMenu.h"
 #include "platform/CPreviewView.h"
 #include "platform/CPrintDialog.h"
@@ -469,6 +472,59 @@ TEST_F(PrintPreview, CancelledPreparationLeavesTheFrameAlone) {
     EXPECT_TRUE(m_toolbar.IsWindowVisible());
     EXPECT_EQ(m_frame->GetDlgItem(AFX_IDW_PREVIEW_BAR), nullptr);
     EXPECT_EQ(m_log, Steps({"prepare preview"}));
+}
+
+// In an MDI program the preview of a child's view fills the main frame in place of the
+// MDI client (and the children in it), and the client comes back afterwards.
+TEST(PrintPreviewMdi, FillsTheMainFrameInPlaceOfTheClient) {
+    TestApplication app;
+    std::vector<std::string> log;
+    g_log = &log;
+    g_pageCount = 2;
+    auto* docTemplate =
+        new CMultiDocTemplate(124, RUNTIME_CLASS(PrintDoc), RUNTIME_CLASS(CMDIChildWnd), RUNTIME_CLASS(PageView));
+    docTemplate->m_strDocStrings = "\nProgram\nProgram\n";
+    app.AddDocTemplate(docTemplate);
+    auto* frame = new CMDIFrameWnd;
+    ASSERT_TRUE(frame->Create(nullptr, "Tessaron", WS_OVERLAPPEDWINDOW, CRect(0, 0, 640, 480)));
+    app.m_pMainWnd = frame;
+    frame->ShowWindow(SW_SHOW);
+    CDocument* document = docTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(document, nullptr);
+    POSITION position = document->GetFirstViewPosition();
+    CView* view = document->GetNextView(position);
+    HWND client = frame->m_hWndMDIClient;
+
+    RecordingPrinter printer;
+    {
+        ScriptedCommonDialogs dialogs{DefaultPrinter(printer.m_hDC)};
+        frame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT_PREVIEW, 0));
+    }
+    CPreviewView* preview = dynamic_cast<CPreviewView*>(frame->GetActiveView());
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(preview->GetParent(), frame);
+    EXPECT_EQ(preview->GetPrintView(), view);
+    EXPECT_FALSE(::IsWindowVisible(client));
+    CRect frameClient, previewRect;
+    frame->GetClientRect(&frameClient);
+    preview->GetWindowRect(&previewRect);
+    frame->ScreenToClient(&previewRect);
+    EXPECT_EQ(previewRect.bottom, frameClient.bottom);
+    EXPECT_GT(previewRect.top, 0);
+    app.RunIdle();
+    CWnd* next = frame->GetDlgItem(AFX_IDW_PREVIEW_BAR)->GetDlgItem(AFX_ID_PREVIEW_NEXT);
+    EXPECT_TRUE(next->IsWindowEnabled());
+    frame->SendMessage(WM_COMMAND, MAKEWPARAM(AFX_ID_PREVIEW_NEXT, 0));
+    EXPECT_EQ(preview->GetPrintInfo().m_nCurPage, 2u);
+
+    frame->SendMessage(WM_COMMAND, MAKEWPARAM(AFX_ID_PREVIEW_CLOSE, 0));
+    EXPECT_TRUE(::IsWindowVisible(client));
+    EXPECT_EQ(::GetDlgCtrlID(client), AFX_IDW_PANE_FIRST);
+    EXPECT_EQ(frame->GetActiveView(), nullptr);
+    EXPECT_EQ(::GetFocus(), view->m_hWnd);
+    EXPECT_EQ(log.back(), "end");
+    frame->DestroyWindow();
+    g_log = nullptr;
 }
 
 }  // namespace
