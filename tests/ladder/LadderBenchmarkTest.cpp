@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -54,13 +55,17 @@ TEST_F(LadderModelTest, FullSizePouConvertsLaysOutAndEditsQuickly) {
     LayOut();
     double layout = MillisecondsSince(start);
 
-    // One editing step at that size: an insertion, the new layout and the snapshot.
-    model.SetCurrentElement(Root(199));
-    start = std::chrono::steady_clock::now();
-    ASSERT_TRUE(model.InsertRight(MakeContact("%I0.7")));
-    LayOut();
-    model.TakeSnapshot();
-    double edit = MillisecondsSince(start);
+    // One editing step at that size: an insertion, the new layout and the snapshot. The
+    // best of a few steps, so that a busy machine's pauses do not count.
+    double edit = 1e9;
+    for (int step = 0; step < 5; ++step) {
+        model.SetCurrentElement(Root(199));
+        start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(model.InsertRight(MakeContact("%I0.7")));
+        LayOut();
+        model.TakeSnapshot();
+        edit = std::min(edit, MillisecondsSince(start));
+    }
 
     std::printf("200 networks: IL->LD %.1f ms, LD->IL %.1f ms, layout %.1f ms, edit step %.1f ms\n",
                 toLadder, toIL, layout, edit);
