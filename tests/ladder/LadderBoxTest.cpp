@@ -217,6 +217,17 @@ TEST_F(LadderBoxTest, SizesAndPlacement) {
     CBlock* pid = MakeBox("PID", {}, {});
     EXPECT_EQ(7, pid->GetSize(FALSE).cy);
     delete pid;
+    // Height from the pin counts, enable pins included; always 2 wide.
+    const int heights[][3] = {{3, 2, 2}, {5, 2, 3}, {2, 4, 3}, {1, 1, 2}, {4, 4, 3}};
+    for (const auto& [inputs, outputs, height] : heights) {
+        CQLXFunc* function = new CQLXFunc;
+        for (int i = 0; i < inputs; ++i) function->AddInput(new CQLXFBPara);
+        for (int j = 0; j < outputs; ++j) function->AddOutput(new CQLXFBPara);
+        CBlock box;
+        box.SetFunction(function);
+        EXPECT_EQ(height, box.GetSize(FALSE).cy) << inputs << " in, " << outputs << " out";
+        EXPECT_EQ(2, box.GetSize(FALSE).cx);
+    }
     // A box after a box: one empty column on screen, none when printing.
     Series(gt, MakeBox("MOVE", {"a"}, {"b"}));
     EXPECT_EQ(5, gt->GetSize(FALSE).cx);

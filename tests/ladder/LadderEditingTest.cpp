@@ -52,6 +52,55 @@ TEST_F(LadderModelTest, InsertionsNextToTheCurrentElement) {
     EXPECT_EQ(nullptr, refused.m_pParent);
 }
 
+TEST_F(LadderModelTest, BoxInsertions) {
+    model.NewNetwork();  // the open contact is current
+    CBlock* move = MakeBox("MOVE", {"a"}, {"b"});
+    EXPECT_TRUE(model.InsertBox(move));
+    EXPECT_EQ("NUL:=????>[MOVE a->b]", RungShape(0));
+    EXPECT_EQ(250, engine->lastScroll.x);
+    model.SetCurrentElement(move);
+    EXPECT_TRUE(model.InsertBox(MakeBox("PID", {}, {})));
+    EXPECT_EQ(240, engine->lastScroll.y);  // the tall PID box is brought into view
+    model.SetCurrentElement(Root(0));
+    EXPECT_TRUE(model.InsertBox(MakeBox("INC", {"c"}, {"c"})));
+    // The coil's new box goes to the end of its chain, in front of the coil.
+    CLadderElement* last = move->m_pSeries;
+    ASSERT_NE(nullptr, last);
+    EXPECT_STREQ("PID", static_cast<CBlock*>(last)->GetName());
+    ASSERT_NE(nullptr, last->m_pSeries);
+    EXPECT_STREQ("INC", static_cast<CBlock*>(last->m_pSeries)->GetName());
+    EXPECT_EQ(nullptr, last->m_pSeries->m_pSeries);
+    EXPECT_EQ(50, engine->lastScroll.x);
+
+    // A contact of link type 2 opens an upper branch that the box continues.
+    model.NewNetwork();
+    CLadderElement* open = Root(1)->m_pSeries;
+    model.SetCurrentElement(open);
+    model.InsertParallel(MakeContact("d"));
+    model.SetCurrentElement(open);
+    EXPECT_TRUE(model.InsertBox(MakeBox("MOVE", {"e"}, {"f"})));
+    EXPECT_EQ("NUL:=S(P(????>[MOVE e->f],d^),_)", RungShape(1));
+
+    // Refused: a stacked coil, and any insertion while monitoring; the caller keeps the box.
+    model.SetCurrentElement(Root(1));
+    model.InsertParallelCoil(MakeCoil("q"));
+    model.SetCurrentElement(Root(1)->m_pParallel);
+    CBlock* refused = MakeBox("MOVE", {"g"}, {"h"});
+    EXPECT_FALSE(model.InsertBox(refused));
+    environment.monitoring = TRUE;
+    model.SetCurrentElement(open);
+    EXPECT_FALSE(model.InsertBox(refused));
+    EXPECT_EQ(nullptr, refused->m_pParent);
+    delete refused;
+    EXPECT_EQ("", TreeFault(Root(0)));
+    EXPECT_EQ("", TreeFault(Root(1)));
+
+    // A branch never starts at a box.
+    environment.monitoring = FALSE;
+    model.m_pBranchStart = model.m_pBranchEnd = move;
+    EXPECT_FALSE(model.InsertBranch());
+}
+
 TEST_F(LadderModelTest, BranchesDrawnWithTheMouse) {
     model.NewNetwork();
     model.InsertRight(MakeContact("a"));

@@ -173,6 +173,22 @@ TEST_F(LadderModelTest, CellLookupsAndRightNeighbour) {
     EXPECT_TRUE(model.SelectRightNeighbour(first));
     EXPECT_EQ(first->m_pSeries, model.GetCurrentElement());
     EXPECT_EQ(1 + 36, model.GetMinRows());
+
+    // A box looks past its two columns, and past the empty one in front of a next box.
+    model.SetCurrentElement(first->m_pSeries);
+    CBlock* box = MakeBox("MOVE", {"a"}, {"b"});
+    CBlock* next = MakeBox("MOVE", {"b"}, {"c"});
+    ASSERT_TRUE(model.InsertBox(box));
+    model.SetCurrentElement(box);
+    ASSERT_TRUE(model.InsertBox(next));
+    LayOut();
+    EXPECT_TRUE(model.SelectRightNeighbour(box));
+    EXPECT_EQ(next, model.GetCurrentElement());
+    EXPECT_TRUE(model.SelectRightNeighbour(next));
+    EXPECT_EQ(Root(0), model.GetCurrentElement());
+    EXPECT_FALSE(model.SelectRightNeighbour(Root(0)));
+    EXPECT_EQ(Root(0), model.GetCurrentElement());
+    EXPECT_FALSE(model.SelectRightNeighbour(nullptr));
     model.GoToNetwork(3);
     EXPECT_EQ(3, engine->wentTo);
 }
