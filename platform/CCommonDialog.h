@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// The base of the system's common dialogs (file, colour, print). Each keeps the
-// system's dialog record as a public member that callers fill in before DoModal and
+// The base of the system's common dialogs (file, folder, colour, print). Each keeps
+// the system's dialog record as a public member that callers fill in before DoModal and
 // read afterwards. DoModal goes through one replaceable runner, so tests can answer
 // the dialog without showing it.
 class CCommonDialog : public CDialog {

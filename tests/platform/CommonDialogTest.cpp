@@ -1,6 +1,7 @@
 #include "platform/CColorDialog.h"
 #include "platform/CDocument.h"
 #include "platform/CFileDialog.h"
+#include "platform/CFolderDialog.h"
 #include "platform/CPrintDialog.h"
 #include "tests/support/ScriptedCommonDialogs.h"
 #include "tests/support/TestApplication.h"
@@ -69,6 +70,18 @@ TEST_F(CommonDialogs, CancelledFileDialogKeepsTheOfferedName) {
     ScriptedCommonDialogs dialogs({CancelDialog()});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.GetPathName(), "备份.zip");
+}
+
+TEST_F(CommonDialogs, FolderDialogGivesTheChosenFolder) {
+    CFolderDialog dialog;
+    dialog.m_bi.lpszTitle = "导入工程";
+    EXPECT_EQ(dialog.m_bi.ulFlags, UINT(BIF_RETURNONLYFSDIRS));
+    ScriptedCommonDialogs dialogs({ChooseFolder("D:\\工程\\导入"), CancelDialog()});
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_strFolderPath, "D:\\工程\\导入");
+    CFolderDialog cancelled;
+    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+    EXPECT_TRUE(cancelled.m_strFolderPath.IsEmpty());
 }
 
 TEST_F(CommonDialogs, ColorDialogGivesTheChosenOrElseTheInitialColor) {

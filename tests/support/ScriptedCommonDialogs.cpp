@@ -2,6 +2,7 @@
 
 #include "platform/CColorDialog.h"
 #include "platform/CFileDialog.h"
+#include "platform/CFolderDialog.h"
 #include "platform/CPrintDialog.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +70,17 @@ ScriptedCommonDialogs::Answer ChooseFile(LPCSTR path) {
         ofn.nFileExtension = extension.IsEmpty() ? 0 : static_cast<WORD>(lstrlenA(ofn.lpstrFile) - extension.GetLength());
         if (ofn.lpstrFileTitle)
             lstrcpynA(ofn.lpstrFileTitle, name, static_cast<int>(ofn.nMaxFileTitle));
+        return IDOK;
+    };
+}
+
+ScriptedCommonDialogs::Answer ChooseFolder(LPCSTR path) {
+    std::string chosen = path;
+    return [chosen](CCommonDialog& dialog) -> INT_PTR {
+        CFolderDialog* folderDialog = DialogOfKind<CFolderDialog>(dialog);
+        if (!folderDialog)
+            return IDCANCEL;
+        folderDialog->m_strFolderPath = chosen.c_str();
         return IDOK;
     };
 }

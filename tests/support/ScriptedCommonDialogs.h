@@ -1,7 +1,7 @@
 #pragma once
-// Answers the program's common dialogs (file, colour, print) while it lives, without
-// showing them: each dialog takes the next queued answer, which may fill in the
-// dialog's record as the user's choice would; a dialog with no answer left is
+// Answers the program's common dialogs (file, folder, colour, print) while it lives,
+// without showing them: each dialog takes the next queued answer, which may fill in
+// the dialog's record as the user's choice would; a dialog with no answer left is
 // cancelled and counted. The file dialogs are recorded as they were asked.
 
 #include "platform/CCommonDialog.h"
@@ -44,10 +44,11 @@ private:
     CommonDialogHandler m_previous;
 };
 
-// The user's answers: this file chosen in a file dialog, this colour in a colour
-// dialog, the printer of this device context (which the dialog then owns) in a print
+// The user's answers: this file chosen in a file dialog, this folder in a folder
+// dialog, this colour in a colour dialog, the printer of this device context (which the dialog then owns) in a print
 // dialog, or Cancel in any of them.
 ScriptedCommonDialogs::Answer ChooseFile(LPCSTR path);
+ScriptedCommonDialogs::Answer ChooseFolder(LPCSTR path);
 ScriptedCommonDialogs::Answer PickColor(COLORREF color);
 ScriptedCommonDialogs::Answer ChoosePrinter(HDC printerDC);
 ScriptedCommonDialogs::Answer CancelDialog();
