@@ -16,7 +16,7 @@ public:
     // pane and selects the line; a tab above 1 is ignored.
     virtual void AddOutputLine(int tab, const CString& text) = 0;
     // Writes the initial-data table's problem lines to the compile tab and returns
-    // how many there are.
+    // how many there are; CheckInitDataRows (project/InitDataCheck.h) does the work.
     virtual int CheckInitDataTable() = 0;
     // The number of instructions the configured CPU holds; 0 without a CPU module.
     virtual int GetProgramMemorySize() = 0;
