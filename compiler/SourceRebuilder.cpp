@@ -82,11 +82,14 @@ bool CoversUpToSign(OperandDescriptor earlier, OperandDescriptor later) {
     return (later & OD_MEMORY) && ((b == OD_INT && a == OD_WORD) || (b == OD_DINT && a == OD_DWORD));
 }
 
+bool IsSignedMemorySlot(OperandDescriptor slot) {
+    const OperandDescriptor type = slot & OD_TYPE_MASK;
+    return (slot & OD_MEMORY) && (type == OD_INT || type == OD_DINT);
+}
+
 bool HasSignedMemorySlot(const InstrSpec& spec) {
-    for (int i = 0; i < spec.operandCount; ++i) {
-        const OperandDescriptor type = spec.slots[i] & OD_TYPE_MASK;
-        if ((spec.slots[i] & OD_MEMORY) && (type == OD_INT || type == OD_DINT)) return true;
-    }
+    for (int i = 0; i < spec.operandCount; ++i)
+        if (IsSignedMemorySlot(spec.slots[i])) return true;
     return false;
 }
 
@@ -616,9 +619,8 @@ CString CSourceRebuilder::NameSignedOperands(Unit& unit, int index, const CStrin
     for (int i = 0; i < spec.operandCount; ++i) {
         CString operand = rest.SpanExcluding(",");
         rest = rest.Mid(operand.GetLength() + 2);  // past ", "
-        const uint32_t type = spec.slots[i] & OD_TYPE_MASK;
-        if ((spec.slots[i] & OD_MEMORY) && (type == OD_INT || type == OD_DINT))
-            operand = DeclareSignedLocal(unit, operand, type);
+        if (IsSignedMemorySlot(spec.slots[i]))
+            operand = DeclareSignedLocal(unit, operand, spec.slots[i] & OD_TYPE_MASK);
         named += (i ? ", " : "") + operand;
     }
     return named;
