@@ -8,7 +8,7 @@
 CPrintInfo::CPrintInfo()
     : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE)) {
     m_pPD->m_pd.nMinPage = 1;
-    m_pPD->m_pd.nMaxPage = 1;
+    m_pPD->m_pd.nMaxPage = unknownPageCount;
     m_pPD->m_pd.nFromPage = 1;
     m_pPD->m_pd.nToPage = 1;
 }
@@ -30,8 +30,9 @@ UINT CPrintInfo::GetFromPage() const {
 UINT CPrintInfo::GetToPage() const { return (m_pPD->m_pd.Flags & PD_PAGENUMS) ? m_pPD->m_pd.nToPage : GetMaxPage(); }
 
 BOOL CPrintInfo::GetPrintRange(UINT& first, UINT& last) const {
+    UINT maxPage = GetMaxPage() == unknownPageCount ? GetMinPage() : GetMaxPage();
     first = std::max(GetFromPage(), GetMinPage());
-    last = std::min(GetToPage(), GetMaxPage());
+    last = std::min(GetToPage(), maxPage);
     return first <= last;
 }
 

@@ -8,10 +8,13 @@ class CPrintDialog;
 // What one print job or print preview of a view knows: the print dialog (with the
 // printer's device context once prepared), the page range, the page being printed and
 // the printable rectangle of that page. The pages the view has are kept in the print
-// dialog's record, so the dialog offers them; a view that does not count its pages
-// has one.
+// dialog's record, so the dialog offers them. Until the view counts its pages (views
+// often count them only once the printer is chosen) the dialog accepts any page range;
+// a view that never counts them has one page.
 class CPrintInfo {
 public:
+    static constexpr UINT unknownPageCount = 0xFFFF;
+
     CPrintInfo();
     ~CPrintInfo();
     CPrintInfo(const CPrintInfo&) = delete;

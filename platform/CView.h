@@ -37,6 +37,10 @@ public:
     // The print dialog (the default printer for direct printing and preview); FALSE
     // when the user cancels or no printer context is given.
     BOOL DoPreparePrinting(CPrintInfo* info);
+    // Handlers a derived view maps to ID_FILE_PRINT and ID_FILE_PRINT_DIRECT, and to
+    // ID_FILE_PRINT_PREVIEW (public, so a map may name them as CView::OnFilePrint).
+    void OnFilePrint();
+    void OnFilePrintPreview();
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -52,11 +56,6 @@ protected:
     void OnPaint();
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
-
-    // Handlers a derived view maps to ID_FILE_PRINT and ID_FILE_PRINT_DIRECT, and to
-    // ID_FILE_PRINT_PREVIEW.
-    void OnFilePrint();
-    void OnFilePrintPreview();
 
 private:
     BOOL PrintPages(CDC* printer, CPrintInfo* info);

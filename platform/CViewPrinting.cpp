@@ -26,7 +26,8 @@ BOOL CView::DoPreparePrinting(CPrintInfo* info) {
     bool withoutDialog = (info->m_bPreview || info->m_bDirect) && app->GetPrinterWithoutDialog(dialog);
     if (!withoutDialog) {
         dialog->m_pd.nFromPage = static_cast<WORD>(info->GetMinPage());
-        dialog->m_pd.nToPage = static_cast<WORD>(info->GetMaxPage());
+        UINT maxPage = info->GetMaxPage();
+        dialog->m_pd.nToPage = static_cast<WORD>(maxPage == CPrintInfo::unknownPageCount ? info->GetMinPage() : maxPage);
         if (app->DoPrintDialog(dialog) != IDOK)
             return FALSE;
     }

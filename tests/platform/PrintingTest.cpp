@@ -67,7 +67,7 @@ protected:
 };
 IMPLEMENT_DYNCREATE(PageView, CView)
 BEGIN_MESSAGE_MAP(PageView, CView)
-    ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
     ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
     ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 END_MESSAGE_MAP()
@@ -119,6 +119,7 @@ ScriptedCommonDialogs::Answer ChoosePages(HDC printer, WORD from, WORD to) {
     return [printer, from, to](CCommonDialog& dialog) -> INT_PTR {
         CPrintDialog& print = dynamic_cast<CPrintDialog&>(dialog);
         EXPECT_FALSE(print.m_pd.Flags & PD_RETURNDEFAULT);
+        EXPECT_EQ(print.m_pd.nMaxPage, CPrintInfo::unknownPageCount) << "pages are counted after the dialog";
         print.m_pd.Flags |= PD_PAGENUMS;
         print.m_pd.nFromPage = from;
         print.m_pd.nToPage = to;
@@ -213,6 +214,7 @@ TEST_F(Printing, ChosenPagesWithinTheViewsPages) {
         {2, 3, 3, PageSteps({2, 3})},
         {2, 9, 3, PageSteps({2, 3})},
         {3, 3, 5, PageSteps({3})},
+        {1, 3, CPrintInfo::unknownPageCount, PageSteps({1})},  // a view that does not count has one
     };
     for (const Case& c : cases) {
         m_log.clear();
