@@ -261,6 +261,13 @@ TEST_F(PropertySheets, ModalSheetAppliesOnOkAndResetsOnCancel) {
     }
 }
 
+TEST_F(PropertySheets, ClosingTheModalSheetsWindowIsCancel) {
+    TwoPageSheet sheet;
+    ModalScript script({[](CWnd* wnd) { wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE); }});
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(sheet.m_log.back(), "count:reset");
+}
+
 TEST_F(PropertySheets, EnterAndEscapeInAPageEndTheModalSheet) {
     for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
         TwoPageSheet sheet;
