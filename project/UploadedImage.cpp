@@ -172,7 +172,7 @@ bool FillInitDataRow(CQLXProject& project, CQLXInitData& row, const SectionReade
             const int at = p + 3 + v;
             DWORD value = type.width == 1 ? section.Byte(at) : type.width == 2 ? section.Word(at) : section.Dword(at);
             CString text;
-            if (typeCode == 1) text.Format("B#%u", value);
+            if (typeCode == 1) text.Format("B#%u", static_cast<unsigned>(value));
             if (typeCode == 2) text.Format("%d", static_cast<int>(value));
             if (typeCode == 3) text.Format("DI#%d", static_cast<int>(value));
             if (typeCode == 4) text.Format("%f", static_cast<double>(BitsToReal(value)));

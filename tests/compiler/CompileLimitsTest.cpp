@@ -24,10 +24,11 @@ TEST(CompileLimits, InstructionCountUpToTheCpuCapacity) {
         project.WritePou("MAIN_MAIN", Networks(10));
         const bool compiled = project.Compile({{CompileUnit::kMain, 0, "MAIN"}});
         EXPECT_EQ(capacity == 21, compiled) << project.shell.CompileText();
-        if (!compiled)
+        if (!compiled) {
             EXPECT_NE(std::string::npos,
                       project.shell.CompileText().find(
                           "$$$ [Error 038]溢出:工程中指令过多, 当前CPU模块支持最多 20 条指令."));
+        }
     }
 }
 

@@ -53,7 +53,9 @@ TEST(PassOneMessages, LabelsLongLinesAndCallExpansion) {
                                               true);
         const std::string text = project.shell.CompileText();
         EXPECT_EQ(c.expected == nullptr, compiled) << text;
-        if (c.expected) EXPECT_NE(std::string::npos, text.find(c.expected)) << c.expected << "\n" << text;
+        if (c.expected) {
+            EXPECT_NE(std::string::npos, text.find(c.expected)) << c.expected << "\n" << text;
+        }
     }
 }
 
