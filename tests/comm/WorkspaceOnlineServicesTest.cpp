@@ -116,14 +116,22 @@ TEST_F(WorkspaceOnline, WithoutMonitoringForcingTakesTheCommunicationLock) {
     ASSERT_TRUE(workspace.forcingService.ForceVariable("%VB7", 9));
     ASSERT_TRUE(workspace.forcingService.RunForceClearTask());
 
+    // Events, not sleeps: on a loaded machine the holder may not yet hold the lock after
+    // a fixed pause, or may give it up before the service's wait ends.
+    CEvent held{FALSE, TRUE};
+    CEvent release{FALSE, TRUE};
     std::thread holder([&] {
         workspace.commLock.Lock();
-        Sleep(2500);
+        held.SetEvent();
+        WaitForSingleObject(release, 10000);
         workspace.commLock.Unlock();
     });
-    Sleep(100);
-    EXPECT_FALSE(workspace.forcingService.RunForceReadTask());
+    const DWORD heldWait = WaitForSingleObject(held, 5000);
+    const bool ran = heldWait == WAIT_OBJECT_0 && workspace.forcingService.RunForceReadTask();
+    release.SetEvent();
     holder.join();
+    ASSERT_EQ(WAIT_OBJECT_0, heldWait);
+    EXPECT_FALSE(ran);
     ASSERT_EQ(1u, messages.shown.size());
     EXPECT_EQ("正在进行其它通讯任务， 不允许再启动通讯任务！", messages.shown[0].text);
     EXPECT_EQ("JK", SentLetters().substr(SentLetters().size() - 2));
