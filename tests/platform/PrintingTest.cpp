@@ -362,6 +362,7 @@ TEST_F(PrintPreview, TakesTheFramesPlaceAndGivesItBack) {
     EXPECT_EQ(m_log, Steps({"prepare preview", "begin", "dc 1", "print 1"}));
     EXPECT_EQ(preview->GetPrintView(), m_view);
     EXPECT_TRUE(preview->GetPrintInfo().m_bPreview);
+    EXPECT_EQ(::GetFocus(), preview->m_hWnd) << "keys must not reach the hidden view";
     EXPECT_FALSE(m_view->IsWindowVisible());
     EXPECT_FALSE(m_toolbar.IsWindowVisible());
     EXPECT_EQ(::GetMenu(m_frame->m_hWnd), nullptr);
@@ -506,6 +507,7 @@ TEST(PrintPreviewMdi, FillsTheMainFrameInPlaceOfTheClient) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->GetParent(), frame);
     EXPECT_EQ(preview->GetPrintView(), view);
+    EXPECT_EQ(::GetFocus(), preview->m_hWnd);
     EXPECT_FALSE(::IsWindowVisible(client));
     CRect frameClient, previewRect;
     frame->GetClientRect(&frameClient);
