@@ -36,6 +36,11 @@ BOOL CPrintInfo::GetPrintRange(UINT& first, UINT& last) const {
     return first <= last;
 }
 
+void CPrintInfo::OfferAllPages() {
+    m_pPD->m_pd.nFromPage = m_pPD->m_pd.nMinPage;
+    m_pPD->m_pd.nToPage = GetMaxPage() == unknownPageCount ? m_pPD->m_pd.nMinPage : m_pPD->m_pd.nMaxPage;
+}
+
 void CPrintInfo::SetDrawRect(CDC* dc) {
     m_rectDraw.SetRect(0, 0, dc->GetDeviceCaps(HORZRES), dc->GetDeviceCaps(VERTRES));
     dc->DPtoLP(&m_rectDraw);

@@ -30,6 +30,9 @@ public:
     // The pages to print: the chosen range within the view's pages; FALSE when no page
     // is left (a view with no pages prints nothing).
     BOOL GetPrintRange(UINT& first, UINT& last) const;
+    // The dialog's page range fields show all the view's pages (the first while they
+    // are not counted yet).
+    void OfferAllPages();
     // m_rectDraw becomes the whole printable area of the context's device, in the
     // logical units the context now has.
     void SetDrawRect(CDC* dc);

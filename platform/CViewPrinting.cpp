@@ -25,9 +25,7 @@ BOOL CView::DoPreparePrinting(CPrintInfo* info) {
     dialog->m_pParentWnd = this;
     bool withoutDialog = (info->m_bPreview || info->m_bDirect) && app->GetPrinterWithoutDialog(dialog);
     if (!withoutDialog) {
-        dialog->m_pd.nFromPage = static_cast<WORD>(info->GetMinPage());
-        UINT maxPage = info->GetMaxPage();
-        dialog->m_pd.nToPage = static_cast<WORD>(maxPage == CPrintInfo::unknownPageCount ? info->GetMinPage() : maxPage);
+        info->OfferAllPages();
         if (app->DoPrintDialog(dialog) != IDOK)
             return FALSE;
     }
