@@ -156,11 +156,6 @@ BOOL CLadderModel::OnOpenDocument(LPCTSTR path) {
     return TRUE;
 }
 
-void CLadderModel::AfterSave(LPCTSTR, BOOL) {
-    CPOUEditorDoc* document = m_pLadderEngine ? m_pLadderEngine->GetDocument() : nullptr;
-    if (document) document->SetModifiedFlag(FALSE);
-}
-
 BOOL CLadderModel::BeforeSave(LPCTSTR) {
     RefreshVarMaps();
     return TRUE;

@@ -24,8 +24,9 @@ public:
     void DeleteContents() override;
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR path) override;
-    // The file was written: the document is no longer modified.
-    void AfterSave(LPCTSTR path, BOOL beforeSaveResult) override;
+    // Neither touches the document's modified flag: the document clears it once the file
+    // is written, and a write that fails leaves the changes marked as unsaved.
+    void AfterSave(LPCTSTR path, BOOL beforeSaveResult) override {}
     BOOL BeforeSave(LPCTSTR path) override;
     // Puts back the POU's function-block instances as they were when it was opened.
     void OnDiscardChanges() override;

