@@ -1,6 +1,5 @@
 // The frame's side of print preview: what it hides while the preview shows, and puts
 // back afterwards.
-#include "platform/CControlBar.h"
 #include "platform/CFrameWnd.h"
 #include "platform/CPrintPreviewState.h"
 
