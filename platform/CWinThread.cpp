@@ -123,13 +123,15 @@ BOOL CWinThread::PumpMessage() {
     return TRUE;
 }
 
+// The walk ends at the message's top-level window: a popup's GetParent is its owner,
+// which gets its turn apart (PreTranslateMessage), not twice.
 BOOL CWinThread::WalkPreTranslateTree(HWND stop, MSG* msg) {
     for (HWND hwnd = msg->hwnd; hwnd; hwnd = ::GetParent(hwnd)) {
         if (CWnd* wnd = CWnd::FromHandlePermanent(hwnd)) {
             if (wnd->PreTranslateMessage(msg))
                 return TRUE;
         }
-        if (hwnd == stop)
+        if (hwnd == stop || !(::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
             break;
     }
     return FALSE;

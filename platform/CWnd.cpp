@@ -586,6 +586,30 @@ void CWnd::EndModalLoop(int result) {
     }
 }
 
+namespace {
+
+// Only push buttons stand for commands; check boxes, radio buttons and other
+// controls keep their state when no handler speaks for them.
+bool IsPushButton(HWND control) {
+    if (!(::SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+        return false;
+    DWORD type = static_cast<DWORD>(::GetWindowLongA(control, GWL_STYLE)) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+}  // namespace
+
+void CWnd::UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler) {
+    for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        CCmdUI state;
+        state.m_nID = static_cast<UINT>(::GetDlgCtrlID(child));
+        state.m_pOther = FromHandle(child);
+        if (CWnd::OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr))
+            continue;
+        state.DoUpdate(target, disableIfNoHandler && IsPushButton(child));
+    }
+}
+
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
     HWND outerLockout = LockoutNotifyWindow();

@@ -118,6 +118,11 @@ public:
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int result);
 
+    // The state of each child control from the update handlers of its id, this
+    // window's own first, then target's routing, as bars and menus are updated; with
+    // disableIfNoHandler a push button whose command nobody handles is disabled.
+    void UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler);
+
     // Data exchange with the controls: FALSE reads and validates, TRUE fills them.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 

@@ -221,6 +221,49 @@ TEST_F(CommandRouting, IdlePassUpdatesBarButtons) {
     EXPECT_TRUE(bar.m_buttons[0].enabled);
 }
 
+// A window holding controls, such as a bar with buttons and edit boxes, that
+// answers the update of ID_HANDLED itself.
+class ControlHolder : public CWnd {
+protected:
+    void OnUpdateHandled(CCmdUI* cmdUI) { cmdUI->Enable(FALSE); }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(ControlHolder, CWnd)
+    ON_UPDATE_COMMAND_UI(ID_HANDLED, OnUpdateHandled)
+END_MESSAGE_MAP()
+
+TEST_F(CommandRouting, ChildControlsTakeTheirStatesFromTheUpdateHandlers) {
+    ControlHolder holder;
+    ASSERT_TRUE(holder.Create(nullptr, nullptr, WS_VISIBLE, CRect(0, 0, 300, 40), m_frame, AFX_IDW_TOOLBAR));
+    struct Control {
+        UINT id;
+        LPCSTR className;
+        DWORD style;
+        BOOL enabled;
+        UINT checked;
+    } controls[] = {
+        {ID_GUARDED, "BUTTON", BS_PUSHBUTTON, FALSE, BST_UNCHECKED},     // the frame's handler disables it
+        {ID_UNHANDLED, "BUTTON", BS_PUSHBUTTON, FALSE, BST_UNCHECKED},   // nobody handles its command
+        {ID_UNHANDLED, "BUTTON", BS_AUTOCHECKBOX, TRUE, BST_UNCHECKED},  // only push buttons are commands
+        {ID_UNHANDLED, "EDIT", 0, TRUE, BST_UNCHECKED},
+        {ID_CHECKED, "BUTTON", BS_CHECKBOX, TRUE, BST_CHECKED},
+        {ID_HANDLED, "BUTTON", BS_PUSHBUTTON, FALSE, BST_UNCHECKED},  // the holder's own handler comes first
+    };
+    std::vector<CWnd*> windows;
+    for (const Control& control : controls) {
+        HWND hwnd = ::CreateWindowExA(0, control.className, "", WS_CHILD | WS_VISIBLE | control.style, 0, 0, 20, 20,
+                                      holder.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(control.id)),
+                                      nullptr, nullptr);
+        windows.push_back(CWnd::FromHandle(hwnd));
+    }
+    m_routing.guardEnabled = FALSE;
+    holder.UpdateDialogControls(m_frame, TRUE);
+    for (size_t i = 0; i < windows.size(); ++i) {
+        EXPECT_EQ(windows[i]->IsWindowEnabled(), controls[i].enabled) << i;
+        EXPECT_EQ(windows[i]->SendMessage(BM_GETCHECK) == BST_CHECKED, controls[i].checked == BST_CHECKED) << i;
+    }
+}
+
 class FrameLayout : public CommandRouting {
 protected:
     CRect ViewRect() {
