@@ -43,6 +43,15 @@ bool IsVariableKind(int kind) {
            kind == kSourceInterruptVars;
 }
 
+// The statement a source line holds once its network marker and comments are rewritten;
+// false for a line that holds none.
+bool SourceStatement(const CString& source, bool& inComment, CString& line) {
+    line = source;
+    inComment = RewriteNetworkLine(line, inComment);
+    line.Trim();
+    return !line.IsEmpty();
+}
+
 // The source kind of a file name by its extension (compared exactly) and its prefix.
 int ClassifySource(const CString& fileName, CString& pouName) {
     const CString ext = GetFileExt(fileName);
@@ -259,14 +268,9 @@ void CIlCompiler::RunPass1(const CString& path) {
         lineNumber = counter.count;
         NewSourceLineFlag = counter.countNext ? 1 : 0;
         CurrentLineNumber = lineNumber;
-        CString line = source;
-        inComment = RewriteNetworkLine(line, inComment);
-        line.Trim();
-        if (line.IsEmpty()) continue;
-        if (line.GetLength() > kMaxLineLength) {
-            ReportMessage(kMsgLineTooLong, kSeverityError, sourcePath, line, lineNumber);
-            line = line.Left(kMaxLineLength);
-        }
+        CString line;
+        if (!SourceStatement(source, inComment, line)) continue;
+        LimitLineLength(line);
         statementText = line;
         if (IsCallLine(line))
             ExpandCall();
@@ -274,6 +278,12 @@ void CIlCompiler::RunPass1(const CString& path) {
             CheckLine(line);
     }
     FinishPass1(codeStart, inComment);
+}
+
+void CIlCompiler::LimitLineLength(CString& line) {
+    if (line.GetLength() <= kMaxLineLength) return;
+    ReportMessage(kMsgLineTooLong, kSeverityError, sourcePath, line, lineNumber);
+    line = line.Left(kMaxLineLength);
 }
 
 void CIlCompiler::CheckLine(const CString& line) {
@@ -315,10 +325,8 @@ void CIlCompiler::ScanLabels(const std::vector<CString>& lines) {
     bool inComment = false;
     for (const CString& source : lines) {
         counter.Count(source);
-        CString line = source;
-        inComment = RewriteNetworkLine(line, inComment);
-        line.Trim();
-        if (line.IsEmpty()) continue;
+        CString line;
+        if (!SourceStatement(source, inComment, line)) continue;
         splitter.SetStatementText(line);
         splitter.SplitStatement();
         if (splitter.GetTokenCount() != 2) continue;
@@ -361,16 +369,11 @@ void CIlCompiler::RunPass2(const CString& path) {
     bool inComment = false;
     for (const CString& source : lines) {
         CurrentLineNumber = ++lineNumber;
-        CString line = source;
-        inComment = RewriteNetworkLine(line, inComment);
-        line.Trim();
-        if (line.IsEmpty()) continue;
+        CString line;
+        if (!SourceStatement(source, inComment, line)) continue;
         // The same limit as pass 1: a line that pass 1 accepted is written without a
         // message of its own, so pass 2 cannot fail a file that pass 1 passed.
-        if (line.GetLength() > kMaxLineLength) {
-            ReportMessage(kMsgLineTooLong, kSeverityError, sourcePath, line, lineNumber);
-            line = line.Left(kMaxLineLength);
-        }
+        LimitLineLength(line);
         if (IsCallLine(line)) {
             EmitCallLine(line);
         } else {

@@ -72,6 +72,8 @@ private:
     void RegisterLabel(const CString& written, int line);
     void CheckLine(const CString& line);
     void FinishPass1(int codeStart, bool inComment);
+    // Reports a line over the length limit and cuts it to the limit.
+    void LimitLineLength(CString& line);
     void ExpandCall();
     void ExpandCallWithoutParams(const CString& name);
     void ExpandCallWithParams(const CString& name, int firstActual);
