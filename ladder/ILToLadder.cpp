@@ -217,26 +217,39 @@ int CILToLadder::FindBlockEnd(int start) {
 
 // ---- Building -------------------------------------------------------------------------
 
-BOOL CILToLadder::BuildNetworks() {
+BOOL CILToLadder::BuildNetworks() { return Build(FALSE); }
+
+void CILToLadder::BuildNetworksKeepingIL() { Build(TRUE); }
+
+BOOL CILToLadder::Build(BOOL keepUnbuildable) {
     if (m_lines.GetSize() < 2 || m_networkStarts.IsEmpty()) return FALSE;
     for (int k = 0; k < m_networkStarts.GetSize(); ++k) {
         if (BuildNetwork(k)) continue;
-        DeleteElements();
-        return FALSE;
+        if (!keepUnbuildable) {
+            DeleteElements();
+            return FALSE;
+        }
+        DropLastNetwork();
+        BuildKeptNetwork(k);
     }
     return TRUE;
 }
 
+void CILToLadder::NetworkRange(int network, int& first, int& last) const {
+    first = m_networkStarts[network] + 1;
+    last = (network + 1 < m_networkStarts.GetSize() ? m_networkStarts[network + 1]
+                                                    : static_cast<int>(m_lines.GetSize())) -
+           1;
+}
+
 BOOL CILToLadder::BuildNetwork(int network) {
-    const int first = m_networkStarts[network] + 1;
-    const int last = (network + 1 < m_networkStarts.GetSize() ? m_networkStarts[network + 1]
-                                                              : static_cast<int>(m_lines.GetSize())) -
-                     1;
     CString comment = m_networkComments[network];
     if (EndsWith(comment, kRefusalMarker)) {
-        BuildKeptNetwork(network, first, last);
+        BuildKeptNetwork(network);
         return TRUE;
     }
+    int first = 0, last = 0;
+    NetworkRange(network, first, last);
     CComment* header = new CComment;
     header->m_nNetwork = network;
     comment.Replace("\x01", "\r\n");
@@ -249,11 +262,15 @@ BOOL CILToLadder::BuildNetwork(int network) {
     return logicEnd < first || BuildRungLevel(root, first, logicEnd);
 }
 
-void CILToLadder::BuildKeptNetwork(int network, int first, int last) {
+void CILToLadder::BuildKeptNetwork(int network) {
+    int first = 0, last = 0;
+    NetworkRange(network, first, last);
     CComment* header = new CComment;
     header->m_nNetwork = network;
     CString comment = m_networkComments[network];
-    header->m_strComment = comment.Left(comment.GetLength() - static_cast<int>(strlen(kRefusalMarker)));
+    if (EndsWith(comment, kRefusalMarker))
+        comment = comment.Left(comment.GetLength() - static_cast<int>(strlen(kRefusalMarker)));
+    header->m_strComment = comment;
     header->m_bConvertible = FALSE;
     m_elements.Add(header);
     CString il;
@@ -262,6 +279,14 @@ void CILToLadder::BuildKeptNetwork(int network, int first, int last) {
     coil->SetLinkType(LINK_SERIES);
     coil->SetRawIL(il);
     m_elements.Add(coil);
+}
+
+void CILToLadder::DropLastNetwork() {
+    for (int item = 0; item < 2; ++item) {
+        const INT_PTR last = m_elements.GetSize() - 1;
+        static_cast<CLadderElement*>(m_elements[last])->DeleteSubtree(FALSE);
+        m_elements.RemoveAt(last);
+    }
 }
 
 CLadderElement* CILToLadder::BuildCoils(int first, int last) {

@@ -22,6 +22,9 @@ public:
     // Builds the elements; FALSE (and no elements) when there is no network or a
     // network's logic cannot be built.
     BOOL BuildNetworks();
+    // Builds the elements as BuildNetworks does, but keeps a network whose logic cannot
+    // be built as its IL text, as one that breaks a rule: a program file loses nothing.
+    void BuildNetworksKeepingIL();
 
     // Headers and roots alternating, network k at 2k and 2k + 1; the caller takes them
     // over and empties the array.
@@ -53,8 +56,13 @@ private:
     int LastLineLinkType() const;
     int FindBlockEnd(int start);
 
+    BOOL Build(BOOL keepUnbuildable);
+    // The network's lines after its header: first to last.
+    void NetworkRange(int network, int& first, int& last) const;
     BOOL BuildNetwork(int network);
-    void BuildKeptNetwork(int network, int first, int last);
+    void BuildKeptNetwork(int network);
+    // Deletes the header and tree of the network built last.
+    void DropLastNetwork();
     CLadderElement* BuildCoils(int first, int last);
     BOOL BuildRungLevel(CLadderElement* parent, int first, int last);
     BOOL BuildAndBlock(CLadderElement* blockNode, int first, int last);

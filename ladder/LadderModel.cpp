@@ -57,7 +57,7 @@ BOOL CLadderModel::LoadFromIL(const CStringArray& lines) {
         return FALSE;
     }
     DeleteContents();
-    converter.BuildNetworks();
+    converter.BuildNetworksKeepingIL();
     m_networks.Copy(converter.m_elements);
     converter.m_elements.RemoveAll();
     ClearCurrentElement();

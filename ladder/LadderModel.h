@@ -34,8 +34,8 @@ public:
     void GoToNetwork(int network) override;
     BOOL CanConvertToLD() override { return TRUE; }
 
-    // Replaces the networks with those converted from IL lines; FALSE (model empty) for
-    // an empty text.
+    // Replaces the networks with those converted from IL lines, a network that cannot be
+    // shown as ladder kept as its IL text; FALSE (model empty) for an empty text.
     BOOL LoadFromIL(const CStringArray& lines);
     // The IL text of every network, as stored in the program file.
     CString ToIL() const;

@@ -112,3 +112,30 @@ TEST_F(LadderModelTest, FileFormRoundTrip) {
     EXPECT_STREQ(model.ToIL(), reloaded.ToIL());
     EXPECT_EQ(Shape(Root(0)), Shape(reloaded.GetItem(1)));
 }
+
+TEST_F(LadderModelTest, NetworksThatCannotBeBuiltStayIL) {
+    // A line that makes no box passes the check but cannot be drawn: the switch from IL
+    // refuses the text, while a program file keeps the network as its IL.
+    const char* text = "(* Network 0 *) / LD a / ST q / (* Network 1 *) / (*odd*) / LD b / "
+                       "FOO c, d / ST r / (* Network 2 *) / LD e / ST s";
+    CStringArray lines;
+    SplitSlashes(text, lines);
+    CILToLadder converter;
+    CString message;
+    ASSERT_TRUE(converter.CheckAndSplit(lines, message));
+    EXPECT_FALSE(converter.BuildNetworks());
+    EXPECT_EQ(0, converter.m_elements.GetSize());
+
+    ASSERT_TRUE(model.LoadFromIL(lines));
+    ASSERT_EQ(3, model.GetNetworkCount());
+    EXPECT_EQ(":q=a", NetworkShape(model, 0));
+    EXPECT_EQ("kept:LD b\r\nFOO c  d\r\nST r\r\n", NetworkShape(model, 1));
+    EXPECT_EQ(":s=e", NetworkShape(model, 2));
+    CComment* kept = static_cast<CComment*>(model.GetItem(2));
+    EXPECT_FALSE(kept->m_bConvertible);
+    EXPECT_STREQ("odd", kept->m_strComment);
+    EXPECT_EQ(1, kept->m_nNetwork);
+    EXPECT_STREQ("(* Network 0 *)\r\nLD    a\r\nST   q\r\n(* Network 1 *)\r\n(*odd*)\r\n"
+                 "LD b\r\nFOO c  d\r\nST r\r\n(* Network 2 *)\r\nLD    e\r\nST   s\r\n",
+                 model.ToIL());
+}
