@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editors/POUEditorDoc.h"
+#include "ladder/LadderCanvas.h"
 #include "ladder/LadderEnvironment.h"
 #include "ladder/LadderILWriter.h"
 #include "ladder/LeafOperand.h"
@@ -142,7 +143,12 @@ SIZE CBlock::Place(LadderPass& pass) {
                             pass);
         size = SIZE{2 + skip + next.cx, std::max<LONG>(next.cy, m_nHeight)};
     }
-    RecordOperandZones(pass.cellWidth, pass.cellHeight);
+    int textHeight = Scaled(pass.cellHeight, 0.4);
+    if (pass.canvas) {
+        textHeight = pass.canvas->LabelExtent("8").cy;
+        Paint(pass);
+    }
+    RecordOperandZones(pass.cellWidth, pass.cellHeight, textHeight);
     for (int row = 0; row < m_nHeight; ++row) {
         for (int column = 0; column < 2; ++column)
             RegisterCell(m_cell.m_nColumn + column, m_cell.m_nRow + row, this, pass.cellMap);
@@ -150,7 +156,7 @@ SIZE CBlock::Place(LadderPass& pass) {
     return size;
 }
 
-void CBlock::RecordOperandZones(int cellWidth, int cellHeight) {
+void CBlock::RecordOperandZones(int cellWidth, int cellHeight, int textHeight) {
     const int column = m_cell.m_nColumn, row = m_cell.m_nRow;
     CString instance = GetOperand();
     BOOL named = !instance.IsEmpty() && instance != LADDER_MISSING_OPERAND;
@@ -159,7 +165,7 @@ void CBlock::RecordOperandZones(int cellWidth, int cellHeight) {
                         static_cast<int>((named ? 0.1 : 0.075) * cellHeight);
     auto pinY = [&](int pin) {
         return row * cellHeight + static_cast<int>(0.625 * cellHeight) + pin * cellHeight / 2 -
-               static_cast<int>(0.05 * cellHeight) - static_cast<int>(0.4 * cellHeight) / 2;
+               static_cast<int>(0.05 * cellHeight) - textHeight / 2;
     };
     for (int i = 1; i < m_nInputCount && i < MAX_OPERAND_ZONES; ++i) {
         m_operandPos[i].x = (column - 1) * cellWidth + cellWidth / 2 -

@@ -1,5 +1,6 @@
 #pragma once
 #include "ladder/LadderElement.h"
+#include "platform/CRect.h"
 
 class CQLXFB;
 class CQLXFBPara;
@@ -35,6 +36,8 @@ public:
                         int cellHeight, BOOL beginEdit) override;
     BOOL GetOperandAt(int x, int y, int cellWidth, int cellHeight, CString& text) override;
     CString ToIL() const override;
+    // Each pin operand that is not a constant with its live value, in blue over white.
+    void DrawOnline(LadderPass& pass) override;
 
     // The function or block type name, trimmed.
     CString GetName() const;
@@ -49,6 +52,9 @@ public:
     void UpdateHeight();
     // Records the box's pin counts; TRUE when the other descriptor has other counts.
     BOOL PinCountsDiffer(const CQLXFunc* other);
+    // Whether a pin operand fits the pin's descriptor: never a missing one ("?" in
+    // it); an interrupt routine always.
+    BOOL CheckPinOperand(OperandDescriptor mask, const CString& operand) const;
 
     int m_nInputCount = 0;
     int m_nOutputCount = 0;
@@ -64,10 +70,26 @@ protected:
 private:
     // The empty column kept on screen in front of a box or node that follows.
     int ColumnBeforeNext(BOOL printing) const;
-    void RecordOperandZones(int cellWidth, int cellHeight);
+    // The operand zones of the cell grid; textHeight is the height of an operand text.
+    void RecordOperandZones(int cellWidth, int cellHeight, int textHeight);
     BOOL InZone(int zone, int x, int y, int cellWidth, int cellHeight) const;
     // The zone number of the operand after the one being edited; -1 when none follows.
     int NextOperandZone() const;
     void RenameInstance(const CString& name);
     CString NormalisedInstance() const;
+
+    // Painting (BlockPainting.cpp).
+    void Paint(LadderPass& pass);
+    // The power flow through the box at the enable pins' height, across the empty
+    // column in front of a box or node on either side.
+    void PaintPowerLine(const CRect& frame, LadderPass& pass) const;
+    COLORREF FillColour(const CQLXFunc* subroutine, const CLadderCanvas& canvas);
+    void PaintInstanceName(LadderPass& pass);
+    // Every pin's stub, name and operand; a subroutine's current pin names first.
+    void PaintPins(const CRect& frame, const CQLXFunc* subroutine, LadderPass& pass);
+    void PaintPinOperand(CQLXFBPara& pin, int zone, int x, int y, int align, BOOL fits,
+                         LadderPass& pass);
+    // An output operand of "DIV" or "MOD" written into the divisor's place.
+    BOOL OverwritesDivisor(const CString& operand) const;
+    void PaintLivePin(const CQLXFBPara& pin, int row, BOOL input, LadderPass& pass) const;
 };

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "ladder/LadderCanvas.h"
 #include "ladder/LadderEnvironment.h"
 #include "ladder/LeafOperand.h"
+#include "ladder/LeafPainting.h"
+#include "ladder/OperandCheck.h"
 #include "language/InstrDesc.h"
 #include "language/InstrSpecTable.h"
 #include "platform/CArchive.h"
@@ -162,24 +165,75 @@ SIZE CCoil::Place(LadderPass& pass) {
     if (m_pSeries) logic = PlaceAt(m_pSeries, m_origin, pass);
     m_cell = m_origin;
     m_cell.m_nColumn = m_origin.m_nColumn + m_origin.m_nSpan - 1;
+    if (pass.canvas && m_bNormal) Paint(pass);
     RegisterCell(m_cell.m_nColumn, m_cell.m_nRow, this, pass.cellMap);
-    int stackDepth = 1;
-    if (m_nLinkType == LINK_PARALLEL) {
-        for (CLadderElement* stacked = m_pParallel; stacked; stacked = stacked->m_pParallel) {
-            stacked->SetCellRect(CCellRect(m_cell.m_nColumn, m_cell.m_nRow + stackDepth,
-                                           m_cell.m_nSpan, m_cell.m_nItem));
-            RegisterCell(m_cell.m_nColumn, m_cell.m_nRow + stackDepth, stacked, pass.cellMap);
-            ++stackDepth;
-        }
-    }
+    int stackDepth = PlaceStack(pass);
     int rungHeight = std::max({static_cast<LONG>(m_nHeight), logic.cy,
                                static_cast<LONG>(stackDepth)});
     if (m_bNormal) {
         m_nRailX = (m_cell.m_nColumn + 1 - pass.firstCol) * pass.cellWidth;
         m_nRailTop = (m_origin.m_nRow - pass.firstRow) * pass.cellHeight;
         m_nRailBottom = m_nRailTop + rungHeight * pass.cellHeight;
+        if (pass.canvas) PaintRung(logic.cx, stackDepth, rungHeight, pass);
     }
     return SIZE{m_cell.m_nColumn + 2, rungHeight};
+}
+
+int CCoil::PlaceStack(LadderPass& pass) {
+    int stackDepth = 1;
+    if (m_nLinkType != LINK_PARALLEL) return stackDepth;
+    for (CLadderElement* stacked = m_pParallel; stacked; stacked = stacked->m_pParallel) {
+        stacked->SetCellRect(CCellRect(m_cell.m_nColumn, m_cell.m_nRow + stackDepth,
+                                       m_cell.m_nSpan, m_cell.m_nItem));
+        if (pass.canvas && m_bNormal) static_cast<CCoil*>(stacked)->Paint(pass);
+        RegisterCell(m_cell.m_nColumn, m_cell.m_nRow + stackDepth, stacked, pass.cellMap);
+        ++stackDepth;
+    }
+    return stackDepth;
+}
+
+void CCoil::Paint(LadderPass& pass) {
+    CLadderCanvas& canvas = *pass.canvas;
+    const int cw = pass.cellWidth, ch = pass.cellHeight;
+    POINT corner = CellCorner(pass);
+    COLORREF colour = canvas.LineColour(m_lineColour);
+    int wire = corner.y + Scaled(ch, 0.625);
+    canvas.Line(corner.x, wire, corner.x + Scaled(cw, 0.35), wire, 1, colour);
+    canvas.Line(corner.x + Scaled(cw, 0.65), wire, corner.x + cw, wire, 1, colour);
+    DrawLabel(GetMiddle(), cw / 2, Scaled(ch, 0.625), LABEL_CENTRE, pass);
+    int top = corner.y + Scaled(ch, 0.375), bottom = corner.y + Scaled(ch, 0.875);
+    CRect left(corner.x + Scaled(cw, 0.35), top, corner.x + Scaled(cw, 0.55), bottom);
+    CRect right(corner.x + Scaled(cw, 0.45), top, corner.x + Scaled(cw, 0.65), bottom);
+    // Counter-clockwise: top to bottom over the left side, bottom to top over the right.
+    canvas.Arc(left, CPoint(left.CenterPoint().x, top), CPoint(left.CenterPoint().x, bottom), 2,
+               colour);
+    canvas.Arc(right, CPoint(right.CenterPoint().x, bottom), CPoint(right.CenterPoint().x, top),
+               2, colour);
+    if (HasOperand())
+        PaintLeafOperand(*this, m_strOperand, Scaled(ch, 0.25), LeafOperandMask(m_strSymbol), pass);
+}
+
+void CCoil::PaintRung(int logicWidth, int stackDepth, int rungHeight, LadderPass& pass) {
+    CLadderCanvas& canvas = *pass.canvas;
+    COLORREF colour = canvas.LineColour(m_lineColour);
+    const int wireOffset = Scaled(pass.cellHeight, 0.625);
+    POINT coil = CellCorner(pass);
+    POINT origin = CornerOf(m_origin.m_nColumn, m_origin.m_nRow, pass);
+    canvas.Line(origin.x + logicWidth * pass.cellWidth, coil.y + wireOffset, coil.x,
+                coil.y + wireOffset, 1, colour);
+    if (stackDepth > 1) {
+        int lastWire = coil.y + (stackDepth - 1) * pass.cellHeight + wireOffset;
+        canvas.Line(coil.x, coil.y + wireOffset, coil.x, lastWire + 1, 1, colour);
+    }
+    int bottom = origin.y + rungHeight * pass.cellHeight;
+    canvas.Line(origin.x + 1, origin.y, origin.x + 1, bottom, 3, colour);
+    canvas.Line(m_nRailX, m_nRailTop, m_nRailX, m_nRailBottom, 3, colour);
+}
+
+void CCoil::DrawOnline(LadderPass& pass) {
+    CLadderElement::DrawOnline(pass);
+    if (!m_bNormal) return;
+    PaintPowerFlow(*this, GetMiddle(), LiveBit(*this, m_strOperand) == "1", pass);
 }
 
 void CCoil::Release(BOOL) {

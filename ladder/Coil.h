@@ -35,6 +35,8 @@ public:
     // The rung's logic, then one output line per coil of the stack; a raw-IL coil gives
     // its kept text.
     CString ToIL() const override;
+    // After the logic and the stacked coils: blue in the middle when the output is on.
+    void DrawOnline(LadderPass& pass) override;
 
     int m_nRailTop = 0;
     int m_nRailBottom = 0;
@@ -52,4 +54,11 @@ protected:
 private:
     // This coil's output line behind logic whose last mnemonic is given.
     CString OutputLine(const CString& lastMnemonic) const;
+    // The symbol and operand at the coil's cell.
+    void Paint(LadderPass& pass);
+    // Sets the stacked coils' cells below this one, paints them, and gives the depth of
+    // the stack.
+    int PlaceStack(LadderPass& pass);
+    // The wire from the end of the logic, the stack's joining wire and both rails.
+    void PaintRung(int logicWidth, int stackDepth, int rungHeight, LadderPass& pass);
 };

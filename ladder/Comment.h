@@ -29,4 +29,10 @@ public:
 
 protected:
     SIZE Place(LadderPass& pass) override;
+
+private:
+    // Paints the comment block and takes its size in cells from the text.
+    void Paint(LadderPass& pass);
+    // The lines drawn: the network number, then the comment or the refusal note.
+    CStringArray& ShownLines(CStringArray& lines);
 };

@@ -1,6 +1,9 @@
 #include "ladder/Contact.h"
 
+#include "ladder/LadderCanvas.h"
 #include "ladder/LeafOperand.h"
+#include "ladder/LeafPainting.h"
+#include "ladder/OperandCheck.h"
 #include "platform/CArchive.h"
 
 IMPLEMENT_SERIAL(CContact, CObject, 1)
@@ -83,6 +86,40 @@ CString CContact::ToIL() const {
 
 SIZE CContact::Place(LadderPass& pass) {
     m_cell = m_origin;
+    if (pass.canvas) Paint(pass);
     RegisterCell(m_cell.m_nColumn, m_cell.m_nRow, this, pass.cellMap);
-    return PlaceLeafChild(pass);
+    SIZE size = PlaceLeafChild(pass);
+    if (pass.canvas && m_nLinkType == LINK_PARALLEL && m_pParallel)
+        DrawBranchJoin(m_cell.m_nRow, m_nWidth, m_cell.m_nRow + m_nHeight, size.cx, pass);
+    return size;
+}
+
+void CContact::Paint(LadderPass& pass) {
+    CLadderCanvas& canvas = *pass.canvas;
+    const int cw = pass.cellWidth, ch = pass.cellHeight;
+    POINT corner = CellCorner(pass);
+    m_symbolRect = CRect(corner.x + Scaled(cw, 0.3), corner.y + Scaled(ch, 0.025),
+                         corner.x + Scaled(cw, 0.7), corner.y + ch - Scaled(ch, 0.025));
+    COLORREF colour = canvas.LineColour(m_lineColour);
+    int wire = corner.y + Scaled(ch, 0.625);
+    canvas.Line(corner.x, wire, corner.x + Scaled(cw, 0.4), wire, 1, colour);
+    canvas.Line(corner.x + Scaled(cw, 0.6), wire, corner.x + cw, wire, 1, colour);
+    for (double at : {0.4, 0.6}) {
+        int x = corner.x + Scaled(cw, at);
+        canvas.Line(x, corner.y + Scaled(ch, 0.425), x, corner.y + Scaled(ch, 0.8), 2, colour);
+    }
+    DrawLabel(GetMiddle(), cw / 2, Scaled(ch, 0.625), LABEL_CENTRE, pass);
+    if (!IsNegation())
+        PaintLeafOperand(*this, m_strOperand, Scaled(ch, 0.175), LeafOperandMask(m_strSymbol),
+                         pass);
+}
+
+void CContact::DrawOnline(LadderPass& pass) {
+    CString middle = GetMiddle();
+    CString value = LiveBit(*this, m_strOperand);
+    // Without a live value nothing is known to pass, whatever the symbol.
+    BOOL negated = middle == "/" || middle == "/I";
+    BOOL powered = !value.IsEmpty() && (value == "1") != negated;
+    PaintPowerFlow(*this, middle, powered, pass);
+    CLadderElement::DrawOnline(pass);
 }

@@ -27,10 +27,16 @@ public:
     // One LD, AND or OR family line chosen by the contact's place, then the IL of its
     // linked child.
     CString ToIL() const override;
+    // Blue in the middle when power passes: a closed contact, or an open one of the
+    // negated symbols.
+    void DrawOnline(LadderPass& pass) override;
 
     CString m_strOperand;
     CString m_strSymbol;
 
 protected:
     SIZE Place(LadderPass& pass) override;
+
+private:
+    void Paint(LadderPass& pass);
 };

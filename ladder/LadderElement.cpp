@@ -6,12 +6,14 @@
 #include "ladder/Coil.h"
 #include "ladder/Comment.h"
 #include "ladder/Contact.h"
+#include "ladder/LadderCanvas.h"
 #include "ladder/LadderEnvironment.h"
 #include "ladder/LogicNode.h"
 #include "platform/CArchive.h"
 #include "language/DirectAddress.h"
 #include "language/InstrDesc.h"
 #include "language/LiteralParser.h"
+#include "project/MonitorCells.h"
 
 CMapStringToString PouVarNameMap;
 CMapStringToString PouVarAddressMap;
@@ -40,19 +42,24 @@ SIZE CLadderElement::Layout(int cellWidth, int cellHeight, CMapStringToOb* cellM
     return Place(pass);
 }
 
-SIZE CLadderElement::Draw(int cellWidth, int cellHeight, int firstCol, int firstRow,
-                          const CString& pouName, CMapStringToOb* cellMap, CDC* dc,
-                          BOOL inverse) {
-    LadderPass pass;
-    pass.cellWidth = cellWidth;
-    pass.cellHeight = cellHeight;
-    pass.firstCol = firstCol;
-    pass.firstRow = firstRow;
-    pass.cellMap = cellMap;
-    pass.dc = dc;
-    pass.pouName = pouName;
-    pass.inverse = inverse;
-    return Place(pass);
+void CLadderElement::DrawOnline(LadderPass& pass) {
+    if (m_pSeries) m_pSeries->DrawOnline(pass);
+    if (m_pParallel) m_pParallel->DrawOnline(pass);
+}
+
+void CLadderElement::DrawLabel(const CString& text, int x, int y, int align, LadderPass& pass,
+                               COLORREF colour, BOOL opaque) const {
+    POINT corner = CellCorner(pass);
+    pass.canvas->Label(text, corner.x + x, corner.y + y, align, colour, opaque);
+}
+
+void CLadderElement::DrawFocusRect(int cellWidth, int cellHeight, CDC* dc, int firstCol,
+                                   int firstRow) const {
+    CRect rect((m_cell.m_nColumn - firstCol) * cellWidth, (m_cell.m_nRow - firstRow) * cellHeight,
+               (m_cell.m_nColumn + m_nWidth - firstCol) * cellWidth,
+               (m_cell.m_nRow + m_nHeight - firstRow) * cellHeight);
+    rect.DeflateRect(2, 2);
+    dc->DrawFocusRect(&rect);
 }
 
 CString CLadderElement::NormaliseOperand(const CString& operand) const {
@@ -78,6 +85,15 @@ CString CLadderElement::NormaliseOperand(const CString& operand) const {
 }
 
 namespace {
+// The address whose memory holds an operand's live value: a POU variable's or a global
+// variable's address, or the operand itself.
+CString LiveAddressOf(const CString& operand) {
+    CString address, name;
+    if (PouVarNameMap.Lookup(operand, address)) return address;
+    if (LadderEnvironment().FindGlobalSymbol(operand, name, address)) return address;
+    return operand;
+}
+
 // An address without its "%" written as IL: one "%" in front, none for a timer or
 // counter.
 CString AddressAsIL(const CString& address) {
@@ -110,6 +126,27 @@ BOOL CLadderElement::ResolveOperand(const CString& operand, CString& il) const {
         return TRUE;
     }
     return FALSE;
+}
+
+BOOL CLadderElement::GetMonitorValue(const CString& operand, CString& value, CString& statusText,
+                                     DWORD typeBits, OperandDescriptor& descriptor) const {
+    CString upper = operand;
+    upper.Trim();
+    upper.MakeUpper();
+    if (upper == "TRUE" || upper == "FALSE") {
+        value = upper == "TRUE" ? "1" : "0";
+        descriptor = 0;
+        return TRUE;
+    }
+    if (ClassifyConstant(upper, descriptor)) {
+        value = upper;
+        return TRUE;
+    }
+    CString address = LiveAddressOf(upper);
+    if (!ParseDirectAddress(address, descriptor)) return FALSE;
+    DWORD number = 0;
+    return FormatMonitorValue(address, value, number, statusText,
+                              typeBits | (descriptor & OD_AREA_MASK));
 }
 
 void CLadderElement::Flatten(CObArray& elements, CByteArray& tags) {
@@ -225,6 +262,27 @@ SIZE CLadderElement::LeafSize(BOOL printing) {
     if (m_nLinkType == LINK_SERIES)
         return SIZE{m_nWidth + size.cx, std::max<LONG>(m_nHeight, size.cy)};
     return SIZE{std::max<LONG>(m_nWidth, size.cx), m_nHeight + size.cy};
+}
+
+POINT CLadderElement::CornerOf(int column, int row, const LadderPass& pass) {
+    return POINT{(column - pass.firstCol) * pass.cellWidth, (row - pass.firstRow) * pass.cellHeight};
+}
+
+void CLadderElement::DrawBranchJoin(int upperRow, int upperWidth, int lowerRow, int lowerWidth,
+                                    LadderPass& pass) const {
+    CLadderCanvas& canvas = *pass.canvas;
+    COLORREF colour = canvas.LineColour(m_lineColour);
+    const int wireOffset = Scaled(pass.cellHeight, 0.625);
+    POINT upper = CornerOf(m_cell.m_nColumn, upperRow, pass);
+    POINT lower = CornerOf(m_cell.m_nColumn, lowerRow, pass);
+    int upperWire = upper.y + wireOffset, lowerWire = lower.y + wireOffset;
+    int upperEnd = upper.x + upperWidth * pass.cellWidth;
+    int lowerEnd = lower.x + lowerWidth * pass.cellWidth;
+    int end = std::max(upperEnd, lowerEnd);
+    canvas.Line(upper.x, upperWire, lower.x, lowerWire, 1, colour);
+    canvas.Line(upperEnd, upperWire, end, upperWire, 1, colour);
+    canvas.Line(lowerEnd, lowerWire, end, lowerWire, 1, colour);
+    canvas.Line(end, upperWire, end, lowerWire, 1, colour);
 }
 
 SIZE CLadderElement::PlaceAt(CLadderElement* child, const CCellRect& origin, LadderPass& pass) {

@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include "ladder/CellRect.h"
+#include "language/OperandDescriptor.h"
 #include "platform/Arrays.h"
 #include "platform/CObject.h"
 #include "platform/CString.h"
 #include "platform/Maps.h"
 
 class CDC;
+class CLadderCanvas;
 
 enum LadderElementKind {
     LADDER_NODE = -1,
@@ -47,9 +49,8 @@ struct LadderPass {
     int firstCol = 0;
     int firstRow = 0;
     CMapStringToOb* cellMap = nullptr;
-    CDC* dc = nullptr;  // null: lay out without painting
+    CLadderCanvas* canvas = nullptr;  // null: lay out without painting
     CString pouName;
-    BOOL inverse = FALSE;
     BOOL printing = FALSE;
 };
 
@@ -75,9 +76,22 @@ public:
     // Places the subtree from the origin, registers its cells and gives its size.
     SIZE Layout(int cellWidth, int cellHeight, CMapStringToOb* cellMap, int firstCol,
                 int firstRow);
-    // Places and paints the subtree.
-    SIZE Draw(int cellWidth, int cellHeight, int firstCol, int firstRow, const CString& pouName,
-              CMapStringToOb* cellMap, CDC* dc, BOOL inverse);
+    // Places the subtree and, with the pass's canvas, paints it.
+    SIZE Draw(LadderPass& pass) { return Place(pass); }
+    // Paints the live state of the subtree over its last drawing while monitoring: a
+    // leaf its own, and every element its children's.
+    virtual void DrawOnline(LadderPass& pass);
+    // A text at pixel offsets inside the element's top-left cell (see CLadderCanvas::Label).
+    void DrawLabel(const CString& text, int x, int y, int align, LadderPass& pass,
+                   COLORREF colour = CLR_INVALID, BOOL opaque = FALSE) const;
+    // View pixels of the top-left corner of a cell.
+    static POINT CornerOf(int column, int row, const LadderPass& pass);
+    POINT CellCorner(const LadderPass& pass) const {
+        return CornerOf(m_cell.m_nColumn, m_cell.m_nRow, pass);
+    }
+    // The system focus frame over the element's cells, 2 pixels inside them; drawing it
+    // again removes it.
+    void DrawFocusRect(int cellWidth, int cellHeight, CDC* dc, int firstCol, int firstRow) const;
 
     int GetKind() const { return m_nKind; }
     int GetLinkType() const { return m_nLinkType; }
@@ -91,6 +105,12 @@ public:
     // The operand as IL text; false when it is neither a constant, an address, a
     // global nor a variable of the POU.
     virtual BOOL ResolveOperand(const CString& operand, CString& il) const;
+    // The live value of an operand as text ("1"/"0" for TRUE/FALSE, a constant itself,
+    // else its memory read through the monitor cells with the caller's type bits), the
+    // status text of a timer or counter, and the operand's descriptor. FALSE when the
+    // operand has no address or its cells hold no value.
+    BOOL GetMonitorValue(const CString& operand, CString& value, CString& statusText,
+                         DWORD typeBits, OperandDescriptor& descriptor) const;
 
     // The operand zone under a document point: moves the point to the zone's corner,
     // gives the operand and, with beginEdit, opens it for editing in place.
@@ -168,6 +188,11 @@ protected:
     void SerializeLeaf(CArchive& ar, CString& operand, CString& symbol);
     // Sets a child's origin and places it.
     static SIZE PlaceAt(CLadderElement* child, const CCellRect& origin, LadderPass& pass);
+    // The wires that join an upper part and the branch below it: a vertical line on the
+    // left from wire level to wire level, the part that ends further left carried on to
+    // the end of the other, and a vertical line there. Widths in cells.
+    void DrawBranchJoin(int upperRow, int upperWidth, int lowerRow, int lowerWidth,
+                        LadderPass& pass) const;
     SIZE LeafSize(BOOL printing);
     // The IL of the child that the link type names, "" when there is none.
     CString LinkedChildIL() const;

@@ -30,6 +30,13 @@ CString LeafOperandForEditing(const CString& operand) {
     return operand;
 }
 
+CString OperandKeptAfterDrawing(const CString& operand, const CString& shown) {
+    CString name, address;
+    if (operand.Find('%') >= 0 && LadderEnvironment().FindGlobalSymbol(operand, name, address))
+        return operand;
+    return shown;
+}
+
 BOOL InLeafOperandZone(const CCellRect& cell, int x, int y, int cellWidth, int cellHeight,
                        int bottomInset) {
     int left = cell.m_nColumn * cellWidth;

@@ -66,9 +66,9 @@ SIZE CLogicNode::Place(LadderPass& pass) {
     if (m_pSeries) upper = PlaceAt(m_pSeries, m_cell, pass);
     if (!m_pParallel) return upper;
     m_nGapRow = 1;
+    int lowerRow = m_cell.m_nRow + upper.cy + 1;
     lower = PlaceAt(m_pParallel,
-                    CCellRect(m_cell.m_nColumn, m_cell.m_nRow + upper.cy + 1, m_cell.m_nSpan,
-                              m_cell.m_nItem),
-                    pass);
+                    CCellRect(m_cell.m_nColumn, lowerRow, m_cell.m_nSpan, m_cell.m_nItem), pass);
+    if (pass.canvas) DrawBranchJoin(m_cell.m_nRow, upper.cx, lowerRow, lower.cx, pass);
     return SIZE{std::max(upper.cx, lower.cx), upper.cy + lower.cy + 1};
 }

@@ -70,7 +70,7 @@ class LadderModelTest : public LadderTest {
 protected:
     LadderModelTest() : engine(new FakeLadderEngine), model(engine) {}
 
-    // Lays every network out from row 1, as the edit engine does, one empty row apart.
+    // Lays every network out on the cell grid, as the edit engine does.
     void LayOut();
     CLadderElement* At(int column, int row) {
         CLadderElement* element = nullptr;

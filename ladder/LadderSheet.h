@@ -1,0 +1,40 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/Arrays.h"
+
+class CDC;
+class CLadderElement;
+class CLadderModel;
+struct LadderPass;
+
+// A ladder POU's networks on the editor's cell grid: lays them out top to bottom, paints
+// them into a device context, paints their live values while monitoring and finds the
+// element under a point of the view. Every network starts in column 1 (column 0 stays
+// empty) with its header, its rung below it and one empty row before the next network.
+// The view's scroll position is the grid cell at its top left (firstCol, firstRow).
+class CLadderSheet {
+public:
+    explicit CLadderSheet(CLadderModel& model);
+
+    // Places every network and refills the model's cell map.
+    void LayOut();
+    // Places every network and paints those the context's clip box shows, then the
+    // focus frame of the model's current element. inverse asks for the selected look.
+    void Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse = FALSE);
+    // Paints the live state of every network over the last drawing.
+    void DrawOnline(CDC* dc, int firstCol, int firstRow);
+    // The element whose cell holds a point of the view; null over an empty cell.
+    CLadderElement* HitTest(POINT point, int firstCol, int firstRow) const;
+    // The row of each network's header at the last layout.
+    const CDWordArray& GetNetworkStartRows() const { return m_startRows; }
+
+private:
+    LadderPass MakePass(int firstCol, int firstRow) const;
+    // Places the items in order; with a canvas, paints each one that reaches into the
+    // rows from firstVisible to lastVisible.
+    void PlaceAll(LadderPass& pass, int firstVisible, int lastVisible);
+
+    CLadderModel& m_model;
+    CDWordArray m_startRows;
+};
