@@ -287,14 +287,18 @@ bool CIlNetworkChecker::ParseInitialValue(int typeIndex, int endIndex, OperandDe
     return false;
 }
 
-void CIlNetworkChecker::HandleDeclaration() {
-    const int first = firstUnconsumed;
+bool CIlNetworkChecker::BeginDeclaration(int& first, int& end) {
+    first = firstUnconsumed;
     MarkStatementEnd(";");
-    const int end = StatementEndIndex();
-    if (!VarSectionOpen) {
-        AddMessage(kMsgDeclaration, kSeverityError, "变量声明不正确(内部调试性错误)");
-        return;
-    }
+    end = StatementEndIndex();
+    if (VarSectionOpen) return true;
+    AddMessage(kMsgDeclaration, kSeverityError, "变量声明不正确(内部调试性错误)");
+    return false;
+}
+
+void CIlNetworkChecker::HandleDeclaration() {
+    int first = 0, end = 0;
+    if (!BeginDeclaration(first, end)) return;
     const int colon = FindToken(":");
     if (colon == first) {
         AddMessage(kMsgDeclaration, kSeverityError, TextAt(first) + "定义格式错误(内部调试性错误)");
@@ -360,13 +364,8 @@ void CIlNetworkChecker::HandleDeclaration() {
 }
 
 void CIlNetworkChecker::HandleFbDeclaration() {
-    const int first = firstUnconsumed;
-    MarkStatementEnd(";");
-    const int end = StatementEndIndex();
-    if (!VarSectionOpen) {
-        AddMessage(kMsgDeclaration, kSeverityError, "变量声明不正确(内部调试性错误)");
-        return;
-    }
+    int first = 0, end = 0;
+    if (!BeginDeclaration(first, end)) return;
     int typeIndex = first;
     while (typeIndex < end && tokens[typeIndex]->GetKeywordClass() != KW_FUNCTION_BLOCK) ++typeIndex;
     if (typeIndex + 1 != end) {

@@ -73,6 +73,9 @@ private:
 
     void HandleVarSection();
     void HandleEndVar();
+    // Marks the declaration statement's end and gives its token range; false (with the
+    // message) outside a VAR section.
+    bool BeginDeclaration(int& first, int& end);
     void HandleDeclaration();
     void HandleFbDeclaration();
     void HandleOther();
