@@ -92,6 +92,8 @@ void CToolTipTracker::Track(CWnd* owner, const MSG* msg) {
     TOOLINFOA info = {};
     info.cbSize = sizeof(info);
     INT_PTR hit = owner->OnToolHitTest(point, &info);
+    if (!info.hwnd)
+        info.hwnd = owner->m_hWnd;
     if (hit == -1) {
         ClearTool();
     } else if (hit != m_hit || !SameTool(info, m_tool)) {

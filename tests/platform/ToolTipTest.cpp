@@ -103,6 +103,25 @@ TEST_F(ToolTips, TheToolFollowsTheCellUnderThePointer) {
     }
 }
 
+TEST_F(ToolTips, TheTipShowsOverItsToolAfterTheDelay) {
+    MoveMouse(&m_cells, {60, 10});
+    CToolTipTracker* tracker = CToolTipTracker::Current();
+    ASSERT_NE(tracker, nullptr);
+    tracker->SetDelayTime(TTDT_INITIAL, 1);
+    CPoint screen(60, 10);
+    m_cells.ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    MoveMouse(&m_cells, {60, 10});
+    for (int i = 0; i < 50 && !tracker->IsWindowVisible(); ++i) {
+        ::Sleep(10);
+        m_app.PumpUntilIdle();
+    }
+    EXPECT_TRUE(tracker->IsWindowVisible());
+    CString text;
+    tracker->GetWindowText(text);
+    EXPECT_EQ(text, "cell 1");
+}
+
 TEST_F(ToolTips, WindowsWithoutTipsTakeTheToolAway) {
     MoveMouse(&m_cells, {10, 10});
     ASSERT_EQ(CurrentTipText(), "cell 0");
