@@ -80,6 +80,9 @@ BOOL CILToLadder::CheckAndSplit(const CStringArray& lines, CString& message) {
         line = m_tokenizer.StripComments(line);
         line.Trim();
         if (line.IsEmpty()) continue;
+        // Lines in front of the first header open network 0 themselves, so that a text
+        // without headers is not lost.
+        if (m_networkStarts.IsEmpty()) OpenNetwork("(* Network 0 *)", CString(), message);
         m_bAfterHeader = FALSE;
         instructionMet = TRUE;
         CheckInstruction(line, i, message);
@@ -99,11 +102,6 @@ BOOL CILToLadder::CheckAndSplit(const CStringArray& lines, CString& message) {
 
 void CILToLadder::StartNetwork(const CStringArray& lines, int& index, const CString& header,
                                CString& message) {
-    RefuseOpenBlocks(message);
-    m_bAfterHeader = TRUE;
-    m_networkStarts.Add(static_cast<int>(m_lines.GetSize()));
-    m_firstOutputs.Add(-1);
-    m_bOutputPending = TRUE;
     CString comment, number;
     if (index + 1 < lines.GetSize()) {
         const CString& next = lines[index + 1];
@@ -113,6 +111,16 @@ void CILToLadder::StartNetwork(const CStringArray& lines, int& index, const CStr
             ++index;
         }
     }
+    OpenNetwork(header, comment, message);
+    m_bAfterHeader = TRUE;
+}
+
+void CILToLadder::OpenNetwork(const CString& header, const CString& comment,
+                              CString& message) {
+    RefuseOpenBlocks(message);
+    m_networkStarts.Add(static_cast<int>(m_lines.GetSize()));
+    m_firstOutputs.Add(-1);
+    m_bOutputPending = TRUE;
     m_networkComments.Add(comment);
     m_lines.Add(header);
     m_bLoadExpected = TRUE;

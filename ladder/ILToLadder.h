@@ -45,8 +45,10 @@ private:
         CLadderElement* parallelNode = nullptr;
     };
 
+    // A header line, with the comment line after it when there is one.
     void StartNetwork(const CStringArray& lines, int& index, const CString& header,
                       CString& message);
+    void OpenNetwork(const CString& header, const CString& comment, CString& message);
     void CheckInstruction(const CString& line, int lineNumber, CString& message);
     void CheckClosingBracket(CString& message);
     // Marks the current network as not convertible and adds the reason to the message.

@@ -59,6 +59,9 @@ TEST_F(LadderModelTest, ConverterTable) {
         {"(* Network 0 *) / LD a / AND( / LD b / (* Network 1 *) / OR c / ) / ST q",
          {"kept:LD a\r\nAND(\r\nLD b\r\n", "kept:OR c\r\n)\r\nST q\r\n"}},
         {"(* Network 0 *) / LD a (* why *) / ST q (* out *)", {":q=a"}},
+        // Lines in front of the first header make a network of their own.
+        {"LD a / ST q", {":q=a"}},
+        {"LD a / ST q / (* Network 0 *) / LD b / ST r", {":q=a", ":r=b"}},
     };
     for (const Case& c : cases) {
         CStringArray lines;
