@@ -41,13 +41,9 @@ BOOL CDialog::CreateIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
-    if (!CreateDlgIndirect(dialogTemplate, parent)) {
-        m_nFlags &= ~WF_CONTINUEMODAL;
-        if (m_hWnd)
-            DestroyWindow();
-        return FALSE;
-    }
-    return TRUE;
+    // A failed creation leaves no window, and PostNcDestroy may have deleted this
+    // object, so nothing of it is touched afterwards.
+    return CreateDlgIndirect(dialogTemplate, parent);
 }
 
 BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {

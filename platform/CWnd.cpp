@@ -285,7 +285,8 @@ BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent) {
     HookWindowCreation();
     HWND hwnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), dialogTemplate, parent->GetSafeHwnd(),
                                              &AfxDlgProc, 0);
-    UnhookWindowCreation();
+    if (!UnhookWindowCreation())
+        PostNcDestroy();  // the window was never made, so no WM_NCDESTROY will come
     return hwnd != nullptr;
 }
 

@@ -392,7 +392,8 @@ protected:
     // window was made meanwhile.
     void HookWindowCreation();
     static BOOL UnhookWindowCreation();
-    // Makes this object's window from a dialog template (dialogs and form views).
+    // Makes this object's window from a dialog template (dialogs and form views). A
+    // failed creation has called PostNcDestroy, as for CreateEx.
     BOOL CreateDlgIndirect(LPCDLGTEMPLATEA dialogTemplate, CWnd* parent);
 
     // The child-notification reflection that OnChildNotify does by default.
