@@ -13,6 +13,7 @@
 #include "language/DirectAddress.h"
 #include "language/InstrDesc.h"
 #include "language/LiteralParser.h"
+#include "project/CPlcWorkspace.h"
 #include "project/MonitorCells.h"
 
 CMapStringToString PouVarNameMap;
@@ -300,3 +301,15 @@ CString CLadderElement::LinkedChildIL() const {
     CLadderElement* child = LinkedChild();
     return child ? child->ToIL() : CString();
 }
+
+namespace {
+// The workspace's ladder clipboard holds trees of elements; clearing it deletes each
+// tree whole. Copies on the clipboard own no instance of the project.
+void DeleteClipboardTree(CObject* root) {
+    static_cast<CLadderElement*>(root)->DeleteSubtree(FALSE);
+}
+
+const struct ClipboardTreeDeleterInstaller {
+    ClipboardTreeDeleterInstaller() { CPlcWorkspace::SetLadderTreeDeleter(DeleteClipboardTree); }
+} clipboardTreeDeleterInstaller;
+}  // namespace

@@ -189,3 +189,14 @@ TEST_F(LadderTest, LayoutPlacesOnTheCellGrid) {
     ASSERT_TRUE(cells.Lookup(CLadderElement::CellKey(2, 4), found));
     EXPECT_EQ(c, found);
 }
+
+TEST_F(LadderTest, ClearingTheClipboardDeletesWholeTrees) {
+    // The label coil stacked below the root is deleted with it, and takes its label along.
+    LadderLabelList.Add("L5");
+    workspace.ladderClipboard.Add(
+        Below(Series(MakeCoil("%Q0.0", "-( )", LINK_PARALLEL), MakeContact("%I0.0")),
+              MakeCoil("L5", "-(LBL)")));
+    workspace.ClearLadderClipboard();
+    EXPECT_EQ(0, workspace.ladderClipboard.GetSize());
+    EXPECT_EQ(0, LadderLabelList.GetSize());
+}
