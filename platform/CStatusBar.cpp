@@ -1,6 +1,7 @@
 #include "platform/CStatusBar.h"
 
 #include "platform/CFrameWnd.h"
+#include "platform/CommonControls.h"
 
 #include <algorithm>
 
@@ -46,7 +47,7 @@ BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
     if (parent->GetStyle() & WS_THICKFRAME)
         windowStyle |= SBARS_SIZEGRIP;
     m_dwStyle = style & CBRS_ALL;
-    ::InitCommonControls();
+    AfxEnsureCommonControls(ICC_BAR_CLASSES);
     return CreateEx(0, STATUSCLASSNAMEA, nullptr, windowStyle, CRect(0, 0, 0, 0), parent, id);
 }
 
