@@ -161,6 +161,7 @@ class RenamingTreeView : public CTreeView {
 public:
     BOOL m_renaming = FALSE;
     BOOL m_keepTyped = TRUE;
+    CString m_labelOnEnd;  // set as the item's text while the edit ends, when not empty
     CString m_typed;
     int m_doubleClicks = 0;
 
@@ -175,6 +176,8 @@ protected:
         auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
         m_typed = info->item.pszText ? info->item.pszText : "(cancelled)";
         m_renaming = FALSE;
+        if (!m_labelOnEnd.IsEmpty())
+            GetTreeCtrl().SetItemText(info->item.hItem, m_labelOnEnd);
         *result = m_keepTyped;
     }
     void OnLButtonDblClk(UINT, CPoint) {
@@ -232,6 +235,10 @@ TEST_F(TreeViews, LabelEditsComeBackToTheViewsMap) {
     m_view->m_keepTyped = FALSE;
     EXPECT_EQ(Rename(m_contact, "other"), "启动");  // the view refused the typed text
     EXPECT_EQ(m_view->m_typed, "other");
+    // A refusing view may set a label of its own, which the item then keeps.
+    m_view->m_renaming = TRUE;
+    m_view->m_labelOnEnd = "(SBR03)  PUMP";
+    EXPECT_EQ(Rename(m_contact, "PUMP"), "(SBR03)  PUMP");
     // The parent's map does not see what the view took.
     for (UINT code : m_parent.m_codes)
         EXPECT_NE(code, UINT(TVN_BEGINLABELEDITA));
