@@ -31,6 +31,15 @@ CWnd* ToolTipOwner(HWND hwnd) {
 
 bool OwnsText(LPCSTR text) { return text && text != LPSTR_TEXTCALLBACKA && !IS_INTRESOURCE(text); }
 
+// A hit test that names no window means the window asked; a tool without a
+// rectangle covers that window.
+void CompleteTool(TOOLINFOA& info, const CWnd* owner) {
+    if (!info.hwnd)
+        info.hwnd = owner->m_hWnd;
+    if (!(info.uFlags & TTF_IDISHWND) && ::IsRectEmpty(&info.rect))
+        ::GetClientRect(info.hwnd, &info.rect);
+}
+
 bool SameTool(const TOOLINFOA& a, const TOOLINFOA& b) {
     return a.hwnd == b.hwnd && a.uId == b.uId && ::EqualRect(&a.rect, &b.rect);
 }
@@ -92,8 +101,7 @@ void CToolTipTracker::Track(CWnd* owner, const MSG* msg) {
     TOOLINFOA info = {};
     info.cbSize = sizeof(info);
     INT_PTR hit = owner->OnToolHitTest(point, &info);
-    if (!info.hwnd)
-        info.hwnd = owner->m_hWnd;
+    CompleteTool(info, owner);
     if (hit == -1) {
         ClearTool();
     } else if (hit != m_hit || !SameTool(info, m_tool)) {
@@ -107,8 +115,6 @@ void CToolTipTracker::Track(CWnd* owner, const MSG* msg) {
 void CToolTipTracker::SetTool(const TOOLINFOA& info, INT_PTR hit) {
     ClearTool();
     m_tool = info;
-    if (!(m_tool.uFlags & TTF_IDISHWND) && ::IsRectEmpty(&m_tool.rect))
-        ::GetClientRect(m_tool.hwnd, &m_tool.rect);
     SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&m_tool));
     m_tool.lpszText = nullptr;  // the control keeps its own copy
     m_hit = hit;

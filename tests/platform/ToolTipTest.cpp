@@ -27,6 +27,16 @@ public:
     }
 };
 
+// A window that is one tool as a whole and names neither itself nor a rectangle.
+class WholeWindowTip : public CWnd {
+public:
+    INT_PTR OnToolHitTest(CPoint, TOOLINFO* info) const override {
+        info->uId = 5;
+        info->lpszText = AfxAllocToolTipText("whole");
+        return 5;
+    }
+};
+
 // A window whose child controls get tips through the default hit test; it answers
 // the tooltip's text request with the control's id.
 class DialogLike : public CWnd {
@@ -82,6 +92,20 @@ protected:
         target->ClientToScreen(&msg.pt);
         m_app.PreTranslateMessage(&msg);
     }
+    // Puts the pointer there and lets it rest until the tip shows (TRUE) or half a
+    // second passed.
+    bool RestPointer(CWnd* target, CPoint client) {
+        CPoint screen = client;
+        target->ClientToScreen(&screen);
+        ::SetCursorPos(screen.x, screen.y);
+        MoveMouse(target, client);
+        CToolTipTracker* tracker = CToolTipTracker::Current();
+        for (int i = 0; i < 50 && !tracker->IsWindowVisible(); ++i) {
+            ::Sleep(10);
+            m_app.PumpUntilIdle();
+        }
+        return tracker->IsWindowVisible();
+    }
 
     TestApplication m_app;
     CellWindow m_cells;
@@ -108,18 +132,32 @@ TEST_F(ToolTips, TheTipShowsOverItsToolAfterTheDelay) {
     CToolTipTracker* tracker = CToolTipTracker::Current();
     ASSERT_NE(tracker, nullptr);
     tracker->SetDelayTime(TTDT_INITIAL, 1);
-    CPoint screen(60, 10);
-    m_cells.ClientToScreen(&screen);
-    ::SetCursorPos(screen.x, screen.y);
-    MoveMouse(&m_cells, {60, 10});
-    for (int i = 0; i < 50 && !tracker->IsWindowVisible(); ++i) {
-        ::Sleep(10);
-        m_app.PumpUntilIdle();
-    }
-    EXPECT_TRUE(tracker->IsWindowVisible());
+    EXPECT_TRUE(RestPointer(&m_cells, {60, 10}));
     CString text;
     tracker->GetWindowText(text);
     EXPECT_EQ(text, "cell 1");
+}
+
+TEST_F(ToolTips, AToolWithoutWindowOrRectangleCoversTheWindowAsked) {
+    WholeWindowTip whole;
+    ASSERT_TRUE(whole.CreateEx(0, nullptr, "whole", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0));
+    whole.EnableToolTips();
+    MoveMouse(&whole, {10, 10});
+    CToolTipTracker* tracker = CToolTipTracker::Current();
+    ASSERT_NE(tracker, nullptr);
+    TOOLINFOA first = {};
+    first.cbSize = sizeof(first);
+    tracker->SendMessage(TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(first.hwnd, whole.m_hWnd);
+    CRect client;
+    whole.GetClientRect(&client);
+    EXPECT_EQ(CRect(first.rect), client);
+
+    // Once shown, the tip stays while the pointer moves within its tool.
+    tracker->SetDelayTime(TTDT_INITIAL, 1);
+    ASSERT_TRUE(RestPointer(&whole, {50, 30}));
+    MoveMouse(&whole, {52, 31});
+    EXPECT_TRUE(tracker->IsWindowVisible());
 }
 
 TEST_F(ToolTips, WindowsWithoutTipsTakeTheToolAway) {
