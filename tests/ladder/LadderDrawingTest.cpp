@@ -48,10 +48,14 @@ int CountReddish(const TestImage& image, POINT corner, int left, int top, int ri
     for (int y = corner.y + top; y < corner.y + bottom; ++y) {
         for (int x = corner.x + left; x < corner.x + right; ++x) {
             COLORREF pixel = image.Pixel(x, y);
-            count += GetRValue(pixel) > 200 && GetGValue(pixel) < 150 && GetBValue(pixel) < 150;
+            count += GetRValue(pixel) > 200 && GetGValue(pixel) < 110 && GetBValue(pixel) < 110;
         }
     }
     return count;
+}
+
+COLORREF Probe(const TestImage& image, POINT corner, int dx, int dy) {
+    return image.Pixel(corner.x + dx, corner.y + dy);
 }
 
 // Pixels of a colour in a rectangle given relative to a corner.
@@ -74,9 +78,7 @@ protected:
     void Draw(int firstCol = 0, int firstRow = 0, BOOL inverse = FALSE) {
         sheet.Draw(&image.DC(), firstCol, firstRow, inverse);
     }
-    COLORREF Probe(POINT corner, int dx, int dy) const {
-        return image.Pixel(corner.x + dx, corner.y + dy);
-    }
+    COLORREF Probe(POINT corner, int dx, int dy) const { return ::Probe(image, corner, dx, dy); }
 
     // The elements of the three rungs.
     CLadderElement* FirstContact() { return Root(0)->m_pSeries; }
@@ -358,4 +360,100 @@ TEST_F(LadderOnlineDrawingTest, LiveValuesOfEveryOperandForm) {
         EXPECT_STREQ(c.value, value) << c.operand;
     }
     PouVarNameMap.RemoveAll();
+}
+
+// Networks built by hand, one element to look at in each.
+class LadderElementDrawingTest : public LadderModelTest {
+protected:
+    LadderElementDrawingTest() : image(1200, 900) { environment.activeDocument = &document; }
+
+    // A new network whose open contact gets the operand and the box after it; gives the
+    // box.
+    CBlock* NetworkWithBox(CBlock* box) {
+        model.NewNetwork();
+        model.GetCurrentElement()->SetOperand("%I0.0");
+        EXPECT_TRUE(model.InsertBox(box));
+        return box;
+    }
+    void Draw() { CLadderSheet(model).Draw(&image.DC(), 0, 0); }
+
+    FakePOUDoc document;
+    TestImage image;
+};
+
+TEST_F(LadderElementDrawingTest, BoxAfterBoxKeepsAnEmptyColumnOnScreenOnly) {
+    CBlock* first = NetworkWithBox(MakeBox("MOVE", {"%VW0"}, {"%VW2"}));
+    CBlock* second = MakeBox("MOVE", {"%VW4"}, {"%VW6"});
+    model.SetCurrentElement(first);
+    ASSERT_TRUE(model.InsertBox(second));
+
+    Draw();
+    int column = first->GetCellRect().m_nColumn;
+    EXPECT_EQ(column + 3, second->GetCellRect().m_nColumn);
+    POINT corner = Corner(first);
+    EXPECT_EQ(kBlack, Probe(image, corner, 250, 25));  // the power line crosses the gap
+    EXPECT_EQ(kBoxPink, Probe(image, corner, 100, 70));
+
+    TestImage printed(1200, 900);
+    printed.DC().m_bPrinting = TRUE;
+    CLadderSheet(model).Draw(&printed.DC(), 0, 0);
+    EXPECT_EQ(column + 2, second->GetCellRect().m_nColumn);
+    EXPECT_EQ(kWhite, Probe(printed, corner, 100, 70));  // boxes are not filled on paper
+    EXPECT_EQ(0, printed.CountPixels(CRect(0, 0, 1200, 900), kBoxPink));
+}
+
+TEST_F(LadderElementDrawingTest, BoxOperandsThatCannotStandAreRed) {
+    struct Case {
+        const char* what;
+        CBlock* box;
+        RECT zone;  // relative to the box's corner
+        BOOL red;
+    };
+    const Case cases[] = {
+        {"missing instance", NetworkWithBox(MakeBox("TON", {"100"}, {"%VW0"}, "????")),
+         {60, 0, 140, 11}, TRUE},
+        {"named instance", NetworkWithBox(MakeBox("TON", {"100"}, {"%VW0"}, "T37")),
+         {60, 0, 140, 11}, FALSE},
+        {"quotient over the divisor", NetworkWithBox(MakeBox("DIV", {"%VW0", "%VW2"}, {"%VW2"})),
+         {156, 38, 260, 53}, TRUE},
+        {"quotient elsewhere", NetworkWithBox(MakeBox("DIV", {"%VW0", "%VW2"}, {"%VW4"})),
+         {156, 38, 260, 53}, FALSE},
+        {"constant where a variable is written", NetworkWithBox(MakeBox("MOVE", {"%VW0"}, {"7"})),
+         {156, 38, 260, 53}, TRUE},
+    };
+    Draw();
+    for (const Case& c : cases) {
+        POINT corner = Corner(c.box);
+        int red = CountReddish(image, corner, c.zone.left, c.zone.top, c.zone.right,
+                               c.zone.bottom);
+        EXPECT_EQ(c.red, red > 0) << c.what;
+    }
+    // A named instance is declared for the POU being drawn.
+    EXPECT_EQ(1u, environment.instances.count("T37"));
+}
+
+TEST_F(LadderElementDrawingTest, NegationShowsNoOperandAndBlankCommentsGo) {
+    model.NewNetwork();
+    static_cast<CContact*>(model.GetCurrentElement())->SetSymbol("-|NOT|-");
+    CComment* header = static_cast<CComment*>(model.GetItem(0));
+    header->m_strComment = "   ";
+    Draw();
+    EXPECT_EQ(0, CountReddish(image, Corner(model.GetCurrentElement()), 0, 0, 100, 40));
+    EXPECT_STREQ("", header->m_strComment);
+    EXPECT_STREQ("(* Network 0 *)\r\n", header->ToIL());
+}
+
+TEST_F(LadderElementDrawingTest, StackedCoilsShareTheRungsRightEnd) {
+    model.NewNetwork();
+    CCoil* root = static_cast<CCoil*>(model.GetItem(1));
+    model.SetCurrentElement(root);
+    CCoil* stacked = MakeCoil("%Q0.1");
+    ASSERT_TRUE(model.InsertParallelCoil(stacked));
+    Draw();
+    POINT top = Corner(root), below = Corner(stacked);
+    ASSERT_EQ(top.x, below.x);
+    ASSERT_EQ(top.y + 40, below.y);
+    EXPECT_EQ(kBlack, Probe(image, top, 0, 45));    // joined on the coils' left edge
+    EXPECT_EQ(kBlack, Probe(image, below, 10, 25));
+    EXPECT_EQ(kBlack, image.Pixel(root->m_nRailX, below.y + 30));  // the rail spans both
 }
