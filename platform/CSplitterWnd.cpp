@@ -9,6 +9,7 @@ IMPLEMENT_DYNAMIC(CSplitterWnd, CWnd)
 BEGIN_MESSAGE_MAP(CSplitterWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_SETCURSOR()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
@@ -92,18 +93,27 @@ void CSplitterWnd::OnSize(UINT type, int cx, int cy) {
     RecalcLayout();
 }
 
-// Only the bars show between the panes: raised strips of the button face.
 void CSplitterWnd::OnPaint() {
     CPaintDC dc(this);
+    DrawBars(&dc);
+}
+
+LRESULT CSplitterWnd::OnPrintClient(WPARAM wParam, LPARAM) {
+    DrawBars(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return 0;
+}
+
+// Only the bars show between the panes: raised strips of the button face.
+void CSplitterWnd::DrawBars(CDC* dc) {
     CRect client;
     GetClientRect(&client);
     for (size_t i = 0; i + 1 < m_rows.size(); ++i) {
         CRect bar(client.left, m_rows[i].start + m_rows[i].size, client.right, m_rows[i + 1].start);
-        ::DrawEdge(dc.m_hDC, &bar, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+        ::DrawEdge(dc->m_hDC, &bar, EDGE_RAISED, BF_RECT | BF_MIDDLE);
     }
     for (size_t i = 0; i + 1 < m_columns.size(); ++i) {
         CRect bar(m_columns[i].start + m_columns[i].size, client.top, m_columns[i + 1].start, client.bottom);
-        ::DrawEdge(dc.m_hDC, &bar, EDGE_RAISED, BF_RECT | BF_MIDDLE);
+        ::DrawEdge(dc->m_hDC, &bar, EDGE_RAISED, BF_RECT | BF_MIDDLE);
     }
 }
 

@@ -32,6 +32,7 @@ public:
 protected:
     void OnSize(UINT type, int cx, int cy);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     void OnLButtonDown(UINT flags, CPoint point);
     void OnMouseMove(UINT flags, CPoint point);
@@ -53,6 +54,7 @@ private:
     };
 
     static void Layout(std::vector<Track>& tracks, int length);
+    void DrawBars(CDC* dc);
     static int BarAt(const std::vector<Track>& tracks, int position);
     Bar BarAt(CPoint point) const;
     void DragTo(CPoint point);

@@ -1,6 +1,7 @@
 #include "platform/CSplitterWnd.h"
 #include "platform/CView.h"
 #include "tests/support/TestApplication.h"
+#include "tests/support/TestImage.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,16 @@ TEST_F(Splitter, DraggingTheBarResizesBothRows) {
     Drag(CPoint(50, 1), CPoint(50, 900));
     EXPECT_EQ(Pane(1, 0).Height(), 0);
     EXPECT_EQ(Pane(0, 0).Height(), 500 - kBar);
+}
+
+TEST_F(Splitter, TheBarIsDrawnBetweenTheRows) {
+    TestImage image(200, 400, RGB(255, 0, 255));
+    RenderWindow(&Split(), image);
+    image.SaveBmp(TestOutputPath("splitter.bmp"));
+    CRect barMiddle(2, 120 + 2, 198, 120 + kBar - 2);
+    EXPECT_EQ(image.CountPixels(barMiddle, ::GetSysColor(COLOR_BTNFACE)), barMiddle.Width() * barMiddle.Height());
+    CRect pane(10, 10, 190, 110);
+    EXPECT_EQ(image.CountPixels(pane, ::GetSysColor(COLOR_BTNFACE)), 0);
 }
 
 TEST_F(Splitter, ClicksOnAPaneAreNotDrags) {

@@ -61,11 +61,17 @@ bool TestImage::SaveBmp(const std::string& path) const {
 
 namespace {
 
+// Each window draws clipped to its own rectangle: a background erased through WM_PRINT
+// fills the whole clip box, which would otherwise paint over the window's siblings.
 void RenderAt(HWND hwnd, CDC& dc, POINT origin) {
-    CPoint previous = dc.SetViewportOrg(origin.x, origin.y);
+    int saved = dc.SaveDC();
+    dc.SetViewportOrg(origin.x, origin.y);
+    RECT window;
+    ::GetWindowRect(hwnd, &window);
+    dc.IntersectClipRect(0, 0, window.right - window.left, window.bottom - window.top);
     ::SendMessageA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc.m_hDC),
                    PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-    dc.SetViewportOrg(previous);
+    dc.RestoreDC(saved);
     // Children bottom of the z-order first, so the top ones end up in front.
     for (HWND child = ::GetWindow(hwnd, GW_CHILD) ? ::GetWindow(::GetWindow(hwnd, GW_CHILD), GW_HWNDLAST) : nullptr;
          child; child = ::GetWindow(child, GW_HWNDPREV)) {
