@@ -29,56 +29,67 @@ LadderPass CLadderSheet::MakePass(int firstCol, int firstRow) const {
 
 void CLadderSheet::LayOut() {
     LadderPass pass = MakePass(0, 0);
-    PlaceAll(pass, 0, -1);
+    PlaceAll(pass, nullptr, VisibleRows());
 }
 
 void CLadderSheet::Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse) {
     CLadderCanvas canvas(dc, inverse);
     LadderPass pass = MakePass(firstCol, firstRow);
-    pass.canvas = &canvas;
     pass.printing = dc->IsPrinting();
-    CRect clip;
-    dc->GetClipBox(&clip);
-    PlaceAll(pass, firstRow + clip.top / pass.cellHeight, firstRow + clip.bottom / pass.cellHeight);
+    VisibleRows rows = VisibleRowsOf(dc, firstRow);
+    PlaceAll(pass, &canvas, rows);
     CLadderElement* current = m_model.GetCurrentElement();
     if (current) current->DrawFocusRect(pass.cellWidth, pass.cellHeight, dc, firstCol, firstRow);
 }
 
-void CLadderSheet::PlaceAll(LadderPass& pass, int firstVisible, int lastVisible) {
+CLadderSheet::VisibleRows CLadderSheet::VisibleRowsOf(CDC* dc, int firstRow) const {
+    CRect clip;
+    dc->GetClipBox(&clip);
+    return VisibleRows{firstRow + clip.top / m_model.m_nCellHeight,
+                       firstRow + clip.bottom / m_model.m_nCellHeight};
+}
+
+void CLadderSheet::PlaceAll(LadderPass& pass, CLadderCanvas* canvas, const VisibleRows& rows) {
     m_model.ClearCellMap();
     m_startRows.RemoveAll();
-    CLadderCanvas* canvas = pass.canvas;
     int row = kFirstRow;
     for (int i = 0; i < m_model.GetNetworks().GetSize(); ++i) {
-        CLadderElement* item = m_model.GetItem(i);
-        SIZE size = item->GetSize(pass.printing);
-        item->SetOrigin(CCellRect(kFirstColumn, row, std::max<LONG>(size.cx, kMinSpan), i));
-        pass.canvas = nullptr;
-        SIZE placed = item->Draw(pass);
-        if (canvas && row <= lastVisible && row + placed.cy > firstVisible) {
-            pass.canvas = canvas;
-            placed = item->Draw(pass);
-        }
         BOOL header = i % 2 == 0;
         if (header) m_startRows.Add(row);
-        row += placed.cy;
-        if (!header) {
-            static_cast<CComment*>(m_model.GetItem(i - 1))->m_nNetworkRows =
-                row - static_cast<int>(m_startRows[m_startRows.GetSize() - 1]);
-            ++row;  // the empty row before the next network
-        }
+        row += PlaceItem(i, row, pass, canvas, rows);
+        if (header) continue;
+        static_cast<CComment*>(m_model.GetItem(i - 1))->m_nNetworkRows = row - StartRow(i / 2);
+        ++row;  // the empty row before the next network
     }
-    pass.canvas = canvas;
+}
+
+int CLadderSheet::PlaceItem(int index, int row, LadderPass& pass, CLadderCanvas* canvas,
+                            const VisibleRows& rows) {
+    CLadderElement* item = m_model.GetItem(index);
+    SIZE size = item->GetSize(pass.printing);
+    item->SetOrigin(CCellRect(kFirstColumn, row, std::max<LONG>(size.cx, kMinSpan), index));
+    pass.canvas = nullptr;
+    SIZE placed = item->Draw(pass);
+    if (canvas && rows.Reaches(row, placed.cy)) {
+        pass.canvas = canvas;
+        placed = item->Draw(pass);
+    }
+    return placed.cy;
 }
 
 void CLadderSheet::DrawOnline(CDC* dc, int firstCol, int firstRow) {
     CLadderCanvas canvas(dc, FALSE);
     LadderPass pass = MakePass(firstCol, firstRow);
     pass.canvas = &canvas;
+    VisibleRows rows = VisibleRowsOf(dc, firstRow);
     // The monitor worker writes the cells meanwhile; one lock for the whole pass.
     CSingleLock lock(theWorkspace ? &theWorkspace->monitorDataLock : nullptr,
                      theWorkspace != nullptr);
-    for (int i = 1; i < m_model.GetNetworks().GetSize(); i += 2) m_model.GetItem(i)->DrawOnline(pass);
+    for (int n = 0; n < m_model.GetNetworkCount() && n < m_startRows.GetSize(); ++n) {
+        const CComment* header = static_cast<CComment*>(m_model.GetItem(2 * n));
+        if (rows.Reaches(StartRow(n), header->m_nNetworkRows))
+            m_model.GetItem(2 * n + 1)->DrawOnline(pass);
+    }
 }
 
 CLadderElement* CLadderSheet::HitTest(POINT point, int firstCol, int firstRow) const {

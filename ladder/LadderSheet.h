@@ -4,6 +4,7 @@
 #include "platform/Arrays.h"
 
 class CDC;
+class CLadderCanvas;
 class CLadderElement;
 class CLadderModel;
 struct LadderPass;
@@ -22,7 +23,7 @@ public:
     // Places every network and paints those the context's clip box shows, then the
     // focus frame of the model's current element. inverse asks for the selected look.
     void Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse = FALSE);
-    // Paints the live state of every network over the last drawing.
+    // Paints the live state of the networks the clip box shows over the last drawing.
     void DrawOnline(CDC* dc, int firstCol, int firstRow);
     // The element whose cell holds a point of the view; null over an empty cell.
     CLadderElement* HitTest(POINT point, int firstCol, int firstRow) const;
@@ -30,10 +31,22 @@ public:
     const CDWordArray& GetNetworkStartRows() const { return m_startRows; }
 
 private:
+    // The grid rows a drawing shows, first to last.
+    struct VisibleRows {
+        int first = 0;
+        int last = -1;
+        BOOL Reaches(int row, int count) const { return row <= last && row + count > first; }
+    };
+
     LadderPass MakePass(int firstCol, int firstRow) const;
+    VisibleRows VisibleRowsOf(CDC* dc, int firstRow) const;
     // Places the items in order; with a canvas, paints each one that reaches into the
-    // rows from firstVisible to lastVisible.
-    void PlaceAll(LadderPass& pass, int firstVisible, int lastVisible);
+    // visible rows.
+    void PlaceAll(LadderPass& pass, CLadderCanvas* canvas, const VisibleRows& rows);
+    // Places one item from the row (and paints it when visible); gives its height.
+    int PlaceItem(int index, int row, LadderPass& pass, CLadderCanvas* canvas,
+                  const VisibleRows& rows);
+    int StartRow(int network) const { return static_cast<int>(m_startRows[network]); }
 
     CLadderModel& m_model;
     CDWordArray m_startRows;
