@@ -145,9 +145,11 @@ BOOL CLadderElement::GetMonitorValue(const CString& operand, CString& value, CSt
     }
     CString address = LiveAddressOf(upper);
     if (!ParseDirectAddress(address, descriptor)) return FALSE;
+    // A place that takes several types (a move's pins) reads the operand at its own width.
+    DWORD types = typeBits & descriptor & OD_TYPE_MASK;
     DWORD number = 0;
     return FormatMonitorValue(address, value, number, statusText,
-                              typeBits | (descriptor & OD_AREA_MASK));
+                              (types ? types : typeBits) | (descriptor & OD_AREA_MASK));
 }
 
 void CLadderElement::Flatten(CObArray& elements, CByteArray& tags) {

@@ -349,6 +349,7 @@ TEST_F(LadderOnlineDrawingTest, LiveValuesOfEveryOperandForm) {
         {"i0.1", OD_BOOL, TRUE, "0"},     {"start", OD_BOOL, TRUE, "1"},  // POU variable
         {"Lamp", OD_BOOL, TRUE, "1"},     // global variable
         {"%VW0", OD_INT, TRUE, "300"},    {"%I3.0", OD_BOOL, FALSE, ""},  // no cell
+        {"%VW0", 0x7E, TRUE, "300"},      // any width: the operand's own
         {"NOSUCH", OD_BOOL, FALSE, ""},
     };
     for (const Case& c : cases) {
