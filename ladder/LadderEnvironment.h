@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Arrays.h"
 #include "platform/CString.h"
+#include "language/OperandDescriptor.h"
 
 struct InstrDesc;
 class CPOUEditorDoc;
@@ -19,6 +20,9 @@ public:
     // (with "%").
     virtual BOOL FindGlobalSymbol(const CString& nameOrAddress, CString& name,
                                   CString& address) const = 0;
+    // The operand descriptor of a global variable declared under that name: its
+    // declared type bit, which may differ from what its address would suggest.
+    virtual BOOL FindGlobalDescriptor(const CString& name, OperandDescriptor& descriptor) const = 0;
     virtual BOOL ShowGlobalNames() const = 0;
     virtual BOOL IsOnlineMonitoring() const = 0;
 

@@ -83,7 +83,11 @@ BOOL CLadderILWriter::IsRealOperand(const CString& operand) const {
     CString address = operand, name;
     CString key = operand;
     key.MakeUpper();
-    if (!PouVarNameMap.Lookup(key, address)) environment.FindGlobalSymbol(operand, name, address);
+    if (!PouVarNameMap.Lookup(key, address)) {
+        if (environment.FindGlobalDescriptor(operand, type))
+            return (type & kRealBit) && !(type & kIntegerBits);
+        environment.FindGlobalSymbol(operand, name, address);
+    }
     address.TrimLeft('%');
     return ParseDirectAddress(address, type) && (type & kRealBit);
 }

@@ -43,6 +43,16 @@ BOOL CWorkspaceLadderEnvironment::FindGlobalSymbol(const CString& nameOrAddress,
     return TRUE;
 }
 
+BOOL CWorkspaceLadderEnvironment::FindGlobalDescriptor(const CString& name,
+                                                       OperandDescriptor& descriptor) const {
+    CQLXSymbol* symbol = nullptr;
+    if (name.Find('%') >= 0 || !theWorkspace || !theWorkspace->FindGlobalSymbol(name, symbol) ||
+        !symbol)
+        return FALSE;
+    descriptor = symbol->descriptor;
+    return TRUE;
+}
+
 BOOL CWorkspaceLadderEnvironment::ShowGlobalNames() const {
     return theWorkspace && theWorkspace->showGlobalNames;
 }

@@ -8,6 +8,7 @@ class CWorkspaceLadderEnvironment : public CLadderEnvironment {
 public:
     BOOL FindGlobalSymbol(const CString& nameOrAddress, CString& name,
                           CString& address) const override;
+    BOOL FindGlobalDescriptor(const CString& name, OperandDescriptor& descriptor) const override;
     BOOL ShowGlobalNames() const override;
     BOOL IsOnlineMonitoring() const override;
 

@@ -88,6 +88,14 @@ TEST_F(LadderBoxTest, SubtractionFormFollowsResolvedTypes) {
                  Write(MakeBox("SUB", {"count", "b"}, {"b"})));
     EXPECT_STREQ("NOT    b\r\nINC    b\r\nADD    %VD0, b\r\n",
                  Write(MakeBox("SUB", {"%VD0", "b"}, {"b"})));
+    // A global's declared type decides, not the area of its address.
+    environment.globals["TOTAL"] = "%LD4";
+    environment.globalTypes["TOTAL"] = 0x20 | 0x18000;
+    environment.globals["GAIN"] = "%VD8";
+    environment.globalTypes["GAIN"] = 0x40 | 0x18000;
+    EXPECT_STREQ("NOT    b\r\nINC    b\r\nADD    total, b\r\n",
+                 Write(MakeBox("SUB", {"total", "b"}, {"b"})));
+    EXPECT_STREQ("MUL     -1.0, b\r\nADD    gain, b\r\n", Write(MakeBox("SUB", {"gain", "b"}, {"b"})));
 }
 
 TEST_F(LadderBoxTest, ReaderTakesTheWriterFormsBack) {

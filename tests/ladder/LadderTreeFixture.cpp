@@ -13,6 +13,14 @@ std::string Upper(const CString& text) {
 }
 }  // namespace
 
+BOOL FakeLadderEnvironment::FindGlobalDescriptor(const CString& name,
+                                                 OperandDescriptor& descriptor) const {
+    auto found = globalTypes.find(Upper(name));
+    if (found == globalTypes.end()) return FALSE;
+    descriptor = found->second;
+    return TRUE;
+}
+
 BOOL FakeLadderEnvironment::FindGlobalSymbol(const CString& nameOrAddress, CString& name,
                                              CString& address) const {
     std::string key = Upper(nameOrAddress);

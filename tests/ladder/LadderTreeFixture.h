@@ -19,6 +19,7 @@ public:
 
     BOOL FindGlobalSymbol(const CString& nameOrAddress, CString& name,
                           CString& address) const override;
+    BOOL FindGlobalDescriptor(const CString& name, OperandDescriptor& descriptor) const override;
     BOOL ShowGlobalNames() const override { return showGlobalNames; }
     BOOL IsOnlineMonitoring() const override { return monitoring; }
     BOOL AddFBInstance(const CString& type, const CString& name, const CString& pou) override;
@@ -33,6 +34,7 @@ public:
     CPOUEditorDoc* GetActivePOUDocument() const override { return activeDocument; }
 
     std::map<std::string, std::string> globals;  // upper-cased name -> address with "%"
+    std::map<std::string, OperandDescriptor> globalTypes;  // upper-cased name -> descriptor
     BOOL showGlobalNames = FALSE;
     BOOL monitoring = FALSE;
     struct Instance {

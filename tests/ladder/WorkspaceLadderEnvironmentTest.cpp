@@ -28,6 +28,7 @@ protected:
         CQLXSymbol* symbol = new CQLXSymbol;
         symbol->name = name;
         symbol->address = address;
+        symbol->descriptor = OD_BOOL;
         project().symbolList.Add(symbol);
         project().symbolsByKey.SetAt(name, symbol);
         project().symbolsByKey.SetAt(address, symbol);
@@ -92,6 +93,12 @@ TEST_F(WorkspaceLadderEnvironmentTest, GlobalsAndOnlineFlagsComeFromTheWorkspace
     }
     EXPECT_FALSE(environment.FindGlobalSymbol("%I0.4", name, address));
     EXPECT_FALSE(environment.FindGlobalSymbol("", name, address));
+    OperandDescriptor descriptor = 0;
+    EXPECT_TRUE(environment.FindGlobalDescriptor("START", descriptor));
+    EXPECT_EQ(OD_BOOL, descriptor);
+    // Only a name stands for its declaration; an address is read as written.
+    EXPECT_FALSE(environment.FindGlobalDescriptor("%I0.3", descriptor));
+    EXPECT_FALSE(environment.FindGlobalDescriptor("Stop", descriptor));
 
     workspace.showGlobalNames = 0;
     workspace.onlineMonitoring = 1;
