@@ -49,16 +49,6 @@ CContact* ContactOf(const CString& word, const CStringArray& words) {
     contact->SetLinkType(word.Left(2) == "OR" ? LINK_PARALLEL : LINK_SERIES);
     return contact;
 }
-
-void SetSeries(CLadderElement* parent, CLadderElement* child) {
-    parent->m_pSeries = child;
-    if (child) child->m_pParent = parent;
-}
-
-void SetParallel(CLadderElement* parent, CLadderElement* child) {
-    parent->m_pParallel = child;
-    if (child) child->m_pParent = parent;
-}
 }  // namespace
 
 // ---- Checking and splitting ----------------------------------------------------------
@@ -334,7 +324,7 @@ CLadderElement* CILToLadder::BuildCoils(int first, int last) {
         coil->SetOperand(operand);
         coil->SetLinkType(outputCount > 1 ? LINK_PARALLEL : LINK_SERIES);
         if (previous)
-            SetParallel(previous, coil);
+            previous->LinkParallel(coil);
         else
             root = coil;
         previous = coil;
@@ -374,11 +364,11 @@ BOOL CILToLadder::BuildRungLevel(CLadderElement* parent, int first, int last) {
     RungState state;
     state.parent = parent;
     if (contact->GetLinkType() == LINK_SERIES) {
-        SetSeries(parent, contact);
+        parent->LinkSeries(contact);
     } else {
         CLogicNode* group = new CLogicNode(LINK_SERIES);
-        SetSeries(parent, group);
-        SetParallel(group, contact);
+        parent->LinkSeries(group);
+        group->LinkParallel(contact);
         state.seriesNode = group;
     }
     state.current = contact;
@@ -392,11 +382,11 @@ BOOL CILToLadder::BuildAndBlock(CLadderElement* blockNode, int first, int last) 
     RungState state;
     state.parent = blockNode;
     if (contact->GetLinkType() == LINK_PARALLEL) {
-        SetParallel(blockNode, contact);
+        blockNode->LinkParallel(contact);
     } else {
         CLogicNode* group = new CLogicNode(LINK_PARALLEL);
-        SetSeries(group, contact);
-        SetParallel(blockNode, group);
+        group->LinkSeries(contact);
+        blockNode->LinkParallel(group);
         state.parallelNode = group;
     }
     state.current = contact;
@@ -440,14 +430,14 @@ BOOL CILToLadder::BuildLevelLines(RungState& state, int first, int last, AttachF
 
 void CILToLadder::AttachAsOr(RungState& state, CLadderElement* element) {
     if (state.current->GetLinkType() == LINK_PARALLEL) {
-        SetParallel(state.current, element);
+        state.current->LinkParallel(element);
     } else {
         CLogicNode* branches = new CLogicNode(LINK_PARALLEL);
-        SetSeries(branches, state.parent->m_pSeries);
-        SetParallel(branches, element);
+        branches->LinkSeries(state.parent->m_pSeries);
+        branches->LinkParallel(element);
         CLogicNode* group = new CLogicNode(LINK_SERIES);
-        SetParallel(group, branches);
-        SetSeries(state.parent, group);
+        group->LinkParallel(branches);
+        state.parent->LinkSeries(group);
         state.seriesNode = group;
     }
     state.current = element;
@@ -455,26 +445,26 @@ void CILToLadder::AttachAsOr(RungState& state, CLadderElement* element) {
 
 void CILToLadder::AttachInSeries(RungState& state, CLadderElement* element) {
     if (state.current->GetLinkType() == LINK_PARALLEL) state.current = state.seriesNode;
-    SetSeries(state.current, element);
+    state.current->LinkSeries(element);
     state.current = element;
 }
 
 void CILToLadder::AttachInParallel(RungState& state, CLadderElement* element) {
     if (state.current->GetLinkType() == LINK_SERIES) state.current = state.parallelNode;
-    SetParallel(state.current, element);
+    state.current->LinkParallel(element);
     state.current = element;
 }
 
 void CILToLadder::AttachInBlockSeries(RungState& state, CLadderElement* element) {
     if (state.current->GetLinkType() == LINK_SERIES) {
-        SetSeries(state.current, element);
+        state.current->LinkSeries(element);
     } else {
         CLogicNode* chain = new CLogicNode(LINK_SERIES);
-        SetParallel(chain, state.parent->m_pParallel);
-        SetSeries(chain, element);
+        chain->LinkParallel(state.parent->m_pParallel);
+        chain->LinkSeries(element);
         CLogicNode* branches = new CLogicNode(LINK_PARALLEL);
-        SetSeries(branches, chain);
-        SetParallel(state.parent, branches);
+        branches->LinkSeries(chain);
+        state.parent->LinkParallel(branches);
         state.parallelNode = branches;
     }
     state.current = element;

@@ -161,15 +161,23 @@ void CLadderElement::Flatten(CObArray& elements, CByteArray& tags) {
     if (m_pParallel) m_pParallel->Flatten(elements, tags);
 }
 
+void CLadderElement::LinkSeries(CLadderElement* child) {
+    m_pSeries = child;
+    if (child) child->m_pParent = this;
+}
+
+void CLadderElement::LinkParallel(CLadderElement* child) {
+    m_pParallel = child;
+    if (child) child->m_pParent = this;
+}
+
 void CLadderElement::Relink(const CObArray& elements) {
     if (m_nSeriesIndex != -1) {
-        m_pSeries = static_cast<CLadderElement*>(elements[m_nSeriesIndex]);
-        m_pSeries->m_pParent = this;
+        LinkSeries(static_cast<CLadderElement*>(elements[m_nSeriesIndex]));
         m_pSeries->Relink(elements);
     }
     if (m_nParallelIndex != -1) {
-        m_pParallel = static_cast<CLadderElement*>(elements[m_nParallelIndex]);
-        m_pParallel->m_pParent = this;
+        LinkParallel(static_cast<CLadderElement*>(elements[m_nParallelIndex]));
         m_pParallel->Relink(elements);
     }
 }

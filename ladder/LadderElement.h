@@ -157,6 +157,9 @@ public:
     // upper branch of a parallel node or the left part of a series node. Its IL then
     // starts with a load instead of joining what came before.
     BOOL IsBlockStart() const;
+    // Hangs child (may be null) below or beside this element and makes this its parent.
+    void LinkSeries(CLadderElement* child);
+    void LinkParallel(CLadderElement* child);
 
     int m_nSeriesIndex = -1;
     int m_nParallelIndex = -1;

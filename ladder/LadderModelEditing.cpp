@@ -20,16 +20,6 @@ CContact* NewOpenContact(int linkType) {
     return contact;
 }
 
-void SetSeries(CLadderElement* parent, CLadderElement* child) {
-    parent->m_pSeries = child;
-    if (child) child->m_pParent = parent;
-}
-
-void SetParallel(CLadderElement* parent, CLadderElement* child) {
-    parent->m_pParallel = child;
-    if (child) child->m_pParent = parent;
-}
-
 CLadderElement* ChainEnd(CLadderElement* first) {
     while (first->m_pSeries) first = first->m_pSeries;
     return first;
@@ -87,7 +77,7 @@ void CLadderModel::Attach(CLadderElement* parent, CLadderElement* old,
         } else if (!replacement->IsParallelNode() &&
                    !(IsLeaf(replacement) && replacement->GetLinkType() == LINK_PARALLEL)) {
             CLogicNode* block = new CLogicNode(LINK_PARALLEL);
-            SetSeries(block, replacement);
+            block->LinkSeries(replacement);
             replacement = block;
         }
     } else if (replacement) {
@@ -96,7 +86,7 @@ void CLadderModel::Attach(CLadderElement* parent, CLadderElement* old,
                          replacement->m_pParallel);
         if (branched) {
             CLogicNode* group = new CLogicNode(LINK_SERIES);
-            SetParallel(group, replacement);
+            group->LinkParallel(replacement);
             replacement = group;
         } else if (IsLeaf(replacement)) {
             replacement->SetLinkType(LINK_SERIES);
@@ -128,7 +118,7 @@ BOOL CLadderModel::NewNetwork() {
 CLogicNode* CLadderModel::OpenUpperBranchAt(CLadderElement* contact) {
     CLogicNode* node = new CLogicNode(LINK_PARALLEL);
     Replace(contact->m_pParent, contact, node);
-    SetParallel(node, contact->m_pParallel);
+    node->LinkParallel(contact->m_pParallel);
     contact->m_pParallel = nullptr;
     contact->SetLinkType(LINK_SERIES);
     return node;
@@ -143,16 +133,16 @@ BOOL CLadderModel::LinkAfterCurrent(CLadderElement* element) {
     case LADDER_CONTACT:
         if (current->GetLinkType() == LINK_PARALLEL) {
             CLogicNode* node = OpenUpperBranchAt(current);
-            SetSeries(node, current);
+            node->LinkSeries(current);
         } else {
             element->m_pParallel = nullptr;
-            SetSeries(element, current->m_pSeries);
+            element->LinkSeries(current->m_pSeries);
         }
-        SetSeries(current, element);
+        current->LinkSeries(element);
         return TRUE;
     case LADDER_COIL:
         element->m_pSeries = element->m_pParallel = nullptr;
-        SetSeries(ChainEnd(StackRoot(current)), element);
+        ChainEnd(StackRoot(current))->LinkSeries(element);
         return TRUE;
     default:
         return FALSE;
@@ -189,11 +179,11 @@ BOOL CLadderModel::InsertLeft(CLadderElement* element) {
     element->m_pParallel = nullptr;
     if (current->GetLinkType() == LINK_PARALLEL) {
         CLogicNode* node = OpenUpperBranchAt(current);
-        SetSeries(node, element);
+        node->LinkSeries(element);
     } else {
         Replace(current->m_pParent, current, element);
     }
-    SetSeries(element, current);
+    element->LinkSeries(current);
     Scroll(m_nCellWidth, 0);
     return TRUE;
 }
@@ -208,16 +198,16 @@ BOOL CLadderModel::InsertParallel(CLadderElement* element) {
     element->SetLinkType(LINK_PARALLEL);
     element->m_pSeries = nullptr;
     if (current->GetLinkType() == LINK_PARALLEL) {
-        SetParallel(element, current->m_pParallel);
+        element->LinkParallel(current->m_pParallel);
     } else {
         CLogicNode* node = new CLogicNode(LINK_SERIES);
         Replace(current->m_pParent, current, node);
-        SetSeries(node, current->m_pSeries);
-        SetParallel(node, current);
+        node->LinkSeries(current->m_pSeries);
+        node->LinkParallel(current);
         current->m_pSeries = nullptr;
         current->SetLinkType(LINK_PARALLEL);
     }
-    SetParallel(current, element);
+    current->LinkParallel(element);
     Scroll(0, m_nCellHeight);
     return TRUE;
 }
@@ -228,10 +218,10 @@ BOOL CLadderModel::InsertParallelCoil(CCoil* coil) {
     Commit();
     CLadderElement* below = current->GetLinkType() == LINK_PARALLEL ? current->m_pParallel : nullptr;
     coil->m_pSeries = nullptr;
-    SetParallel(coil, below);
+    coil->LinkParallel(below);
     coil->SetLinkType(below ? LINK_PARALLEL : LINK_SERIES);
     current->SetLinkType(LINK_PARALLEL);
-    SetParallel(current, coil);
+    current->LinkParallel(coil);
     Scroll(0, 0);
     return TRUE;
 }
@@ -317,16 +307,16 @@ BOOL CLadderModel::BranchToSelf(CLadderElement* start) {
     }
     CContact* contact = NewOpenContact(LINK_PARALLEL);
     if (start->GetLinkType() == LINK_PARALLEL) {
-        SetParallel(contact, start->m_pParallel);
+        contact->LinkParallel(start->m_pParallel);
     } else {
         CLogicNode* node = new CLogicNode(LINK_SERIES);
         Replace(start->m_pParent, start, node);
-        SetSeries(node, start->m_pSeries);
-        SetParallel(node, start);
+        node->LinkSeries(start->m_pSeries);
+        node->LinkParallel(start);
         start->m_pSeries = nullptr;
         start->SetLinkType(LINK_PARALLEL);
     }
-    SetParallel(start, contact);
+    start->LinkParallel(contact);
     AfterBranch();
     return TRUE;
 }
@@ -336,18 +326,18 @@ BOOL CLadderModel::BuildBranch(CLadderElement* start, CLadderElement* end) {
     if (parent->GetKind() != LADDER_COIL && parent->GetLinkType() == LINK_PARALLEL &&
         !end->m_pSeries) {
         CContact* contact = NewOpenContact(LINK_PARALLEL);
-        SetParallel(contact, parent->m_pParallel);
-        SetParallel(parent, contact);
+        contact->LinkParallel(parent->m_pParallel);
+        parent->LinkParallel(contact);
     } else {
         CLogicNode* group = new CLogicNode(LINK_SERIES);
         CLogicNode* branches = new CLogicNode(LINK_PARALLEL);
         Replace(parent, start, group);
         CLadderElement* rest = end->m_pSeries;
         end->m_pSeries = nullptr;
-        SetSeries(branches, start);
-        SetParallel(branches, NewOpenContact(LINK_PARALLEL));
-        SetParallel(group, branches);
-        SetSeries(group, rest);
+        branches->LinkSeries(start);
+        branches->LinkParallel(NewOpenContact(LINK_PARALLEL));
+        group->LinkParallel(branches);
+        group->LinkSeries(rest);
     }
     AfterBranch();
     return TRUE;
@@ -396,10 +386,10 @@ BOOL CLadderModel::DeleteCoil(CCoil* coil) {
     }
     if (!parent) {
         Replace(nullptr, coil, below);
-        SetSeries(below, coil->m_pSeries);
+        below->LinkSeries(coil->m_pSeries);
         if (!below->m_pParallel) below->SetLinkType(LINK_SERIES);
     } else {
-        SetParallel(parent, below);
+        parent->LinkParallel(below);
         if (!below && !parent->m_pParent) parent->SetLinkType(LINK_SERIES);
     }
     coil->m_pSeries = coil->m_pParallel = nullptr;
@@ -442,14 +432,14 @@ CLadderElement* CLadderModel::RepairNode(CLadderElement* node) {
                !opening->m_pSeries) {
         // A left part reduced to one leaf continues straight into the right part.
         opening->SetLinkType(LINK_SERIES);
-        SetSeries(opening, following);
+        opening->LinkSeries(following);
         replacement = opening;
     } else if (node->IsSeriesNode() && opening->IsParallelNode() && !opening->m_pParallel) {
         // A parallel group left with its upper branch alone is that branch in series.
         CLadderElement* chain = opening->m_pSeries;
         opening->m_pSeries = nullptr;
         delete opening;
-        SetSeries(ChainEnd(chain), following);
+        ChainEnd(chain)->LinkSeries(following);
         replacement = chain;
     } else if (node->IsParallelNode() && opening->IsSeriesNode() && !opening->m_pSeries) {
         // An upper branch that is a group of branches by itself: its branches and the
@@ -459,13 +449,13 @@ CLadderElement* CLadderModel::RepairNode(CLadderElement* node) {
         delete opening;
         CLadderElement* last = group;
         while (last->m_pParallel) last = last->m_pParallel;
-        SetParallel(last, following);
+        last->LinkParallel(following);
         replacement = group;
     } else if (node->IsParallelNode() && opening->GetKind() == LADDER_CONTACT &&
                !opening->m_pSeries) {
         // An upper branch of one contact carries the lower branches itself.
         opening->SetLinkType(LINK_PARALLEL);
-        SetParallel(opening, following);
+        opening->LinkParallel(following);
         replacement = opening;
     } else {
         return parent;
