@@ -116,11 +116,7 @@ BOOL CCoil::HitTestOperand(POINT* point, CString& text, int, int, int cellWidth,
         if (beginEdit || !HasOperand()) m_nEditState = -1;
         return FALSE;
     }
-    point->x = m_cell.m_nColumn * cellWidth;
-    point->y = m_cell.m_nRow * cellHeight;
-    text = LeafOperandForEditing(m_strOperand);
-    if (beginEdit) m_nEditState = 1;
-    return TRUE;
+    return OpenLeafOperand(m_strOperand, point, text, cellWidth, cellHeight, beginEdit);
 }
 
 BOOL CCoil::GetOperandAt(int x, int y, int cellWidth, int cellHeight, CString&) {

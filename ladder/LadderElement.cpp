@@ -8,6 +8,7 @@
 #include "ladder/Contact.h"
 #include "ladder/LadderCanvas.h"
 #include "ladder/LadderEnvironment.h"
+#include "ladder/LeafOperand.h"
 #include "ladder/LogicNode.h"
 #include "platform/CArchive.h"
 #include "language/DirectAddress.h"
@@ -263,6 +264,15 @@ SIZE CLadderElement::PlaceLeafChild(LadderPass& pass) {
     SIZE size = PlaceAt(child, CCellRect(m_cell.m_nColumn, m_cell.m_nRow + m_nHeight,
                                          m_cell.m_nSpan, m_cell.m_nItem), pass);
     return SIZE{std::max<LONG>(m_nWidth, size.cx), m_nHeight + size.cy};
+}
+
+BOOL CLadderElement::OpenLeafOperand(const CString& operand, POINT* point, CString& text,
+                                     int cellWidth, int cellHeight, BOOL beginEdit) {
+    point->x = m_cell.m_nColumn * cellWidth;
+    point->y = m_cell.m_nRow * cellHeight;
+    text = LeafOperandForEditing(operand);
+    if (beginEdit) m_nEditState = 1;
+    return TRUE;
 }
 
 SIZE CLadderElement::LeafSize(BOOL printing) {

@@ -197,6 +197,10 @@ protected:
     void DrawBranchJoin(int upperRow, int upperWidth, int lowerRow, int lowerWidth,
                         LadderPass& pass) const;
     SIZE LeafSize(BOOL printing);
+    // A hit in a contact's or coil's operand zone: the edit point at the cell's corner
+    // and the operand as the in-place editor opens it; with beginEdit the edit starts.
+    BOOL OpenLeafOperand(const CString& operand, POINT* point, CString& text, int cellWidth,
+                         int cellHeight, BOOL beginEdit);
     // The IL of the child that the link type names, "" when there is none.
     CString LinkedChildIL() const;
     CLadderElement* LinkedChild() const;
