@@ -72,10 +72,7 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const R
 
 BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
     m_nIDHelp = resourceId;
-    CString full;
-    full.LoadString(resourceId);
-    int newline = full.Find('\n');
-    CString title = newline >= 0 ? full.Left(newline) : full;
+    CString title = FirstLineOfString(resourceId);
     HICON icon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(resourceId));
     LPCSTR className = icon ? AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
                                                   reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), icon)
@@ -422,12 +419,15 @@ LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam) {
 // The prompt is the part of the command's string resource before its first newline
 // (what follows is the tooltip).
 void CFrameWnd::GetMessageString(UINT id, CString& message) const {
-    message.Empty();
+    message = FirstLineOfString(id);
+}
+
+CString CFrameWnd::FirstLineOfString(UINT id) {
     CString full;
     if (!full.LoadString(id))
-        return;
+        return CString();
     int newline = full.Find('\n');
-    message = newline >= 0 ? full.Left(newline) : full;
+    return newline >= 0 ? full.Left(newline) : full;
 }
 
 void CFrameWnd::SetMessageText(LPCSTR text) { SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(text)); }

@@ -133,6 +133,9 @@ public:
     BOOL (*m_lpfnCloseProc)(CFrameWnd* frame) = nullptr;
 
 protected:
+    // The part of a string resource before its first newline (frame title, prompt);
+    // empty when there is no such string.
+    static CString FirstLineOfString(UINT id);
     virtual BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context);
     int OnCreateHelper(LPCREATESTRUCT cs, CCreateContext* context);
     void UpdateFrameTitleForDocument(LPCSTR documentName);

@@ -83,10 +83,7 @@ BOOL CMDIChildWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, cons
 
 BOOL CMDIChildWnd::LoadFrame(UINT resourceId, DWORD style, CWnd* parent, CCreateContext* context) {
     m_nIDHelp = resourceId;
-    CString full;
-    full.LoadString(resourceId);
-    int newline = full.Find('\n');
-    CString title = newline >= 0 ? full.Left(newline) : full;
+    CString title = FirstLineOfString(resourceId);
     if (context && context->m_pNewDocTemplate) {
         if (auto* docTemplate = dynamic_cast<CMultiDocTemplate*>(context->m_pNewDocTemplate)) {
             m_hMenuShared = docTemplate->m_hMenuShared;

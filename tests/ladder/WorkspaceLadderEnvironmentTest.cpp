@@ -159,7 +159,9 @@ TEST_F(WorkspaceLadderEnvironmentTest, SubroutinesAndInterruptRoutines) {
     for (const Case& c : calls) {
         CString target;
         EXPECT_EQ(c.target != nullptr, environment.ResolveCallTarget(c.name, target)) << c.name;
-        if (c.target) EXPECT_STREQ(c.target, target) << c.name;
+        if (c.target) {
+            EXPECT_STREQ(c.target, target) << c.name;
+        }
     }
 
     CString other;
