@@ -204,8 +204,9 @@ TEST_F(MonitorWorkerRun, ForcerBorrowsTheLineOnlyBetweenCycles) {
     for (size_t i = 0; i < requests.size(); ++i) {
         const bool fromWorker = threads[i] == worker;
         EXPECT_EQ(fromWorker, requests[i][1] == 'L') << i;
-        if (expectedNext >= 0)
+        if (expectedNext >= 0) {
             ASSERT_TRUE(fromWorker && requests[i][2] == expectedNext) << "request " << i << " split a cycle";
+        }
         expectedNext = fromWorker && requests[i][2] != 1 ? (requests[i][2] == 255 ? 1 : -1) : -1;
         if (fromWorker && requests[i][2] == 1)
             expectedNext = 0;

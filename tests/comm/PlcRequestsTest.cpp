@@ -157,7 +157,8 @@ TEST_F(SingleRequests, ReplyLengthByteIsCheckedAgainstWhatArrived) {
         ASSERT_EQ(kCommOk, PlcReadStatus());
         uint32_t count = 0;
         EXPECT_EQ(c.sound, ReplyDataCount(count)) << int(c.n);
-        if (c.sound)
+        if (c.sound) {
             EXPECT_EQ(c.n - 1u, count);
+        }
     }
 }

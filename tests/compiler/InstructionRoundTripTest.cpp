@@ -135,8 +135,9 @@ TEST_P(InstructionRoundTrip, EveryTableFormComesBackToTheSameCode) {
 
     const std::set<uint16_t> written = ListedOpcodes(trip.original, "MOVE " + smw32Constant + " , %SMW32");
     for (const InstrSpec& row : InstrSpecTable)
-        if (row.cpuMask & CurrentCpuMask())
+        if (row.cpuMask & CurrentCpuMask()) {
             EXPECT_TRUE(written.count(row.opcode)) << row.variantName << std::hex << " " << row.opcode;
+        }
     EXPECT_EQ((PidInstruction.cpuMask & CurrentCpuMask()) != 0, written.count(PidInstruction.opcode) == 1);
 }
 

@@ -104,8 +104,9 @@ TEST(ModuleCatalog, EveryCodeIsFoundAtItsRowAndOthersAreNot) {
         EXPECT_EQ(&spec, ModuleCatalog::FindByCode(spec.typeCode));
     }
     for (int code = 0; code < 256; ++code) {
-        if (!codes.count(code))
+        if (!codes.count(code)) {
             EXPECT_EQ(nullptr, ModuleCatalog::FindByCode(static_cast<uint8_t>(code))) << code;
+        }
     }
 }
 
