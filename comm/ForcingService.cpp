@@ -5,6 +5,7 @@
 #include "comm/PlcTransfers.h"
 #include "comm/SerialPort.h"
 #include "comm/ShowCommError.h"
+#include "project/OwnedObjects.h"
 #include "platform/MessageBox.h"
 
 #include <memory>
@@ -29,17 +30,6 @@ private:
     HCURSOR m_previous;
     bool m_active = true;
 };
-
-void DeleteEntries(ForceEntryMap& map) {
-    POSITION position = map.GetStartPosition();
-    while (position) {
-        CString key;
-        ForceEntry* entry = nullptr;
-        map.GetNextAssoc(position, key, entry);
-        delete entry;
-    }
-    map.RemoveAll();
-}
 
 // Takes an entry out of the map; the caller owns it then.
 std::unique_ptr<ForceEntry> TakeEntry(ForceEntryMap& map, const CString& addressText) {
@@ -136,7 +126,7 @@ bool CForcingService::LoadForceList() {
         return false;
     }
     ForceEntryMap& map = m_project.ForceEntries();
-    DeleteEntries(map);
+    DeleteMapValues(map);
     m_project.ClearForceImage();
     for (const ForcedValue& forced : entries) {
         const CString text = m_project.AddressCodeToText(forced.code, ForceGroupAddressKind(ForceGroupOf(forced.typeFlags)));

@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "project/FileUtils.h"
 #include "project/LangMarker.h"
+#include "platform/StringCopies.h"
 
 #include <windows.h>
 
@@ -20,12 +21,6 @@
 #include <cstdlib>
 
 namespace {
-
-CString UpperCased(const CString& text) {
-    CString upper = text;
-    upper.MakeUpper();
-    return upper;
-}
 
 CString KindOf(const CString& path) { return UpperCased(GetFileExt(path)); }
 

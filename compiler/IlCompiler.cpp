@@ -12,6 +12,7 @@
 #include "language/NetworkLineRewriter.h"
 #include "platform/MessageBox.h"
 #include "project/FileUtils.h"
+#include "platform/StringCopies.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -25,18 +26,6 @@ const int kMsgLineTooLong = 14;
 const int kMsgFile = 8;
 const int kMsgMissingFile = 10;
 const int kMsgOverflow = 38;
-
-CString UpperCased(const CString& text) {
-    CString upper = text;
-    upper.MakeUpper();
-    return upper;
-}
-
-CString Trimmed(const CString& text) {
-    CString trimmed = text;
-    trimmed.Trim();
-    return trimmed;
-}
 
 bool IsVariableKind(int kind) {
     return kind == kSourceGlobalVars || kind == kSourceMainVars || kind == kSourceSubroutineVars ||

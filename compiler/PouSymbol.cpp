@@ -1,5 +1,7 @@
 #include "compiler/PouSymbol.h"
 
+#include "platform/StringCopies.h"
+
 namespace {
 
 CSymbolList<CPouSymbol>& PouList() {
@@ -24,12 +26,6 @@ bool IsUnitOfKind(const CString& name, int kind) {
 bool IsMemberOfKind(const CString& text, int kind) {
     const int dot = text.Find('.');
     return dot >= 0 && IsUnitOfKind(text.Left(dot), kind);
-}
-
-CString UpperCased(const CString& text) {
-    CString upper = text;
-    upper.MakeUpper();
-    return upper;
 }
 
 }  // namespace

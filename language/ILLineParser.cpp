@@ -1,14 +1,6 @@
 #include "language/ILLineParser.h"
 
-namespace {
-
-CString Trimmed(const CString& text) {
-    CString trimmed = text;
-    trimmed.Trim();
-    return trimmed;
-}
-
-}  // namespace
+#include "platform/StringCopies.h"
 
 CString CILLineParser::StripComments(const CString& line) const {
     CString text = line;

@@ -11,6 +11,7 @@
 #include "language/DirectAddress.h"
 #include "language/Identifier.h"
 #include "language/KeywordTable.h"
+#include "platform/StringCopies.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ const int kCheckError = 0;
 const int kMsgBadOperand = 19;
 const int kMsgBadName = 26;
 const int kMsgBadAddress = 41;
-
-CString UpperCased(const CString& text) {
-    CString upper = text;
-    upper.MakeUpper();
-    return upper;
-}
 
 bool IsOneOf(int value, std::initializer_list<int> set) {
     for (int v : set)

@@ -7,6 +7,7 @@
 #include "project/CQLXSymbol.h"
 #include "project/CQLX_R2_PLC.h"
 #include "project/CStatusInput.h"
+#include "platform/StringCopies.h"
 
 #include <memory>
 
@@ -89,12 +90,6 @@ void LoadBytes(CArchive& ar, CByteArray& bytes) {
     }
 }
 
-CString Upper(const CString& text) {
-    CString upper = text;
-    upper.MakeUpper();
-    return upper;
-}
-
 // Takes the entry under the key out of the map when it is that object.
 template <class KEY, class ARG_KEY>
 void Unlink(CMap<KEY, ARG_KEY, CObject*, CObject*>& map, ARG_KEY key, const CObject* object) {
@@ -170,12 +165,12 @@ void CQLXProject::AddInterruptNode(CProjTreeNode* node) {
             continue;
         const CProjTreeNode* old = static_cast<const CProjTreeNode*>(earlier);
         Unlink<CString, LPCSTR>(intByName, old->name, old);
-        Unlink<CString, LPCSTR>(intByUpperName, Upper(old->name), old);
+        Unlink<CString, LPCSTR>(intByUpperName, UpperCased(old->name), old);
         Unlink<WORD, WORD>(intByNumber, old->number, old);
         delete earlier;
     }
     intByName.SetAt(node->name, node);
-    intByUpperName.SetAt(Upper(node->name), node);
+    intByUpperName.SetAt(UpperCased(node->name), node);
     intByNumber.SetAt(node->number, node);
 }
 
@@ -189,6 +184,6 @@ void CQLXProject::IndexSymbols() {
         symbolsByKey.SetAt(symbol->address, symbol);
         symbolsByName.SetAt(symbol->name, symbol);
         symbolsByAddress.SetAt(symbol->address, symbol);
-        symbolsByUpperName.SetAt(Upper(symbol->name), symbol);
+        symbolsByUpperName.SetAt(UpperCased(symbol->name), symbol);
     }
 }

@@ -7,6 +7,7 @@
 #include "project/MonitorCells.h"
 #include "project/NameChecks.h"
 #include "project/ShellServices.h"
+#include "platform/StringCopies.h"
 
 #include <cctype>
 
@@ -16,18 +17,7 @@
 
 namespace {
 
-CString Key(const CString& text) {
-    CString key = text;
-    key.Trim();
-    key.MakeUpper();
-    return key;
-}
-
-CString Trimmed(const CString& text) {
-    CString trimmed = text;
-    trimmed.Trim();
-    return trimmed;
-}
+CString Key(const CString& text) { return UpperCased(Trimmed(text)); }
 
 CString NumberForm(const char* prefix, WORD number) {
     CString form;

@@ -1,6 +1,7 @@
 #include "tools/simplc/SampleForceProject.h"
 
 #include "comm/ForceTable.h"
+#include "project/OwnedObjects.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,15 +20,7 @@ const Form kForms[] = {
 
 }  // namespace
 
-SampleForceProject::~SampleForceProject() {
-    POSITION position = m_map.GetStartPosition();
-    while (position) {
-        CString key;
-        ForceEntry* entry = nullptr;
-        m_map.GetNextAssoc(position, key, entry);
-        delete entry;
-    }
-}
+SampleForceProject::~SampleForceProject() { DeleteMapValues(m_map); }
 
 const ForceEntry* SampleForceProject::Forced(const char* addressText) const {
     return CForcingService::FindForceEntry(m_map, addressText);
