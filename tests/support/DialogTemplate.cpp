@@ -21,27 +21,31 @@ DialogTemplate::DialogTemplate(LPCSTR caption, int width, int height, DWORD styl
 
 DialogTemplate& DialogTemplate::Add(WORD classAtom, int id, LPCSTR text, int x, int y, int width, int height,
                                     DWORD style) {
-    std::vector<WORD> item;
-    AppendDword(item, style | WS_CHILD | WS_VISIBLE);
-    AppendDword(item, 0);
-    for (int value : {x, y, width, height, id})
-        item.push_back(static_cast<WORD>(value));
+    std::vector<WORD> item = ItemHeader(id, x, y, width, height, style);
     item.push_back(0xFFFF);
     item.push_back(classAtom);
-    AppendText(item, text);
-    item.push_back(0);  // no creation data
-    m_items.push_back(item);
-    return *this;
+    return AddItem(item, text);
 }
 
 DialogTemplate& DialogTemplate::Add(LPCSTR className, int id, LPCSTR text, int x, int y, int width, int height,
                                     DWORD style) {
+    std::vector<WORD> item = ItemHeader(id, x, y, width, height, style);
+    AppendText(item, className);
+    return AddItem(item, text);
+}
+
+// An item's style, extended style, place, size and id; its class follows.
+std::vector<WORD> DialogTemplate::ItemHeader(int id, int x, int y, int width, int height, DWORD style) {
     std::vector<WORD> item;
     AppendDword(item, style | WS_CHILD | WS_VISIBLE);
     AppendDword(item, 0);
     for (int value : {x, y, width, height, id})
         item.push_back(static_cast<WORD>(value));
-    AppendText(item, className);
+    return item;
+}
+
+// Ends an item with its text and no creation data.
+DialogTemplate& DialogTemplate::AddItem(std::vector<WORD>& item, LPCSTR text) {
     AppendText(item, text);
     item.push_back(0);
     m_items.push_back(item);

@@ -21,6 +21,8 @@ public:
     LPCDLGTEMPLATEA Get();
 
 private:
+    static std::vector<WORD> ItemHeader(int id, int x, int y, int width, int height, DWORD style);
+    DialogTemplate& AddItem(std::vector<WORD>& item, LPCSTR text);
 
     std::vector<std::vector<WORD>> m_items;
     DWORD m_style;
