@@ -80,8 +80,9 @@ TEST_F(ForceVarDialog, ValueIsCheckedAgainstTheAddressType) {
     for (const auto& c : cases) {
         DWORD value = 0xDEAD;
         EXPECT_EQ(c.accepted, CheckForceValue(c.address, c.value, value)) << c.address << " " << c.value;
-        if (c.accepted)
+        if (c.accepted) {
             EXPECT_EQ(c.forced, value) << c.address << " " << c.value;
+        }
     }
 }
 
