@@ -1,0 +1,74 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "editors/POUEditorDoc.h"
+#include "ladder/LadderElement.h"
+#include "ladder/WorkspaceLadderEnvironment.h"
+#include "project/CQLXSymbol.h"
+#include "tests/support/TestApplication.h"
+#include "tests/support/WorkspaceFixture.h"
+
+// A POU document that knows its variables by upper-cased name.
+class DialogTestDoc : public CPOUEditorDoc {
+public:
+    CPOUVarView* GetVarView() const override { return nullptr; }
+    CString GetPOUName() const override { return "MAIN"; }
+    BOOL LookupLocalVar(const CString& name, OperandDescriptor& flags) const override {
+        CString key = name;
+        key.MakeUpper();
+        auto found = locals.find(key.GetString());
+        if (found == locals.end()) return FALSE;
+        flags = found->second;
+        return TRUE;
+    }
+    void SetModifiedFlag(BOOL value) override { modified = value; }
+
+    std::map<std::string, OperandDescriptor> locals;
+    BOOL modified = FALSE;
+};
+
+// The workspace's answers, with a POU document being edited.
+class DialogTestEnvironment : public CWorkspaceLadderEnvironment {
+public:
+    explicit DialogTestEnvironment(CPOUEditorDoc* document) : m_document(document) {
+        m_previous = SetLadderEnvironment(this);
+    }
+    ~DialogTestEnvironment() override { SetLadderEnvironment(m_previous); }
+    CPOUEditorDoc* GetActivePOUDocument() const override { return m_document; }
+
+private:
+    CPOUEditorDoc* m_document;
+    CLadderEnvironment* m_previous = nullptr;
+};
+
+// A class-1 workspace with a POU "MAIN" being edited, its local variables FLAG (BOOL
+// in) and COUNT (INT in), and the global variable Start (BOOL at %I0.3).
+class LadderDialogTest : public WorkspaceClass1Test {
+protected:
+    LadderDialogTest() {
+        document.locals["FLAG"] = OD_BOOL | OD_AREA_READABLE;
+        document.locals["COUNT"] = OD_INT | OD_AREA_READABLE;
+        AddGlobal("Start", "%I0.3", OD_BOOL | OD_AREA_I);
+        LadderLabelList.RemoveAll();
+    }
+    ~LadderDialogTest() override { LadderLabelList.RemoveAll(); }
+
+    void AddGlobal(const char* name, const char* address, OperandDescriptor descriptor) {
+        CQLXSymbol* symbol = new CQLXSymbol;
+        symbol->name = name;
+        symbol->address = address;
+        symbol->descriptor = descriptor;
+        CQLXProject& project = workspace.project;
+        project.symbolList.Add(symbol);
+        project.symbolsByKey.SetAt(name, symbol);
+        project.symbolsByKey.SetAt(address, symbol);
+        CString upper = name;
+        upper.MakeUpper();
+        project.symbolsByUpperName.SetAt(upper, symbol);
+    }
+
+    TestApplication app;
+    DialogTestDoc document;
+    DialogTestEnvironment environment{&document};
+};
