@@ -61,17 +61,21 @@ bool TestImage::SaveBmp(const std::string& path) const {
 
 namespace {
 
-// Each window draws clipped to its own rectangle: a background erased through WM_PRINT
-// fills the whole clip box, which would otherwise paint over the window's siblings.
+// Each window draws into an image of its own size, laid over what lies beneath it:
+// the common controls draw nothing into a device context whose origin was moved, and
+// a background erased through WM_PRINT must not paint over the window's siblings.
 void RenderAt(HWND hwnd, CDC& dc, POINT origin) {
-    int saved = dc.SaveDC();
-    dc.SetViewportOrg(origin.x, origin.y);
     RECT window;
     ::GetWindowRect(hwnd, &window);
-    dc.IntersectClipRect(0, 0, window.right - window.left, window.bottom - window.top);
-    ::SendMessageA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(dc.m_hDC),
-                   PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
-    dc.RestoreDC(saved);
+    int width = window.right - window.left;
+    int height = window.bottom - window.top;
+    if (width > 0 && height > 0) {
+        TestImage layer(width, height);
+        layer.DC().BitBlt(0, 0, width, height, &dc, origin.x, origin.y, SRCCOPY);
+        ::SendMessageA(hwnd, WM_PRINT, reinterpret_cast<WPARAM>(layer.DC().m_hDC),
+                       PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+        dc.BitBlt(origin.x, origin.y, width, height, &layer.DC(), 0, 0, SRCCOPY);
+    }
     // Children bottom of the z-order first, so the top ones end up in front.
     for (HWND child = ::GetWindow(hwnd, GW_CHILD) ? ::GetWindow(::GetWindow(hwnd, GW_CHILD), GW_HWNDLAST) : nullptr;
          child; child = ::GetWindow(child, GW_HWNDPREV)) {
