@@ -54,7 +54,7 @@ bool CSerialPort::OpenPortOnly() { return Open(false); }
 
 bool CSerialPort::Open(bool withLineSettings) {
     if (m_attached)
-        return m_attached->IsOpen();  // the attached line stands in for the device
+        return m_openOverLine = m_attached->IsOpen();  // the attached line stands in for the device
     PrepareChannels();
     ClosePort();
     m_handle = CreateFileA(DevicePath(m_settings.portName), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -130,15 +130,16 @@ bool CSerialPort::ApplyLineSettings() {
 }
 
 void CSerialPort::ClosePort() {
+    m_openOverLine = false;
     if (HandleIsOpen(m_handle))
         CloseHandle(m_handle);
     m_handle = nullptr;
 }
 
-bool CSerialPort::IsOpen() const { return HandleIsOpen(m_handle); }
+bool CSerialPort::IsOpen() const { return m_attached ? m_openOverLine : HandleIsOpen(m_handle); }
 
 void CSerialPort::Purge() {
-    if (IsOpen())
+    if (HandleIsOpen(m_handle))
         PurgeComm(m_handle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
@@ -156,7 +157,7 @@ bool CSerialPort::CompleteIo(BOOL started, OVERLAPPED& channel, DWORD timeoutMs)
 }
 
 bool CSerialPort::Write(const uint8_t* data, uint32_t length) {
-    if (!IsOpen())
+    if (!HandleIsOpen(m_handle))
         return false;
     m_writeChannel.Offset = m_writeChannel.OffsetHigh = 0;
     ResetEvent(m_writeChannel.hEvent);
@@ -168,7 +169,7 @@ bool CSerialPort::Write(const uint8_t* data, uint32_t length) {
 bool CSerialPort::QueryInput(uint32_t& errors, uint32_t& waiting) {
     DWORD flags = 0;
     COMSTAT status{};
-    if (!IsOpen() || !ClearCommError(m_handle, &flags, &status))
+    if (!HandleIsOpen(m_handle) || !ClearCommError(m_handle, &flags, &status))
         return false;
     errors = flags | m_heldErrors;
     m_heldErrors = 0;
@@ -177,7 +178,7 @@ bool CSerialPort::QueryInput(uint32_t& errors, uint32_t& waiting) {
 }
 
 bool CSerialPort::Read(uint8_t* data, uint32_t length) {
-    if (!IsOpen())
+    if (!HandleIsOpen(m_handle))
         return false;
     m_readChannel.Offset = m_readChannel.OffsetHigh = 0;
     ResetEvent(m_readChannel.hEvent);
@@ -202,7 +203,7 @@ bool CSerialPort::InputWaiting() {
 // earlier wait can arrive late, so the input queue decides, and the event is waited for
 // in slices so that a lost event costs a slice, not the whole time-out.
 bool CSerialPort::WaitForReply(uint32_t eventMask, uint32_t timeoutMs) {
-    if (!IsOpen())
+    if (!HandleIsOpen(m_handle))
         return false;
     uint32_t errors = 0, waiting = 0;
     QueryInput(errors, waiting);  // errors of earlier exchanges are of no interest now

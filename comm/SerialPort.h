@@ -59,7 +59,9 @@ public:
     void Pause(uint32_t ms) override;
 
     // Frames carried by another line in place of the port; nullptr returns to the port.
-    void AttachLine(SerialLine* line) { m_attached = line; }
+    // While a line is attached, IsOpen tells whether the port was opened and not closed
+    // since, so that the tasks' handling of the port can be seen.
+    void AttachLine(SerialLine* line) { m_attached = line; m_openOverLine = false; }
     SerialLine& Line() { return m_attached ? *m_attached : *this; }
 
     uint8_t* SendBuffer() { return m_send; }
@@ -91,6 +93,7 @@ private:
     uint32_t m_received = 0;
     HANDLE m_handle = nullptr;  // nullptr when closed, INVALID_HANDLE_VALUE after a failed open
     SerialLine* m_attached = nullptr;
+    bool m_openOverLine = false;  // opened and not closed since, while a line is attached
 };
 
 extern CSerialPort theSerialPort;

@@ -14,7 +14,16 @@ SubroutineTreeRemover& CurrentRemover() {
     return remover;
 }
 
+PlcResultReporter& CurrentReporter() {
+    static PlcResultReporter reporter;
+    return reporter;
+}
+
 }  // namespace
+
+void SetPlcResultReporter(PlcResultReporter reporter) {
+    CurrentReporter() = std::move(reporter);
+}
 
 void SetProjectZipExporter(ProjectZipExporter exporter) {
     CurrentExporter() = std::move(exporter);
@@ -31,4 +40,9 @@ BOOL ExportProjectToZip(const CString& projectFile, const CString& zipPath, BOOL
 void RemoveSubroutineFromInsTrees(const CString& subroutineName) {
     if (CurrentRemover())
         CurrentRemover()(subroutineName);
+}
+
+void ReportPlcResult(int code) {
+    if (CurrentReporter())
+        CurrentReporter()(code);
 }
