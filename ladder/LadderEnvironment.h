@@ -43,6 +43,9 @@ public:
     virtual BOOL AddFBInstance(const CString& type, const CString& name,
                                const CString& pou) = 0;
     virtual void DeleteFBInstance(const CString& name) = 0;
+    // Gives an instance a new name; a name the type does not allow, or one already
+    // taken, is refused.
+    virtual BOOL RenameFBInstance(const CString& oldName, const CString& newName) = 0;
     virtual void GetFBInstancesOf(const CString& pou, CStringArray& types,
                                   CStringArray& names) const = 0;
     virtual void DeleteFBInstancesOf(const CString& pou) = 0;

@@ -98,6 +98,11 @@ void CWorkspaceLadderEnvironment::DeleteFBInstance(const CString& name) {
     if (theWorkspace) theWorkspace->project.DeleteFBInstance(name);
 }
 
+BOOL CWorkspaceLadderEnvironment::RenameFBInstance(const CString& oldName,
+                                                   const CString& newName) {
+    return theWorkspace && theWorkspace->project.RenameFBInstance(oldName, newName);
+}
+
 void CWorkspaceLadderEnvironment::GetFBInstancesOf(const CString& pou, CStringArray& types,
                                                    CStringArray& names) const {
     if (theWorkspace) theWorkspace->project.GetFBInstancesOf(pou, names, types);

@@ -47,6 +47,18 @@ void FakeLadderEnvironment::DeleteFBInstance(const CString& name) {
     instances.erase(Upper(name));
 }
 
+BOOL FakeLadderEnvironment::RenameFBInstance(const CString& oldName, const CString& newName) {
+    std::string from = Upper(oldName), to = Upper(newName);
+    auto found = instances.find(from);
+    if (found == instances.end() || to.empty() || to.find('?') != std::string::npos ||
+        instances.count(to))
+        return FALSE;
+    Instance instance = found->second;
+    instances.erase(found);
+    instances[to] = instance;
+    return TRUE;
+}
+
 void FakeLadderEnvironment::GetFBInstancesOf(const CString& pou, CStringArray& types,
                                              CStringArray& names) const {
     for (const auto& [name, instance] : instances) {

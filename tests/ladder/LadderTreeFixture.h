@@ -24,6 +24,7 @@ public:
     BOOL IsOnlineMonitoring() const override { return monitoring; }
     BOOL AddFBInstance(const CString& type, const CString& name, const CString& pou) override;
     void DeleteFBInstance(const CString& name) override;
+    BOOL RenameFBInstance(const CString& oldName, const CString& newName) override;
     void GetFBInstancesOf(const CString& pou, CStringArray& types,
                           CStringArray& names) const override;
     void DeleteFBInstancesOf(const CString& pou) override;
