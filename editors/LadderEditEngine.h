@@ -29,6 +29,9 @@ public:
     virtual void FocusView() = 0;
     // The document of the engine's view; null when there is none.
     virtual CPOUEditorDoc* GetDocument() const = 0;
+    // The ladder commands of the editor view (new network ... parallel branch), by id.
+    virtual void OnLadderCommand(UINT id) {}
+    virtual void UpdateLadderCommand(CCmdUI* cmdUI);
 
     CLadderModel* m_pModel = nullptr;
 };

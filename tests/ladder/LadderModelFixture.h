@@ -1,4 +1,6 @@
 #pragma once
+#include <map>
+#include <string>
 #include <vector>
 
 #include "editors/LadderEditEngine.h"
@@ -15,27 +17,33 @@ public:
             addresses.Add(address.c_str());
         }
     }
-    std::vector<std::pair<std::string, std::string>> variables;
-};
-
-class FakePOUDoc : public CPOUEditorDoc {
-public:
-    CPOUVarView* GetVarView() const override { return varView; }
-    CString GetPOUName() const override { return pouName; }
-    BOOL LookupLocalVar(const CString& name, OperandDescriptor& flags) const override {
-        CString key = name;
-        key.MakeUpper();
-        auto found = localTypes.find(key.GetString());
+    BOOL LookupVariable(const CString& upperName, OperandDescriptor& flags) const override {
+        auto found = localTypes.find(upperName.GetString());
         if (found == localTypes.end()) return FALSE;
         flags = found->second;
         return TRUE;
     }
-    void SetModifiedFlag(BOOL value) override { modified = value; }
+    void BuildParamList() override {}
+    BOOL WriteVarFile() override { return TRUE; }
+    void VarDeclToIL(CStringArray&) const override {}
 
-    CPOUVarView* varView = nullptr;
-    CString pouName = "MAIN";
+    std::vector<std::pair<std::string, std::string>> variables;
     std::map<std::string, OperandDescriptor> localTypes;  // upper-cased name
-    BOOL modified = TRUE;
+};
+
+// The document of the POU MAIN, modified, with a variable table of its own unless the
+// test gives another.
+class FakePOUDoc : public CPOUEditorDoc {
+public:
+    FakePOUDoc() {
+        m_strPathName = "C:\\p\\MAIN_MAIN.ilp";
+        m_bModified = TRUE;
+    }
+    CPOUVarView* GetVarView() const override { return varView; }
+
+    FakeVarView ownVariables;
+    CPOUVarView* varView = &ownVariables;
+    std::map<std::string, OperandDescriptor>& localTypes = ownVariables.localTypes;
 };
 
 // Records what the model asks of its engine.

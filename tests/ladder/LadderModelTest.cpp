@@ -130,7 +130,7 @@ TEST_F(LadderModelTest, SavingLeavesTheModifiedFlagToTheWrite) {
     document.varView = &variables;
     engine->document = &document;
     EXPECT_TRUE(model.BeforeSave("x"));
-    EXPECT_TRUE(document.modified);
+    EXPECT_TRUE(document.IsModified());
     CString address;
     EXPECT_TRUE(PouVarNameMap.Lookup("SPEED", address));
     EXPECT_STREQ("%VW10", address);
@@ -139,7 +139,7 @@ TEST_F(LadderModelTest, SavingLeavesTheModifiedFlagToTheWrite) {
     EXPECT_STREQ("Speed", name);
     // Whether the write succeeded is the document's to know; it clears the flag then.
     model.AfterSave("x", TRUE);
-    EXPECT_TRUE(document.modified);
+    EXPECT_TRUE(document.IsModified());
     PouVarNameMap.RemoveAll();
     PouVarAddressMap.RemoveAll();
 }

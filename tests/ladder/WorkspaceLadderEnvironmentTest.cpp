@@ -70,10 +70,7 @@ protected:
 };
 
 // A POU editor's document as the framework knows it.
-class PouDocument : public CDocument, public FakePOUDoc {
-public:
-    void SetModifiedFlag(BOOL modified) override { FakePOUDoc::SetModifiedFlag(modified); }
-};
+using PouDocument = FakePOUDoc;
 
 // A main window whose active document is set by the test.
 class MainFrame : public CFrameWnd {

@@ -46,10 +46,7 @@ public:
 // The POU being edited, with no variables of its own.
 class BenchDocument : public CPOUEditorDoc {
 public:
-    CPOUVarView* GetVarView() const override { return nullptr; }
-    CString GetPOUName() const override { return "MAIN"; }
-    BOOL LookupLocalVar(const CString&, OperandDescriptor&) const override { return FALSE; }
-    void SetModifiedFlag(BOOL) override {}
+    BenchDocument() { m_strPathName = "C:\\bench\\MAIN_MAIN.ilp"; }
 };
 
 // The workspace's answers, with the bench's POU as the active document.
