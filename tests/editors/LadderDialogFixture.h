@@ -3,29 +3,38 @@
 #include <string>
 
 #include "editors/POUEditorDoc.h"
+#include "editors/POUVarView.h"
 #include "ladder/LadderElement.h"
 #include "ladder/WorkspaceLadderEnvironment.h"
 #include "project/CQLXSymbol.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/WorkspaceFixture.h"
 
-// A POU document that knows its variables by upper-cased name.
-class DialogTestDoc : public CPOUEditorDoc {
+// The variables of a POU by upper-cased name.
+class LocalsView : public CPOUVarView {
 public:
-    CPOUVarView* GetVarView() const override { return nullptr; }
-    CString GetPOUName() const override { return "MAIN"; }
-    BOOL LookupLocalVar(const CString& name, OperandDescriptor& flags) const override {
-        CString key = name;
-        key.MakeUpper();
-        auto found = locals.find(key.GetString());
+    void GetDeclaredVariables(CStringArray&, CStringArray&) const override {}
+    BOOL LookupVariable(const CString& upperName, OperandDescriptor& flags) const override {
+        auto found = locals.find(upperName.GetString());
         if (found == locals.end()) return FALSE;
         flags = found->second;
         return TRUE;
     }
-    void SetModifiedFlag(BOOL value) override { modified = value; }
+    void BuildParamList() override {}
+    BOOL WriteVarFile() override { return TRUE; }
+    void VarDeclToIL(CStringArray&) const override {}
 
     std::map<std::string, OperandDescriptor> locals;
-    BOOL modified = FALSE;
+};
+
+// The document of the POU MAIN with those variables.
+class DialogTestDoc : public CPOUEditorDoc {
+public:
+    DialogTestDoc() { m_strPathName = "C:\\p\\MAIN_MAIN.ilp"; }
+    CPOUVarView* GetVarView() const override { return &variables; }
+
+    mutable LocalsView variables;
+    std::map<std::string, OperandDescriptor>& locals = variables.locals;
 };
 
 // The workspace's answers, with a POU document being edited.

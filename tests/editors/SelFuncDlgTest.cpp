@@ -94,7 +94,7 @@ TEST_F(LadderDialogTest, SubroutineChoiceTakesTheSubroutineList) {
 
 TEST_F(LadderDialogTest, CommentMarksTheDocumentOnlyWhenTheUserChangedIt) {
     for (BOOL edit : {FALSE, TRUE}) {
-        document.modified = FALSE;
+        document.SetModifiedFlag(FALSE);
         ModalScript script({[&](CWnd* dialog) {
             CEdit* text = static_cast<CEdit*>(dialog->GetDlgItem(IDC_COMMENT_TEXT));
             if (edit) text->ReplaceSel("新的注释");
@@ -103,7 +103,7 @@ TEST_F(LadderDialogTest, CommentMarksTheDocumentOnlyWhenTheUserChangedIt) {
         CCommentDlg dialog(&document);
         dialog.m_strComment = "启动电机";
         ASSERT_EQ(IDOK, dialog.DoModal());
-        EXPECT_EQ(edit, document.modified);
+        EXPECT_EQ(edit, document.IsModified());
         EXPECT_EQ(edit, dialog.m_strComment != "启动电机");
     }
 }
