@@ -188,20 +188,17 @@ void CCPGridView::OnKeyDown(UINT key, UINT repeat, UINT flags) {
 }
 
 void CCPGridView::OnChar(UINT ch, UINT repeat, UINT flags) {
-    if (IsEditing()) {
-        // The second byte of a double-byte character may still arrive here.
-        GetCellCtrl(m_editCol)->SendMessage(WM_CHAR, ch, 0);
-        return;
+    if (!IsEditing()) {
+        if (ch < 0x20 || ch == 0x7F)
+            return;
+        OpenEditor(GetFocusCol() - 1, GetFocusRow() - 1);
+        if (!IsEditing())
+            return;
+        if (GetCol(m_editCol).ctrlKind == CPCtrlEdit)
+            GetCellCtrl(m_editCol)->SetWindowText("");  // typing replaces the cell's text
     }
-    if (ch < 0x20 || ch == 0x7F)
-        return;
-    OpenEditor(GetFocusCol() - 1, GetFocusRow() - 1);
-    if (!IsEditing())
-        return;
-    CWnd* ctrl = GetCellCtrl(m_editCol);
-    if (GetCol(m_editCol).ctrlKind == CPCtrlEdit)
-        ctrl->SetWindowText("");  // typing replaces the cell's text
-    ctrl->SendMessage(WM_CHAR, ch, 0);
+    // Characters that arrive while the control opens go on to it.
+    GetCellCtrl(m_editCol)->SendMessage(WM_CHAR, ch, 0);
 }
 
 void CCPGridView::OnLButtonDown(UINT flags, CPoint point) {
