@@ -30,8 +30,11 @@ CCpuPasswordDlg::CCpuPasswordDlg(CWnd* parent) : CDialog(IDD_CPU_PASSWORD, paren
 
 BOOL CCpuPasswordDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (int id : {IDC_CPU_OLD_PASSWORD, IDC_CPU_NEW_PASSWORD, IDC_CPU_CONFIRM_PASSWORD})
-        SendDlgItemMessage(id, EM_LIMITTEXT, kPasswordBlockBytes, 0);
+    m_oldEdit.SubclassDlgItem(IDC_CPU_OLD_PASSWORD, this);
+    m_newEdit.SubclassDlgItem(IDC_CPU_NEW_PASSWORD, this);
+    m_confirmEdit.SubclassDlgItem(IDC_CPU_CONFIRM_PASSWORD, this);
+    for (CSecureEdit* edit : {&m_oldEdit, &m_newEdit, &m_confirmEdit})
+        edit->SetLimitText(kPasswordBlockBytes);
     CheckRadioButton(IDC_CPU_LEVEL_1, IDC_CPU_LEVEL_3, IDC_CPU_LEVEL_1);
     GetDlgItem(IDC_CPU_NEW_PASSWORD)->EnableWindow(FALSE);
     GetDlgItem(IDC_CPU_CONFIRM_PASSWORD)->EnableWindow(FALSE);
@@ -39,6 +42,10 @@ BOOL CCpuPasswordDlg::OnInitDialog() {
 }
 
 void CCpuPasswordDlg::DoDataExchange(CDataExchange* dx) {
+    // The masked edits give their texts only to reads armed for them.
+    for (CSecureEdit* edit : {&m_oldEdit, &m_newEdit, &m_confirmEdit})
+        if (edit->m_hWnd)
+            edit->Arm();
     DDX_Text(dx, IDC_CPU_OLD_PASSWORD, m_oldPassword);
     DDX_Radio(dx, IDC_CPU_LEVEL_1, m_level);
     DDX_Text(dx, IDC_CPU_NEW_PASSWORD, m_newPassword);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/CDialog.h"
 #include "platform/CString.h"
+#include "shell/controls/CSecureEdit.h"
 
 // Changes the CPU's protection level and password ("O"). Apply checks the entries,
 // asks, and sends the enciphered old and new passwords with the level under the
@@ -27,4 +28,6 @@ private:
     // The refusal to show for the entries, or nullptr when they are sound.
     const char* EntryError() const;
     void SendChange();
+
+    CSecureEdit m_oldEdit, m_newEdit, m_confirmEdit;
 };

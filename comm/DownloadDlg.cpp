@@ -4,7 +4,6 @@
 #include "comm/PlcPasswordDlg.h"
 #include "comm/SerialPort.h"
 #include "comm/ShowCommError.h"
-#include "platform/CDC.h"
 #include "project/CPlcWorkspace.h"
 #include "project/ShellServices.h"
 #include "res/resource.h"
@@ -20,7 +19,6 @@ const COLORREF kWarningColour = RGB(255, 0, 0);
 
 BEGIN_MESSAGE_MAP(CDownloadDlg, CDialog)
     ON_BN_CLICKED(IDC_DOWNLOAD_NO_UPLOAD, OnForbidUploadClicked)
-    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CDownloadDlg::CDownloadDlg(CWnd* parent) : CDialog(IDD_DOWNLOAD, parent) {
@@ -39,20 +37,15 @@ BOOL CDownloadDlg::OnInitDialog() {
     CheckDlgButton(IDC_DOWNLOAD_NO_UPLOAD, BST_UNCHECKED);
     CheckDlgButton(IDC_DOWNLOAD_CLEAR_RETAIN, BST_CHECKED);
     CheckDlgButton(IDC_DOWNLOAD_CLEAR_BACKUP, BST_CHECKED);
-    SetDlgItemText(IDC_DOWNLOAD_WARNING, "");
+    m_warning.SubclassDlgItem(IDC_DOWNLOAD_WARNING, this);
+    m_warning.SetTextColor(kWarningColour);
+    m_warning.SetWindowText("");
     SendDlgItemMessage(IDC_DOWNLOAD_PROGRESS, PBM_SETPOS, 0);
     return TRUE;
 }
 
 void CDownloadDlg::OnForbidUploadClicked() {
     SetDlgItemText(IDC_DOWNLOAD_WARNING, IsDlgButtonChecked(IDC_DOWNLOAD_NO_UPLOAD) == BST_CHECKED ? kWarning : "");
-}
-
-HBRUSH CDownloadDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT type) {
-    HBRUSH brush = CDialog::OnCtlColor(dc, wnd, type);
-    if (wnd && wnd->GetDlgCtrlID() == IDC_DOWNLOAD_WARNING)
-        dc->SetTextColor(kWarningColour);
-    return brush;
 }
 
 void CDownloadDlg::Advance(int step) {

@@ -1,8 +1,8 @@
 #pragma once
 #include "comm/PlcTransfers.h"
 #include "platform/CDialog.h"
-#include "platform/CGdiObject.h"
 #include "platform/CString.h"
+#include "shell/controls/CColorStatic.h"
 
 // Sends the open project's target image into the PLC: the user chooses the three
 // download options and starts; the dialog holds the line for the download, asks for
@@ -25,7 +25,6 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnForbidUploadClicked();
-    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT type);
 
     DECLARE_MESSAGE_MAP()
 
@@ -35,4 +34,6 @@ private:
     int RunDownload(uint8_t options);
     void ShowOutcome(int outcome);
     void EnableButtons(BOOL enable);
+
+    CColorStatic m_warning;
 };

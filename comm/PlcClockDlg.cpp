@@ -6,7 +6,6 @@
 #include "comm/PlcTransaction.h"
 #include "comm/SerialPort.h"
 #include "comm/ShowCommError.h"
-#include "platform/CDC.h"
 #include "platform/CommonControls.h"
 #include "platform/MessageBox.h"
 #include "project/CPlcWorkspace.h"
@@ -34,7 +33,6 @@ void ShowBusy(HWND owner) {
 BEGIN_MESSAGE_MAP(CPlcClockDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_DESTROY()
-    ON_WM_CTLCOLOR()
     ON_NOTIFY(DTN_DATETIMECHANGE, IDC_CLOCK_NEW_TIME, OnNewTimeChanged)
     ON_BN_CLICKED(IDC_CLOCK_WRITE, OnWriteClock)
 END_MESSAGE_MAP()
@@ -53,6 +51,7 @@ BOOL CPlcClockDlg::OnInitDialog() {
                    {&m_newDate, IDC_CLOCK_NEW_DATE}, {&m_newTime, IDC_CLOCK_NEW_TIME}};
     for (const auto& p : pickers)
         p.picker->SubclassDlgItem(p.id, this);
+    m_plcGroup.SubclassDlgItem(IDC_CLOCK_PLC_GROUP, this);
     const CTime earliest(2000, 1, 1, 0, 0, 0);
     const CTime latest(2037, 12, 31, 23, 59, 59);
     m_newDate.SetRange(&earliest, &latest);
@@ -71,18 +70,7 @@ BOOL CPlcClockDlg::OnInitDialog() {
 
 void CPlcClockDlg::SetGroupColour(COLORREF colour) {
     m_groupColour = colour;
-    m_groupBrush.DeleteObject();
-    m_groupBrush.CreateSolidBrush(colour);
-    if (CWnd* group = GetDlgItem(IDC_CLOCK_PLC_GROUP))
-        group->Invalidate();
-}
-
-HBRUSH CPlcClockDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT type) {
-    HBRUSH brush = CDialog::OnCtlColor(dc, wnd, type);
-    if (!wnd || wnd->GetDlgCtrlID() != IDC_CLOCK_PLC_GROUP)
-        return brush;
-    dc->SetBkColor(m_groupColour);
-    return m_groupBrush;
+    m_plcGroup.SetBackColor(colour);
 }
 
 bool CPlcClockDlg::ShowPlcTime() {

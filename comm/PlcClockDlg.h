@@ -1,7 +1,7 @@
 #pragma once
 #include "platform/CDateTimeCtrl.h"
 #include "platform/CDialog.h"
-#include "platform/CGdiObject.h"
+#include "shell/controls/CColorLabel.h"
 
 // The PC's clock and the PLC's side by side, both kept current while the dialog is
 // open, and a chosen date and time written into the PLC. The caller has read the PLC
@@ -23,7 +23,6 @@ protected:
     void OnNewTimeChanged(NMHDR* header, LRESULT* result);
     void OnWriteClock();
     void OnDestroy();
-    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT type);
 
     DECLARE_MESSAGE_MAP()
 
@@ -38,6 +37,6 @@ private:
     bool m_userChangedTime = false;
     bool m_periodicReadFailed = false;
     unsigned m_ticks = 0;
+    CColorLabel m_plcGroup;
     COLORREF m_groupColour = kGoodColour;
-    CBrush m_groupBrush;
 };

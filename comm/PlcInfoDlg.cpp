@@ -4,7 +4,6 @@
 #include "comm/PlcRequests.h"
 #include "comm/PlcTransaction.h"
 #include "comm/ShowCommError.h"
-#include "platform/CDC.h"
 #include "platform/CommonControls.h"
 #include "project/CPlcWorkspace.h"
 #include "res/resource.h"
@@ -17,7 +16,6 @@ constexpr DWORD kRefreshLockWaitMs = 1500;
 
 BEGIN_MESSAGE_MAP(CPlcInfoDlg, CDialog)
     ON_BN_CLICKED(IDC_INFO_REFRESH, OnRefresh)
-    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CPlcInfoDlg::CPlcInfoDlg(CWnd* parent) : CDialog(IDD_PLC_INFO, parent) {
@@ -27,6 +25,7 @@ CPlcInfoDlg::CPlcInfoDlg(CWnd* parent) : CDialog(IDD_PLC_INFO, parent) {
 BOOL CPlcInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     m_modules.SubclassDlgItem(IDC_INFO_MODULES, this);
+    m_stateLabel.SubclassDlgItem(IDC_INFO_STATE_LABEL, this);
     BuildColumns();
     Fill();
     return TRUE;
@@ -52,8 +51,7 @@ void CPlcInfoDlg::Fill() {
 
 void CPlcInfoDlg::Show(const PlcInfoContent& content) {
     m_stateColour = content.running ? kRunColour : kStopColour;
-    m_stateBrush.DeleteObject();
-    m_stateBrush.CreateSolidBrush(m_stateColour);
+    m_stateLabel.SetBackColor(m_stateColour);
     SetDlgItemText(IDC_INFO_STATE, content.stateText);
     SetDlgItemText(IDC_INFO_FIRMWARE, content.firmware);
     SetDlgItemText(IDC_INFO_CPU_TYPE, content.cpuType);
@@ -64,15 +62,6 @@ void CPlcInfoDlg::Show(const PlcInfoContent& content) {
         m_modules.SetItemText(item, 1, row.model);
         m_modules.SetItemText(item, 2, row.fault);
     }
-    Invalidate();
-}
-
-HBRUSH CPlcInfoDlg::OnCtlColor(CDC* dc, CWnd* wnd, UINT type) {
-    HBRUSH brush = CDialog::OnCtlColor(dc, wnd, type);
-    if (!wnd || wnd->GetDlgCtrlID() != IDC_INFO_STATE_LABEL)
-        return brush;
-    dc->SetBkColor(m_stateColour);
-    return m_stateBrush;
 }
 
 void CPlcInfoDlg::OnRefresh() {

@@ -1,8 +1,8 @@
 #pragma once
 #include "comm/PlcInfoContent.h"
 #include "platform/CDialog.h"
-#include "platform/CGdiObject.h"
 #include "platform/CListCtrl.h"
+#include "shell/controls/CColorLabel.h"
 
 // Shows what the PLC reports about itself: run state, firmware, CPU type and the
 // modules with their faults. The caller has read the run state into the workspace and
@@ -20,7 +20,6 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnRefresh();
-    HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT type);
 
     DECLARE_MESSAGE_MAP()
 
@@ -30,6 +29,6 @@ private:
     void Show(const PlcInfoContent& content);
 
     CListCtrl m_modules;
+    CColorLabel m_stateLabel;
     COLORREF m_stateColour = kStopColour;
-    CBrush m_stateBrush;
 };

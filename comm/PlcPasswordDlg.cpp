@@ -10,14 +10,16 @@ CPlcPasswordDlg::CPlcPasswordDlg(CWnd* parent) : CDialog(IDD_PLC_PASSWORD, paren
 
 BOOL CPlcPasswordDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SendDlgItemMessage(IDC_PLC_PASSWORD, EM_LIMITTEXT, kPasswordBlockBytes, 0);
-    GotoDlgCtrl(GetDlgItem(IDC_PLC_PASSWORD));
+    m_password.SubclassDlgItem(IDC_PLC_PASSWORD, this);
+    m_password.SetLimitText(kPasswordBlockBytes);
+    GotoDlgCtrl(&m_password);
     return FALSE;  // the focus is set
 }
 
 void CPlcPasswordDlg::OnOK() {
     CString password;
-    GetDlgItemText(IDC_PLC_PASSWORD, password);
+    m_password.Arm();
+    m_password.GetWindowText(password);
     if (!password.IsEmpty()) {
         uint8_t block[kPasswordBlockBytes];
         EncipherPassword(password, block);

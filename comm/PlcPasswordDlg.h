@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/CDialog.h"
+#include "shell/controls/CSecureEdit.h"
 
 // Asks for the PLC's password after the PLC refused a transfer for it. OK sends the
 // enciphered password ("N") when one was typed; the caller repeats the refused transfer,
@@ -11,4 +12,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
+
+private:
+    CSecureEdit m_password;
 };
