@@ -72,6 +72,9 @@ void ILEditorTest::AddGlobal(const char* name, const char* address, const char* 
 }
 
 void ILEditorTest::Load(const std::vector<std::string>& lines) {
+    // As a freshly opened program: no history before the engine's first snapshot.
+    while (!model().m_undoList.IsEmpty()) delete model().m_undoList.RemoveHead();
+    while (!model().m_redoList.IsEmpty()) delete model().m_redoList.RemoveHead();
     CStringArray& text = model().GetLines();
     text.RemoveAll();
     for (const std::string& line : lines) text.Add(line.c_str());
