@@ -238,6 +238,7 @@ void CILEditEngine::PlaceCaret(int line, int column) {
     m_nAnchorLine = m_nCaretLine;
     m_nAnchorColumn = m_nCaretColumn;
     m_nDesiredColumn = m_nCaretColumn;
+    m_nFindStartColumn = m_nCaretColumn;
     ShowCaretAtPosition();
 }
 

@@ -103,6 +103,7 @@ public:
     void SaveUndoState();
     // Selects the text of the editor (the caret at the selection's end).
     void SetSelection(int startLine, int startColumn, int endLine, int endColumn);
+    // Places the caret as a click does: anchor and find start with it.
     void PlaceCaret(int line, int column);
     BOOL HasSelection() const { return m_bSelection; }
     int CaretLine() const { return m_nCaretLine; }
