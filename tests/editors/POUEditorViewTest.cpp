@@ -1,0 +1,258 @@
+#include "editors/EditorShell.h"
+#include "editors/LadderEditEngine.h"
+#include "editors/POUEditorView.h"
+#include "ladder/LadderModel.h"
+#include "platform/CCmdUI.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
+#include "platform/FrameworkIds.h"
+#include "project/CProjTreeNode.h"
+#include "res/resource.h"
+#include "tests/compiler/RecordingCompileShell.h"
+#include "tests/editors/ILEditorFixture.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+// What the editors ask of the shell, recorded; the POU being opened is its node.
+class RecordingEditorShell : public IEditorShell {
+public:
+    RecordingEditorShell() : m_previous(GetEditorShell()) { SetEditorShell(this); }
+    ~RecordingEditorShell() override { SetEditorShell(m_previous); }
+    CProjTreeNode* GetCurrentPouNode() override { return &node; }
+    void SelectPouNode(CProjTreeNode* selected) override { selections.push_back(selected); }
+    void SetStatusText(int pane, const CString& text) override { status[pane] = text.GetString(); }
+    void ShowContextMenu(unsigned menuId, CPoint, CWnd*) override { menus.push_back(menuId); }
+    void OpenForceDialog(const CString& name, const CString& address) override {
+        forceDialogs.push_back(std::string(name) + "|" + std::string(address));
+    }
+
+    CProjTreeNode node{2, 1, 0};
+    std::vector<CProjTreeNode*> selections;
+    std::map<int, std::string> status;
+    std::vector<unsigned> menus;
+    std::vector<std::string> forceDialogs;
+
+private:
+    IEditorShell* m_previous;
+};
+
+// The document of the test template: its variable table is the test's.
+class ViewTestDoc : public CPOUEditorDoc {
+    DECLARE_DYNCREATE(ViewTestDoc)
+public:
+    CPOUVarView* GetVarView() const override { return &variables; }
+    mutable FakeVarView variables;
+};
+IMPLEMENT_DYNCREATE(ViewTestDoc, CPOUEditorDoc)
+
+// A ladder engine that only keeps its model company.
+class QuietLadderEngine : public CLadderEditEngine {
+public:
+    QuietLadderEngine() { m_nLanguage = 2; }
+    void CommitCellEdit() override {}
+    BOOL UpdateScrollSizes() override { return TRUE; }
+    BOOL CanAddParallelRow(CLadderElement*) override { return TRUE; }
+    BOOL ScrollToCurrent(int, int) override { return TRUE; }
+    void Redraw() override {}
+    BOOL GoToNetwork(int) override { return TRUE; }
+    void ResetForLoad() override {}
+    void OnInitialUpdate() override {}
+    void FocusView() override {}
+    CPOUEditorDoc* GetDocument() const override { return nullptr; }
+};
+CLadderEditEngine* MakeQuietLadderEngine() { return new QuietLadderEngine; }
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// A POU opened as the project tree opens it: through the template of POU documents,
+// in a plain MDI child frame, with the test's shell and variable table.
+class POUEditorViewTest : public WorkspaceClass1Test {
+protected:
+    void SetUp() override {
+        workspace.showGlobalNames = 0;
+        CPOUEditorDoc::SetLadderEngineFactory(MakeQuietLadderEngine);
+        auto* pouTemplate = new CMultiDocTemplate(200, RUNTIME_CLASS(ViewTestDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                                  RUNTIME_CLASS(CPOUEditorView));
+        pouTemplate->m_strDocStrings = "\nPOU\nPOU\n";
+        app.AddDocTemplate(pouTemplate);
+        frame = new CMDIFrameWnd;
+        ASSERT_TRUE(frame->Create(nullptr, "Tessaron", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 600)));
+        app.m_pMainWnd = frame;
+        frame->ShowWindow(SW_SHOW);
+        folder.WriteFile("MAIN_MAIN.ilp", "(*1*)\r\n(* Network 0 *)\r\nLD      %I0.0\r\nST      %Q0.0\r\n\r\n");
+        document = dynamic_cast<CPOUEditorDoc*>(app.OpenDocumentFile(path.c_str()));
+        ASSERT_NE(nullptr, document);
+        view = document->GetEditorView();
+        ASSERT_NE(nullptr, view);
+        view->SetFocus();
+    }
+    void TearDown() override {
+        ScriptedMessageBoxes boxes{IDNO};
+        app.CloseAllDocuments(FALSE);
+        frame->DestroyWindow();
+        app.m_pMainWnd = nullptr;
+        CPOUEditorDoc::SetLadderEngineFactory(nullptr);
+    }
+
+    CILEditEngine& engine() { return *dynamic_cast<CILEditEngine*>(view->m_pEngine); }
+    std::string Line(int index) { return static_cast<CILModel*>(document->GetModel())->GetLines()[index].GetString(); }
+    void Type(const std::string& text) {
+        for (char ch : text) view->SendMessage(WM_CHAR, static_cast<unsigned char>(ch), 1);
+    }
+    void Key(UINT key) { view->SendMessage(WM_KEYDOWN, key, 1); }
+    void Command(UINT id) {
+        view->SendMessage(WM_COMMAND, id);
+        app.PumpUntilIdle();
+    }
+    BOOL Enabled(UINT id) {
+        CTestCmdUI state;
+        state.m_nID = id;
+        view->OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        return state.m_bEnabled;
+    }
+
+    TestApplication app;
+    RecordingEditorShell shell;
+    CRecordingCompileShell compileShell;
+    TempFolder folder;
+    std::string path = folder / "MAIN_MAIN.ilp";
+    CMDIFrameWnd* frame = nullptr;
+    CPOUEditorDoc* document = nullptr;
+    CPOUEditorView* view = nullptr;
+};
+
+TEST_F(POUEditorViewTest, OpensTypesSavesAndKeepsTheTreeOnItsPOU) {
+    EXPECT_STREQ("MAIN", document->GetTitle());
+    EXPECT_EQ(1, document->GetLanguage());
+    EXPECT_FALSE(document->IsSubroutine);
+    ASSERT_FALSE(shell.selections.empty());
+    EXPECT_EQ(&shell.node, shell.selections.back());
+    engine().PlaceCaret(2, 13);
+    Type("\rld i0.1");
+    Key(VK_UP);
+    EXPECT_EQ("LD      %I0.1", Line(3));
+    EXPECT_STREQ("MAIN *", document->GetTitle());
+    ASSERT_TRUE(document->DoFileSave());
+    EXPECT_EQ("(*1*)\r\n(* Network 0 *)\r\nLD      %I0.0\r\nST      %Q0.0\r\nLD      %I0.1\r\n\r\n", ReadBytes(path));
+    EXPECT_STREQ("MAIN", document->GetTitle());
+}
+
+TEST_F(POUEditorViewTest, AWheelNotchMovesOneLine) {
+    std::string text = "(*1*)\r\n";
+    for (int i = 0; i < 200; ++i) text += "LD      %I0.0\r\n";
+    folder.WriteFile("MAIN_MAIN.ilp", text);
+    ASSERT_TRUE(document->OnOpenDocument(path.c_str()));
+    engine().OnInitialUpdate();
+    int lineHeight = engine().GetLineHeight();
+    view->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+    app.PumpUntilIdle();
+    EXPECT_EQ(lineHeight, view->GetScrollPosition().y);
+    view->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-2 * WHEEL_DELTA)), 0);
+    app.PumpUntilIdle();
+    EXPECT_EQ(2 * lineHeight, view->GetScrollPosition().y);
+    view->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    app.PumpUntilIdle();
+    EXPECT_EQ(lineHeight, view->GetScrollPosition().y);
+}
+
+TEST_F(POUEditorViewTest, CommandsFollowTheLanguageAndTheOnlineState) {
+    for (UINT ladder : {ID_LD_BOX, ID_LD_PARALLEL_COIL, ID_LD_RIGHT_CONTACT, ID_LD_NEW_NETWORK, ID_LD_LEFT_CONTACT})
+        EXPECT_FALSE(Enabled(ladder)) << ladder;
+    EXPECT_TRUE(Enabled(ID_EDIT_FIND));
+    EXPECT_TRUE(Enabled(ID_IL_INSERT_NETWORK));
+    EXPECT_TRUE(Enabled(ID_LANGUAGE_LD));
+    EXPECT_FALSE(Enabled(ID_UNFORCE_ALL));
+    // An LD accelerator in an IL POU does nothing.
+    Command(ID_LD_NEW_NETWORK);
+    EXPECT_EQ(1, document->GetLanguage());
+    workspace.onlineMonitoring = 1;
+    EXPECT_FALSE(Enabled(ID_LANGUAGE_LD));
+    EXPECT_FALSE(Enabled(ID_LANGUAGE_IL));
+    EXPECT_TRUE(Enabled(ID_UNFORCE_ALL));
+    workspace.onlineMonitoring = 0;
+}
+
+TEST_F(POUEditorViewTest, SwitchToLadderAndBack) {
+    Command(ID_LANGUAGE_LD);
+    EXPECT_EQ(2, document->GetLanguage());
+    EXPECT_EQ(2, shell.node.language);
+    EXPECT_FALSE(Enabled(ID_EDIT_FIND));
+    Command(ID_LANGUAGE_IL);
+    EXPECT_EQ(1, document->GetLanguage());
+    EXPECT_EQ(1, shell.node.language);
+    EXPECT_EQ("(* Network 0 *)", Line(0));
+    EXPECT_EQ("LD      %I0.0", Line(1));
+    EXPECT_EQ("ST      %Q0.0", Line(2));
+    EXPECT_TRUE(compileShell.lines.empty());
+}
+
+TEST_F(POUEditorViewTest, ARefusedSwitchWritesItsLineAndKeepsTheLanguage) {
+    engine().PlaceCaret(2, 13);
+    Type("\rST      NOWHERE");
+    Command(ID_LANGUAGE_LD);
+    EXPECT_EQ(1, document->GetLanguage());
+    EXPECT_EQ(1, shell.node.language);
+    ASSERT_EQ(1u, compileShell.lines.size());
+    EXPECT_EQ(ICompileShell::kCompileTab, compileShell.lines[0].first);
+    EXPECT_EQ("$$$ 程序 MAIN 存在错误，不允许进行转换！ \r\n", compileShell.lines[0].second);
+}
+
+TEST_F(POUEditorViewTest, ContextMenusByMouseAndKeyboard) {
+    view->SendMessage(WM_RBUTTONDOWN, 0, MAKELPARAM(200, 20));
+    view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view->m_hWnd), MAKELPARAM(0xFFFF, 0xFFFF));
+    EXPECT_EQ((std::vector<unsigned>{IDR_MENU_IL_EDIT, IDR_MENU_IL_EDIT}), shell.menus);
+    workspace.onlineMonitoring = 1;
+    engine().PlaceCaret(1, 9);
+    view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view->m_hWnd), MAKELPARAM(0xFFFF, 0xFFFF));
+    workspace.onlineMonitoring = 0;
+    EXPECT_EQ(IDR_MENU_FORCE, shell.menus.back());
+    EXPECT_STREQ("%I0.0", engine().m_strForceTarget);
+    EXPECT_TRUE(engine().m_bForceTargetValid);
+}
+
+TEST_F(POUEditorViewTest, ClosingAsksAndNoPutsTheInstancesBack) {
+    engine().PlaceCaret(2, 13);
+    Type("\rTON     T37, 100");
+    Key(VK_UP);
+    CStringArray names, types;
+    EXPECT_TRUE(workspace.project.GetFBInstancesOf("MAIN", names, types));
+    ScriptedMessageBoxes boxes{IDCANCEL, IDNO};
+    EXPECT_FALSE(document->SaveModified());
+    EXPECT_EQ("是否保存对程序  MAIN   的修改?", boxes.Calls()[0].text);
+    EXPECT_TRUE(document->SaveModified());
+    EXPECT_FALSE(workspace.project.GetFBInstancesOf("MAIN", names, types));
+    EXPECT_EQ("(*1*)\r\n(* Network 0 *)\r\nLD      %I0.0\r\nST      %Q0.0\r\n\r\n", ReadBytes(path));
+}
+}  // namespace
+
+namespace {
+// Whatever the outcome of a switch to LD, the project tree's node names the language
+// the document now has.
+TEST_F(POUEditorViewTest, TheTreeNodeFollowsTheLanguageTheSwitchGave) {
+    const std::vector<std::vector<const char*>> programs = {
+        {"LD      %I0.0"}, {"OR      %I0.0", "ST      %Q0.0"}, {"LD      %I0.0", "OLD", "ST      %Q0.0"},
+        {"NOT"}, {"JMP     L1", "L1:"}};
+    for (const auto& program : programs) {
+        Command(ID_LANGUAGE_IL);
+        CStringArray& lines = static_cast<CILModel*>(document->GetModel())->GetLines();
+        lines.RemoveAll();
+        lines.Add("(* Network 0 *)");
+        for (const char* line : program) lines.Add(line);
+        Command(ID_LANGUAGE_LD);
+        EXPECT_EQ(document->GetLanguage(), shell.node.language) << program[0];
+    }
+}
+}  // namespace
