@@ -5,6 +5,7 @@
 void ModuleFormFixture::SaveImage(CWnd* form, const char* name) {
     CRect rect;
     form->GetWindowRect(&rect);
+    app.PumpUntilIdle();
     TestImage image(rect.Width(), rect.Height(), ::GetSysColor(COLOR_BTNFACE));
     RenderWindow(form, image);
     EXPECT_TRUE(image.SaveBmp(TestOutputPath(name)));
