@@ -8,13 +8,11 @@
 #include "project/CPlcWorkspace.h"
 #include "res/resource.h"
 
-#include <windowsx.h>
-
 namespace {
 constexpr DWORD TreeStyles = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES |
                              TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_TRACKSELECT;
 constexpr int ImageSize = 16;
-constexpr UINT TipDelayMs = 2000;
+constexpr int TipLength = 39;
 const char* const SubroutineGroupText = "子程序";
 
 enum Image { LadderGroupImage, LadderItemImage, ILItemImage, ILGroupImage };
@@ -58,11 +56,13 @@ CWnd* ActiveEditorView() {
 
 IMPLEMENT_DYNCREATE(CInsTreeView, CTreeView)
 
-BEGIN_MESSAGE_MAP(CInsTreeView, CTreeView)
+BEGIN_MESSAGE_MAP(CInsTreeView, CTipTreeView)
     ON_WM_CREATE()
     ON_WM_LBUTTONDBLCLK()
     ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
+
+CInsTreeView::CInsTreeView() : CTipTreeView(TipLength) {}
 
 BOOL CInsTreeView::PreCreateWindow(CREATESTRUCT& cs) {
     cs.style |= TreeStyles;
@@ -71,11 +71,7 @@ BOOL CInsTreeView::PreCreateWindow(CREATESTRUCT& cs) {
 
 int CInsTreeView::OnCreate(LPCREATESTRUCT) {
     if (Default() == -1) return -1;
-    if (m_tip.Create(this, TTS_ALWAYSTIP)) {
-        m_tip.AddTool(this, LPSTR_TEXTCALLBACKA);
-        m_tip.Activate(TRUE);
-        m_tip.SetDelayTime(TipDelayMs);
-    }
+    CreateTip();
     return 0;
 }
 
@@ -151,14 +147,6 @@ BOOL CInsTreeView::InsertRequestFor(HTREEITEM item, WPARAM& wParam, LPARAM& lPar
     return TRUE;
 }
 
-HTREEITEM CInsTreeView::InstructionTextAt(CPoint point) const {
-    HTREEITEM item = GetTreeCtrl().HitTest(point);
-    CRect text;
-    if (!IsInstruction(item) || !GetTreeCtrl().GetItemRect(item, &text, TRUE) || !text.PtInRect(point))
-        return nullptr;
-    return item;
-}
-
 const char* CInsTreeView::DescriptionOf(HTREEITEM item) const {
     if (!IsInstruction(item)) return nullptr;
     return reinterpret_cast<const InstrDesc*>(GetTreeCtrl().GetItemData(item))->description;
@@ -181,44 +169,4 @@ void CInsTreeView::OnRButtonDown(UINT flags, CPoint point) {
         return;
     }
     CTreeView::OnRButtonDown(flags, point);
-}
-
-// The focus lies in the pane that holds this tree.
-BOOL CInsTreeView::FocusInInstructionPane() const {
-    const HWND focus = ::GetFocus();
-    const CWnd* pane = GetParent();
-    const HWND paneWindow = pane ? pane->m_hWnd : m_hWnd;
-    return focus && (focus == paneWindow || ::IsChild(paneWindow, focus));
-}
-
-BOOL CInsTreeView::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_MOUSEMOVE && msg->hwnd == m_hWnd) OnMouseOverTree(msg);
-    return CTreeView::PreTranslateMessage(msg);
-}
-
-void CInsTreeView::OnMouseOverTree(MSG* msg) {
-    if (!m_tip.m_hWnd) return;
-    const CPoint point(GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam));
-    if (InstructionTextAt(point) && FocusInInstructionPane()) {
-        m_tip.RelayEvent(msg);
-        m_tip.Update();
-    } else {
-        m_tip.Pop();
-    }
-}
-
-BOOL CInsTreeView::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (header->hwndFrom != m_tip.m_hWnd || header->code != TTN_NEEDTEXTA)
-        return CTreeView::OnNotify(wParam, lParam, result);
-    auto* request = reinterpret_cast<NMTTDISPINFOA*>(header);
-    request->szText[0] = '\0';
-    request->lpszText = request->szText;
-    const DWORD position = ::GetMessagePos();
-    CPoint point(GET_X_LPARAM(position), GET_Y_LPARAM(position));
-    ScreenToClient(&point);
-    if (const char* description = DescriptionOf(GetTreeCtrl().HitTest(point)))
-        lstrcpynA(request->szText, description, 40);
-    *result = 0;
-    return TRUE;
 }

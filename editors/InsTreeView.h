@@ -1,7 +1,6 @@
 #pragma once
 #include "platform/CImageList.h"
-#include "platform/CToolTipCtrl.h"
-#include "platform/CTreeView.h"
+#include "shell/controls/CTipTreeView.h"
 
 // Posted to the active POU editor view when an instruction or subroutine is chosen in an
 // instruction tree: wParam bit 0 set for a subroutine, bit 1 for the LD tree; lParam the
@@ -13,12 +12,12 @@ class CQLXFunc;
 // One instruction set in its docking pane: the instructions of one language in fixed
 // groups and the project's subroutines in a last group. A double click asks the active
 // POU editor to insert the item; the clock and PID groups follow the CPU.
-class CInsTreeView : public CTreeView {
+class CInsTreeView : public CTipTreeView {
     DECLARE_DYNCREATE(CInsTreeView)
 
 public:
+    CInsTreeView();
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
     // Lists the groups and instructions of the LD or the IL set; the subroutine group
     // starts empty.
@@ -32,27 +31,21 @@ public:
     // The message a double click on the item posts (see WM_INSERT_INSTRUCTION); FALSE
     // for groups, the empty subroutine group and trees that were never filled.
     BOOL InsertRequestFor(HTREEITEM item, WPARAM& wParam, LPARAM& lParam) const;
-    // The instruction item whose text lies under the point; null elsewhere.
-    HTREEITEM InstructionTextAt(CPoint point) const;
     // An instruction's description, or null for groups and subroutines.
     const char* DescriptionOf(HTREEITEM item) const;
-    CToolTipCtrl& ToolTip() { return m_tip; }
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnRButtonDown(UINT flags, CPoint point);
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    const char* TipTextOf(HTREEITEM item) const override { return DescriptionOf(item); }
     DECLARE_MESSAGE_MAP()
 
 private:
     HTREEITEM InsertGroup(int group, HTREEITEM after);
     BOOL IsInstruction(HTREEITEM item) const;
-    BOOL FocusInInstructionPane() const;
-    void OnMouseOverTree(MSG* msg);
 
     CImageList m_images;
-    CToolTipCtrl m_tip;
     BOOL m_bFilled = FALSE;
     BOOL m_bLadder = FALSE;
     HTREEITEM m_subroutineGroup = nullptr;

@@ -7,6 +7,7 @@
 #include "language/InstrDesc.h"
 #include "platform/CFrameWnd.h"
 #include "project/CQLXFunc.h"
+#include "tests/support/PointerRest.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 #include "tests/support/WorkspaceFixture.h"
@@ -15,15 +16,23 @@ namespace {
 class InsTreeViewTest : public WorkspaceClass1Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(frame->Create(nullptr, "main", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 600)));
-        for (CInsTreeView* tree : {ladder, il}) {
-            ASSERT_TRUE(tree->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 560), frame,
-                                     tree == ladder ? 1 : 2));
+        ASSERT_TRUE(frame->Create(nullptr, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 600)));
+        app.m_pMainWnd = frame;
+        // Each tree in a pane of its own, as in the main window.
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_TRUE(panes[i].CreateEx(0, "Static", nullptr, WS_CHILD | WS_VISIBLE,
+                                          CRect(200 * i, 0, 200 * i + 200, 560), frame, 10 + i));
+            CInsTreeView* tree = i == 0 ? ladder : il;
+            ASSERT_TRUE(tree->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 560),
+                                     &panes[i], 1));
         }
         ladder->FillTree(TRUE);
         il->FillTree(FALSE);
     }
-    void TearDown() override { frame->DestroyWindow(); }
+    void TearDown() override {
+        app.m_pMainWnd = nullptr;
+        frame->DestroyWindow();
+    }
 
     static std::vector<std::string> Groups(CInsTreeView* view) {
         std::vector<std::string> texts;
@@ -55,6 +64,7 @@ protected:
 
     TestApplication app;
     CFrameWnd* frame = new CFrameWnd;
+    CWnd panes[2];
     CInsTreeView* ladder = new CInsTreeView;
     CInsTreeView* il = new CInsTreeView;
 };
@@ -121,5 +131,31 @@ TEST_F(InsTreeViewTest, OnlyInstructionsHaveDescriptions) {
     EXPECT_STREQ("接通延时定时器", ladder->DescriptionOf(Find(ladder, "定时器", "TON")));
     EXPECT_EQ(nullptr, ladder->DescriptionOf(Find(ladder, "定时器", nullptr)));
     EXPECT_EQ(nullptr, ladder->DescriptionOf(Find(ladder, "子程序", "PUMP")));
+}
+
+TEST_F(InsTreeViewTest, TipShowsAnInstructionsDescriptionWhileTheTreeHasTheFocus) {
+    CQLXFunc pump;
+    ladder->AddSubroutine(&pump, "PUMP");
+    CTreeCtrl& tree = ladder->GetTreeCtrl();
+    for (const char* group : {"定时器", "子程序"}) tree.Expand(Find(ladder, group, nullptr), TVE_EXPAND);
+    auto textCentre = [&](HTREEITEM item) {
+        CRect text;
+        tree.GetItemRect(item, &text, TRUE);
+        return text.CenterPoint();
+    };
+    ladder->ToolTip().SetDelayTime(TTDT_INITIAL, 1);
+    ladder->SetFocus();
+    app.PumpUntilIdle();
+    HTREEITEM ton = Find(ladder, "定时器", "TON");
+    CPoint at = textCentre(ton);
+    EXPECT_EQ(ladder->m_hWnd, ::GetFocus());
+    EXPECT_EQ(ton, tree.HitTest(at)) << at.x << "," << at.y;
+    ASSERT_TRUE(RestPointerAt(app, ladder, ladder->ToolTip(), at));
+    CString text;
+    ladder->ToolTip().GetWindowText(text);
+    EXPECT_STREQ("接通延时定时器", text);
+    EXPECT_FALSE(RestPointerAt(app, ladder, ladder->ToolTip(), textCentre(Find(ladder, "子程序", "PUMP"))));
+    il->SetFocus();
+    EXPECT_FALSE(RestPointerAt(app, ladder, ladder->ToolTip(), textCentre(Find(ladder, "定时器", "TON"))));
 }
 }  // namespace

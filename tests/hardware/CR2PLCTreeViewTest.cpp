@@ -3,6 +3,7 @@
 #include "hardware/ModuleCatalog.h"
 #include "hardware/ModuleInsertTarget.h"
 #include "platform/CFrameWnd.h"
+#include "tests/support/PointerRest.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 
@@ -61,25 +62,7 @@ protected:
         const CPoint point = TextCentre(Find(text));
         m_tree->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
     }
-    // The pointer comes to rest at the point; true when the tip shows.
-    bool HoverAt(CPoint point) {
-        CPoint screen = point;
-        m_tree->ClientToScreen(&screen);
-        ::SetCursorPos(screen.x, screen.y);
-        MSG msg = {};
-        msg.hwnd = m_tree->m_hWnd;
-        msg.message = WM_MOUSEMOVE;
-        msg.lParam = MAKELPARAM(point.x, point.y);
-        msg.pt = screen;
-        msg.time = ::GetTickCount();
-        m_app.PreTranslateMessage(&msg);
-        for (int i = 0; i < 50 && !m_tree->ToolTip().IsWindowVisible(); ++i) {
-            ::Sleep(10);
-            m_tree->PostMessage(WM_NULL);
-            m_app.PumpUntilIdle();
-        }
-        return m_tree->ToolTip().IsWindowVisible();
-    }
+    bool HoverAt(CPoint point) { return RestPointerAt(m_app, m_tree, m_tree->ToolTip(), point); }
 
     TestApplication m_app;
     CFrameWnd* m_frame = new CFrameWnd;
