@@ -120,6 +120,8 @@ bool CSerialPort::FillLineSettings(DCB& dcb) const {
 }
 
 bool CSerialPort::ApplyLineSettings() {
+    if (m_attached)
+        return m_openOverLine;  // an attached line has no line settings
     if (!HandleIsOpen(m_handle))
         return false;
     DCB dcb{};
