@@ -27,6 +27,17 @@ CDC* CDC::FromHandle(HDC handle) { return DcMap().FromHandle(handle, MakeTempora
 
 void CDC::DeleteTempMap() { CHandleMapBase::DeleteAllTemporaries(); }
 
+CBrush* CDC::GetHalftoneBrush() {
+    static CBrush brush;
+    if (!brush.m_hObject) {
+        WORD rows[8];
+        for (int y = 0; y < 8; ++y) rows[y] = (y % 2) ? 0xAAAA : 0x5555;
+        CBitmap pattern;
+        if (pattern.CreateBitmap(8, 8, 1, 1, rows)) brush.CreatePatternBrush(&pattern);
+    }
+    return &brush;
+}
+
 HDC CDC::GetSafeHdc() const {
     const CDC* self = AfxOpaquePointer(this);
     return self ? self->m_hDC : nullptr;

@@ -17,6 +17,9 @@ public:
 
     static CDC* FromHandle(HDC handle);
     static void DeleteTempMap();
+    // A brush of alternating pixels (a 50 % grey pattern) for drawing drag feedback with
+    // PATINVERT; one for the process, owned by the framework.
+    static CBrush* GetHalftoneBrush();
 
     HDC m_hDC = nullptr;
     HDC m_hAttribDC = nullptr;

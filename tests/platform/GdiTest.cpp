@@ -105,4 +105,22 @@ TEST(Gdi, CoordinateConversionsFollowTheMapping) {
     EXPECT_EQ(rect, CRect(10, 20, 60, 220));
 }
 
+TEST(Gdi, HalftoneBrushInvertsEveryOtherPixel) {
+    TestImage image(16, 8);
+    CDC& dc = image.DC();
+    CBrush* brush = CDC::GetHalftoneBrush();
+    ASSERT_NE(brush->m_hObject, nullptr);
+    EXPECT_EQ(CDC::GetHalftoneBrush(), brush);
+    CBrush* old = dc.SelectObject(brush);
+    dc.PatBlt(0, 0, 16, 8, PATINVERT);
+    EXPECT_EQ(image.CountPixels(CRect(0, 0, 16, 8), kBlack), 64);
+    for (int x = 0; x < 15; ++x) {
+        EXPECT_NE(image.Pixel(x, 3), image.Pixel(x + 1, 3)) << x;
+        EXPECT_EQ(image.Pixel(x, 3), image.Pixel(x + 1, 4)) << x;
+    }
+    dc.PatBlt(0, 0, 16, 8, PATINVERT);  // drawn twice, the feedback is gone
+    EXPECT_EQ(image.CountPixels(CRect(0, 0, 16, 8), kWhite), 128);
+    dc.SelectObject(old);
+}
+
 }  // namespace
