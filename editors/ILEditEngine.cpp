@@ -23,11 +23,13 @@ const int kGutterCursor = 144;
 LOGFONTA EditorFont() {
     LOGFONTA font = theWorkspace ? theWorkspace->editorFonts[0] : LOGFONTA{};
     if (font.lfFaceName[0] == '\0') {
+        // Columns are character cells: without a configured font any fixed-pitch one
+        // of the code page will do.
         font = LOGFONTA{};
         font.lfHeight = -14;
         font.lfWeight = FW_NORMAL;
         font.lfCharSet = GB2312_CHARSET;
-        lstrcpyA(font.lfFaceName, "宋体");
+        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     }
     return font;
 }
@@ -167,10 +169,14 @@ void CILEditEngine::SetupFont() {
     ::GetTextExtentPoint32A(screen, "88888", 5, &gutter);
     TEXTMETRICA metrics;
     ::GetTextMetricsA(screen, &metrics);
+    // A cell is one character of the text; a font of both scripts may report a wider
+    // average than its Latin characters take.
+    SIZE cell = {0, 0};
+    ::GetTextExtentPoint32A(screen, "0", 1, &cell);
     ::SelectObject(screen, old);
     ::ReleaseDC(nullptr, screen);
     m_nGutterWidth = gutter.cx + 2;
-    m_nCharWidth = std::max<int>(1, metrics.tmAveCharWidth);
+    m_nCharWidth = std::max<int>(1, cell.cx);
     m_nLineHeight = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
     m_nCaretHeight = m_nLineHeight;
     m_nCaretWidth = 2 * ::GetSystemMetrics(SM_CXBORDER);
