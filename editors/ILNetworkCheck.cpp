@@ -222,6 +222,7 @@ int CILEditEngine::CheckJumpLine(const CStringArray& tokens) const {
 int CILEditEngine::CheckInstructionLine(const CStringArray& tokens, int line, const CString& pouName) {
     const CString& word = tokens[0];
     int operandCount = static_cast<int>(tokens.GetSize()) - 1;
+    m_resolved = InstrSpec{};
     if (word.GetLength() > kMaxMnemonicLength || !IsReservedWord(word) || operandCount > kMaxOperands) return -1;
     InstrSpec record = {};
     record.operandCount = operandCount;

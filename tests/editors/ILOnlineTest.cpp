@@ -1,0 +1,183 @@
+#include "comm/ForceTable.h"
+#include "comm/MonitorWorker.h"
+#include "comm/ProjectMonitorCells.h"
+#include "language/AddressCode.h"
+#include "comm/ReplyTimeouts.h"
+#include "comm/SerialPort.h"
+#include "editors/EditorShell.h"
+#include "editors/ILLineMonitor.h"
+#include "platform/CCmdUI.h"
+#include "project/MonitorCells.h"
+#include "tests/comm/InProcessLink.h"
+#include "tests/editors/ILEditorFixture.h"
+#include "tests/support/TestImage.h"
+#include "tools/simplc/SampleImage.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+const COLORREF kValueGreen = RGB(0, 128, 0);
+
+// The editor online: the project's monitor cells registered for the program's operands
+// (as the compile registers them), the workspace's monitor worker polling the
+// simulated PLC over an in-process link, and the editor drawing what it reads.
+class ILOnlineTest : public ILEditorTest {
+protected:
+    void SetUp() override {
+        theSerialPort.Settings() = SerialSettings();
+        theSerialPort.AttachLine(&link);
+        SetReplyTimeoutsForCpuClass(1);
+        project().AllocateForceImages(5970);
+        Load({"(* Network 0 *)", "LD      %I0.0", "AND     T5", "ST      %Q0.0", "MOVW    %VW20, %VW22",
+              "ADD     %VW20, %VW22", "TON     T5, 100"});
+        for (const char* operand : {"%I0.0", "%Q0.0", "%VW20", "%VW22", "%T5"}) ASSERT_TRUE(AddMonitorCells(operand));
+        project().BuildMonitorLists();
+        MonitorLists lists = MonitorListsOf(project());
+        SampleImageSpec spec;
+        spec.monitorCodes = lists.bytes;
+        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.words.begin(), lists.words.end());
+        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.timersCounters.begin(), lists.timersCounters.end());
+        spec.monitorDataSize = static_cast<uint16_t>(lists.DataSize());
+        plc.State().image = MakeSampleImage(spec);
+        window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    }
+    void TearDown() override {
+        StopMonitoring();
+        DestroyWindow(window);
+        theSerialPort.AttachLine(nullptr);
+    }
+    void StartMonitoring() {
+        InterlockedExchange(&workspace.onlineMonitoring, 1);
+        worker = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD { return MonitorThreadProc(p); },
+                              workspace.PrepareMonitorWorker(window), 0, nullptr);
+        ASSERT_NE(nullptr, worker);
+        for (int i = 0; i < 500 && plc.State().monitorCycles < 2; ++i) Sleep(10);
+        ASSERT_GE(plc.State().monitorCycles, 2u);
+    }
+    // Ends the worker's polling; the editor stays online with the last values.
+    void StopWorker() {
+        if (!worker) return;
+        InterlockedExchange(&workspace.onlineMonitoring, 0);
+        WaitForSingleObject(worker, 10000);
+        CloseHandle(worker);
+        worker = nullptr;
+        InterlockedExchange(&workspace.onlineMonitoring, 1);
+    }
+    void StopMonitoring() {
+        StopWorker();
+        InterlockedExchange(&workspace.onlineMonitoring, 0);
+    }
+    CILLineMonitor* RecordOf(int line) {
+        for (auto& record : engine().MonitorRecords())
+            if (record->GetLine() == line) return record.get();
+        return nullptr;
+    }
+    std::string Expected(const char* address, DWORD type, bool bit = false) {
+        CString text, bits;
+        DWORD raw = 0;
+        EXPECT_TRUE(FormatMonitorValue(address, text, raw, bits, type)) << address;
+        return std::string(bit ? bits : text);
+    }
+    int Green() { return image.CountPixels(CRect(0, 0, 800, 480), kValueGreen); }
+
+    SimulatedPlc plc;
+    InProcessLink link{plc};
+    HWND window = nullptr;
+    HANDLE worker = nullptr;
+    TestImage image{800, 480};
+};
+
+TEST_F(ILOnlineTest, LiveValuesOfTheShownLinesFromTheMonitorWorker) {
+    workspace.showGlobalNames = 0;
+    StartMonitoring();
+    engine().OnMonitorStart();
+    EXPECT_EQ(300, engine().GetMonitorWidth());
+    StopWorker();
+    engine().OnPaint(&image.DC());
+    EXPECT_GT(Green(), 0);
+    ASSERT_NE(nullptr, RecordOf(1));
+    EXPECT_EQ(nullptr, RecordOf(0)) << "no record for a header";
+    // Each operand once; a timer used as BOOL shows its bit, as a word its value.
+    const CILLineMonitor& add = *RecordOf(5);
+    ASSERT_EQ(2u, add.Operands().size());
+    std::string addText = add.GetText().GetString();
+    EXPECT_NE(std::string::npos, addText.find("%VW20:")) << addText;
+    EXPECT_NE(std::string::npos, addText.find(Expected("%VW20", 0x10) + ";")) << addText;
+    const CILLineMonitor& timerBit = *RecordOf(2);
+    ASSERT_EQ(1u, timerBit.Operands().size());
+    EXPECT_TRUE(timerBit.Operands()[0].timerCounterBit);
+    EXPECT_NE(std::string::npos, std::string(timerBit.GetText()).find(Expected("%T5", 0x200001, true) + ";"));
+    EXPECT_FALSE(RecordOf(6)->Operands()[0].timerCounterBit);
+    EXPECT_TRUE(image.SaveBmp(TestOutputPath("il-editor-online.bmp")));
+    // Monitoring started again keeps the column as it was.
+    engine().OnMonitorStart();
+    EXPECT_EQ(300, engine().GetMonitorWidth());
+}
+
+TEST_F(ILOnlineTest, ALockHeldElsewhereLeavesTheValuesOutWithinOneWait) {
+    StartMonitoring();
+    engine().OnMonitorStart();
+    StopWorker();
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        workspace.monitorDataLock.Lock();
+        SetEvent(held);
+        WaitForSingleObject(release, 10000);
+        workspace.monitorDataLock.Unlock();
+    });
+    WaitForSingleObject(held, 5000);
+    auto start = std::chrono::steady_clock::now();
+    engine().OnPaint(&image.DC());
+    auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
+    EXPECT_EQ(0, Green());
+    // One wait for the whole paint, not one per line: six records would take 600 ms.
+    EXPECT_LT(waited.count(), 400);
+}
+
+TEST_F(ILOnlineTest, ForcingTheOperandUnderTheCaretReachesThePLC) {
+    StartMonitoring();
+    engine().PlaceCaret(3, 10);
+    engine().PickForceTarget();
+    EXPECT_STREQ("%Q0.0", engine().m_strForceTarget);
+    CTestCmdUI state;
+    engine().UpdateForceTrue(&state);
+    EXPECT_TRUE(state.m_bEnabled);
+    engine().ForceTrue();
+    std::vector<ForcedValue> forces;
+    ASSERT_TRUE(ParseForceTable(plc.State().forceTable, forces));
+    ASSERT_EQ(1u, forces.size());
+    EXPECT_EQ(1u, forces[0].value);
+    // A word operand can be forced only through the dialog.
+    engine().PlaceCaret(4, 9);
+    engine().PickForceTarget();
+    EXPECT_STREQ("%VW20", engine().m_strForceTarget);
+    engine().UpdateForceTrue(&state);
+    EXPECT_FALSE(state.m_bEnabled);
+    engine().UpdateForceDialog(&state);
+    EXPECT_TRUE(state.m_bEnabled);
+    // Beyond the end of a line there is no target.
+    engine().PlaceCaret(1, 13);
+    engine().PickForceTarget();
+    EXPECT_FALSE(engine().m_bForceTargetValid);
+}
+
+TEST_F(ILOnlineTest, AGlobalNameIsForcedAtItsAddress) {
+    StartMonitoring();
+    engine().m_strForceTarget = "START";
+    engine().m_forceTargetType = 1;
+    engine().m_bForceTargetValid = TRUE;
+    engine().ForceFalse();
+    std::vector<ForcedValue> forces;
+    ASSERT_TRUE(ParseForceTable(plc.State().forceTable, forces));
+    ASSERT_EQ(1u, forces.size());
+    EXPECT_EQ(EncodeAddressCode("%I0.0", FALSE), forces[0].code);
+}
+}  // namespace
