@@ -48,15 +48,14 @@ CString Today() {
 
 BOOL CILEditEngine::OnPreparePrinting(CPrintInfo* info) {
     if (!m_pView || !m_pView->DoPreparePrinting(info)) return FALSE;
-    CDC printer;
-    printer.Attach(info->m_pPD->GetPrinterDC());
-    printer.SetMapMode(MM_TWIPS);
+    CDC* printer = CDC::FromHandle(info->m_pPD->GetPrinterDC());
+    int saved = printer->SaveDC();
+    printer->SetMapMode(MM_TWIPS);
     CFont font;
     font.CreateFontIndirect(&m_printFont);
-    CFont* oldFont = printer.SelectObject(&font);
-    PrintMetrics page = MeasurePage(&printer);
-    printer.SelectObject(oldFont);
-    printer.Detach();
+    printer->SelectObject(&font);
+    PrintMetrics page = MeasurePage(printer);
+    printer->RestoreDC(saved);
     m_pPagination = std::make_unique<CILPagination>(m_pModel->GetLines(), page.height / page.rowHeight - kHeaderRows,
                                                     page.width / page.charWidth - kWrapMarginChars);
     info->SetMaxPage(m_pPagination->ProgramPageCount() + 1);
