@@ -31,7 +31,13 @@ class FakeHardwareShell : public HardwareShell {
 public:
     void UpdateCpuGroups() override { ++cpuGroupUpdates; }
     void SetProjectModified(bool modified) override { modifiedCalls.push_back(modified); }
+    void TrackContextMenu(UINT menuId, CPoint screenPoint, CWnd* owner) override {
+        menus.push_back(menuId);
+        menuPoints.push_back(screenPoint);
+    }
 
     int cpuGroupUpdates = 0;
     std::vector<bool> modifiedCalls;
+    std::vector<UINT> menus;
+    std::vector<CPoint> menuPoints;
 };

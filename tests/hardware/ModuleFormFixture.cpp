@@ -1,12 +1,8 @@
 #include "tests/hardware/ModuleFormFixture.h"
 
-#include "tests/support/TestImage.h"
+#include "tests/hardware/PanesImage.h"
 
 void ModuleFormFixture::SaveImage(CWnd* form, const char* name) {
-    CRect rect;
-    form->GetWindowRect(&rect);
     app.PumpUntilIdle();
-    TestImage image(rect.Width(), rect.Height(), ::GetSysColor(COLOR_BTNFACE));
-    RenderWindow(form, image);
-    EXPECT_TRUE(image.SaveBmp(TestOutputPath(name)));
+    SavePanesImage(form, name);
 }
