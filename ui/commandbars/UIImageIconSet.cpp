@@ -1,0 +1,111 @@
+#include "ui/commandbars/UIImageIconSet.h"
+
+#include "ui/commandbars/UIDerivedImages.h"
+#include "ui/commandbars/UIDrawHelpers.h"
+#include "ui/commandbars/UIImageFunctions.h"
+#include "ui/commandbars/UIImageManagerIcons.h"
+
+namespace {
+
+HICON CopyOf(HICON icon) { return icon ? ::CopyIcon(icon) : nullptr; }
+
+}  // namespace
+
+void CUIImageIconHandle::Attach(HICON icon) {
+    Clear();
+    m_icon = icon;
+}
+
+void CUIImageIconHandle::Clear() {
+    if (m_icon) ::DestroyIcon(m_icon);
+    if (m_premultiplied) ::DeleteObject(m_premultiplied);
+    m_icon = nullptr;
+    m_premultiplied = nullptr;
+}
+
+HBITMAP CUIImageIconHandle::GetPremultipliedBitmap(CSize size) {
+    if (!m_premultiplied && m_icon) m_premultiplied = CreatePremultipliedBitmap(m_icon, size);
+    return m_premultiplied;
+}
+
+CUIImageIconSet::CUIImageIconSet(CUIImageManagerIcons* owner, UINT id, int width)
+    : m_owner(owner), m_id(id), m_width(width) {}
+
+void CUIImageIconSet::ClearAll() {
+    for (CUIImageIconHandle* handle : {&m_normal, &m_faded, &m_shadow, &m_hot, &m_disabled, &m_generatedDisabled})
+        handle->Clear();
+}
+
+void CUIImageIconSet::ClearDerived() {
+    m_faded.Clear();
+    m_shadow.Clear();
+    m_generatedDisabled.Clear();
+}
+
+void CUIImageIconSet::SetIcon(HICON icon, BOOL alpha) {
+    ClearAll();
+    m_normal.Attach(CopyOf(icon));
+    const CSize size = GetIconSize(icon);
+    m_width = size.cx;
+    m_height = size.cy;
+    m_alpha = alpha;
+    m_generated = FALSE;
+    if (m_owner) m_owner->RemoveGenerated();
+}
+
+void CUIImageIconSet::SetDisabledIcon(HICON icon) {
+    m_generatedDisabled.Clear();
+    m_disabled.Attach(CopyOf(icon));
+}
+
+void CUIImageIconSet::SetHotIcon(HICON icon) {
+    m_hot.Attach(CopyOf(icon));
+    m_shadow.Clear();  // drawn from the hot icon
+}
+
+void CUIImageIconSet::AttachLoaded(HICON normal, HICON disabled, HICON hot, int height, BOOL alpha) {
+    ClearAll();
+    m_normal.Attach(normal);
+    m_disabled.Attach(disabled);
+    m_hot.Attach(hot);
+    m_height = height;
+    m_alpha = alpha;
+    m_generated = FALSE;
+}
+
+CUIImageIconHandle& CUIImageIconSet::GetDisabledIcon() {
+    if (m_disabled.GetIcon()) return m_disabled;
+    if (!m_generatedDisabled.GetIcon()) m_generatedDisabled.Attach(CreateDisabledIcon(m_normal, m_alpha));
+    return m_generatedDisabled;
+}
+
+CUIImageIconHandle& CUIImageIconSet::GetFadedIcon() {
+    if (!m_faded.GetIcon()) m_faded.Attach(CreateFadedIcon(m_normal, m_alpha, IsLowColorDC(nullptr)));
+    return m_faded;
+}
+
+CUIImageIconHandle& CUIImageIconSet::GetShadowIcon() {
+    if (!m_shadow.GetIcon()) m_shadow.Attach(CreateShadowIcon(GetHotIcon(), m_alpha, GetIconShadowColor()));
+    return m_shadow;
+}
+
+CUIImageIconSet* CUIImageIconSet::CreateScaledCopy(int width) {
+    const CSize size(m_width, m_height);
+    HICON normal = ScaleIcon(m_normal, size, width);
+    if (!normal) return nullptr;
+    CUIImageIconSet* copy = new CUIImageIconSet(m_owner, m_id, width);
+    copy->AttachLoaded(normal, ScaleIcon(m_disabled, size, width), ScaleIcon(m_hot, size, width),
+                       ::MulDiv(m_height, width, m_width), FALSE);
+    return copy;
+}
+
+void CUIImageIconSet::Draw(CDC* dc, CPoint point, CUIImageIconHandle& icon, CSize size) {
+    if (size.cx == 0) size.cx = m_width;
+    if (size.cy == 0) size.cy = m_width ? size.cx * m_height / m_width : 0;
+    if (!m_alpha) {
+        ::DrawIconEx(dc->m_hDC, point.x, point.y, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    HBITMAP premultiplied = icon.GetPremultipliedBitmap(CSize(m_width, m_height));
+    if (premultiplied) AlphaBlendBitmap(dc->m_hDC, premultiplied, CSize(m_width, m_height), CRect(point, size));
+}
