@@ -106,7 +106,8 @@ void CILEditEngine::DrawLine(CDC* dc, int line) {
             DrawRun(dc, line, i, text.Mid(i, end - i), kCommentColour);
             i = end;
         } else {
-            DrawRun(dc, line, i, CString(ch), (CharClass(ch) & 0x10) ? kKeywordColour : kPunctuationColour);
+            // A blank leaves no ink on the transparent background.
+            if (ch != ' ') DrawRun(dc, line, i, CString(ch), (CharClass(ch) & 0x10) ? kKeywordColour : kPunctuationColour);
             ++i;
         }
         wordStart = i;
