@@ -181,3 +181,21 @@ TEST_F(ILOnlineTest, AGlobalNameIsForcedAtItsAddress) {
     EXPECT_EQ(EncodeAddressCode("%I0.0", FALSE), forces[0].code);
 }
 }  // namespace
+
+namespace {
+TEST_F(ILOnlineTest, OnlyTheRowsShownAreRead) {
+    std::vector<std::string> lines = {"(* Network 0 *)"};
+    for (int i = 1; i < 200; ++i) lines.push_back("LD      %I0.0");
+    Load(lines);
+    StartMonitoring();
+    engine().OnMonitorStart();
+    StopWorker();
+    engine().OnPaint(&image.DC());
+    int shownRows = 480 / engine().GetLineHeight();
+    EXPECT_FALSE(RecordOf(1)->Operands()[0].value.IsEmpty());
+    EXPECT_TRUE(RecordOf(shownRows + 5)->Operands()[0].value.IsEmpty());
+    engine().ScrollTo(0, 150 * engine().GetLineHeight());
+    engine().OnPaint(&image.DC());
+    EXPECT_FALSE(RecordOf(155)->Operands()[0].value.IsEmpty());
+}
+}  // namespace

@@ -3,6 +3,7 @@
 #include "editors/POUEditorView.h"
 #include "ladder/LadderModel.h"
 #include "platform/CCmdUI.h"
+#include "platform/Clipboard.h"
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
@@ -326,5 +327,53 @@ TEST_F(POUEditorViewTest, PrintsACoverAndTheProgramOnTheStandInPrinter) {
     }
     EXPECT_EQ(2, printer.pages);
     EXPECT_EQ(2, engine().CaretLine());
+}
+}  // namespace
+
+namespace {
+// Mouse messages at the pixel of a line and column of the text.
+class POUEditorViewMouseTest : public POUEditorViewTest {
+protected:
+    LPARAM At(int line, int column) {
+        int x = engine().GetGutterWidth() + column * engine().GetCharWidth() + 1;
+        int y = line * engine().GetLineHeight() + 2;
+        return MAKELPARAM(x, y);
+    }
+    void Click(int line, int column, WPARAM keys = 0) {
+        view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | keys, At(line, column));
+        view->SendMessage(WM_LBUTTONUP, keys, At(line, column));
+    }
+    std::string Selected() {
+        CString clip;
+        engine().Copy();
+        GetClipboardText(clip);
+        return clip.GetString();
+    }
+};
+
+TEST_F(POUEditorViewMouseTest, ClicksPlaceTheCaretAndSelect) {
+    Click(1, 9);
+    EXPECT_EQ(1, engine().CaretLine());
+    EXPECT_EQ(9, engine().CaretColumn());
+    EXPECT_FALSE(engine().HasSelection());
+    Click(2, 2, MK_SHIFT);  // extends from the anchor
+    EXPECT_TRUE(engine().HasSelection());
+    EXPECT_EQ("I0.0\r\nST", Selected());
+    // A click past the end of a line stops at its end; dragging selects.
+    view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(1, 40));
+    EXPECT_EQ(13, engine().CaretColumn());
+    view->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(1, 8));
+    view->SendMessage(WM_LBUTTONUP, 0, At(1, 8));
+    EXPECT_EQ("%I0.0", Selected());
+}
+
+TEST_F(POUEditorViewMouseTest, GutterClickSelectsTheWholeLineAndDoubleClickAWord) {
+    view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, engine().GetLineHeight() + 2));
+    view->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, engine().GetLineHeight() + 2));
+    EXPECT_EQ("LD      %I0.0\r\n", Selected());
+    EXPECT_EQ(2, engine().CaretLine());
+    EXPECT_EQ(0, engine().CaretColumn());
+    view->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(1, 10));
+    EXPECT_EQ("I0.0", Selected()) << "the % is no word character";
 }
 }  // namespace
