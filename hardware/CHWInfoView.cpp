@@ -42,6 +42,16 @@ CString SlotCaption(int slot) {
 
 IMPLEMENT_DYNCREATE(CHWInfoView, CView)
 
+BEGIN_MESSAGE_MAP(CHWInfoView, CView)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+void CHWInfoView::OnSize(UINT type, int cx, int cy) {
+    CView::OnSize(type, cx, cy);
+    if (m_strip != nullptr && m_strip->Window()->GetSafeHwnd() != nullptr)
+        m_strip->Window()->MoveWindow(0, 0, cx, cy);
+}
+
 void CHWInfoView::Attach(CQLXProject* project, HardwareFormHost* host, HardwareTabStrip* strip,
                          SlotCellSelector selectSlotCell) {
     m_project = project;

@@ -39,6 +39,11 @@ public:
     // The form of a tab that writes back into its module; null for any other tab.
     ModuleFormWriteBack* TabForm(int tab);
 
+protected:
+    // The tab strip fills the pane.
+    void OnSize(UINT type, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
+
 private:
     CWnd* MakeForm(CQLX_R2_PLC* module);
     CWnd* MakeHowToPage();
