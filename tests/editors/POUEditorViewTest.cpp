@@ -10,6 +10,7 @@
 #include "platform/FrameworkIds.h"
 #include "project/CProjTreeNode.h"
 #include "res/resource.h"
+#include "tests/compiler/ProjectFixture.h"
 #include "tests/compiler/RecordingCompileShell.h"
 #include "tests/editors/ILEditorFixture.h"
 #include "tests/support/ScriptedCommonDialogs.h"
@@ -375,5 +376,48 @@ TEST_F(POUEditorViewMouseTest, GutterClickSelectsTheWholeLineAndDoubleClickAWord
     EXPECT_EQ(0, engine().CaretColumn());
     view->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(1, 10));
     EXPECT_EQ("I0.0", Selected()) << "the % is no word character";
+}
+}  // namespace
+
+namespace {
+// A new user's way through an IL POU of a project on disk: open, type, save, compile,
+// meet an error, mend it, switch to LD and back.
+TEST_F(POUEditorViewTest, OpenTypeSaveCompileAndSwitch) {
+    CProjectFixture project("ilflow");
+    project.WritePou("MAIN_MAIN", {"(* Network 0 *)", "LD      %I0.0", "ST      %Q0.0"});
+    std::string file = project.Folder() + "\\MAIN_MAIN.ilp";
+    CPOUEditorDoc* pou = dynamic_cast<CPOUEditorDoc*>(app.OpenDocumentFile(file.c_str()));
+    ASSERT_NE(nullptr, pou);
+    view = pou->GetEditorView();
+    document = pou;
+    view->SetFocus();
+    engine().PlaceCaret(2, 13);
+    Type("\rld i0.1\rst q0.1");
+    Key(VK_UP);
+    ASSERT_TRUE(pou->DoFileSave());
+    EXPECT_TRUE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}})) << project.shell.CompileText();
+    EXPECT_NE(std::string::npos, project.ReadFolderFile("MAIN_MAIN.ilp").find("ST      %Q0.1\r\n"));
+
+    engine().PlaceCaret(4, 13);
+    Type("\rst nowhere");
+    Key(VK_UP);
+    EXPECT_EQ(8, engine().LineState(5));
+    ASSERT_TRUE(pou->DoFileSave());
+    EXPECT_FALSE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}}));
+    EXPECT_NE(std::string::npos, project.shell.CompileText().find("程序: MAIN (第 6 行)")) << project.shell.CompileText();
+    Command(ID_LANGUAGE_LD);
+    EXPECT_EQ(1, pou->GetLanguage());
+    EXPECT_NE(std::string::npos, project.shell.CompileText().find("$$$ 程序 MAIN 存在错误，不允许进行转换！"));
+
+    engine().PlaceCaret(5, 0);
+    engine().SetSelection(4, 13, 5, 15);
+    Key(VK_DELETE);
+    Command(ID_LANGUAGE_LD);
+    EXPECT_EQ(2, pou->GetLanguage());
+    Command(ID_LANGUAGE_IL);
+    EXPECT_EQ(1, pou->GetLanguage());
+    EXPECT_EQ("ST      %Q0.1", Line(4));
+    ASSERT_TRUE(pou->DoFileSave());
+    EXPECT_TRUE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}})) << project.shell.CompileText();
 }
 }  // namespace
