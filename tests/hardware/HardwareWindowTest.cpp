@@ -274,3 +274,29 @@ TEST_F(HardwareWindow, CombinedAnalogModuleKeepsItsSlotsTab) {
     HardwareWindowCheck check(project, *grid, *info, [] {});
     EXPECT_TRUE(CheckHardwareConfig(check));
 }
+
+TEST_F(HardwareWindow, ANewCpuTakesTheTabOfTheEmptyCpuSlot) {
+    builder.Add(2);
+    builder.Add(6);
+    builder.Add(9);
+    Open();
+    ScriptedMessageBoxes boxes{IDYES, IDYES, IDYES};
+    grid->SelectSlotCell(1, 0);
+    grid->DeleteModules();
+    EXPECT_NE(nullptr, dynamic_cast<CHWHowToView*>(strip.tabs[1].window));
+
+    grid->InsertModule(ModuleCatalog::FindByCode(3));   // CPU243 into the empty slot 1
+    EXPECT_EQ((std::vector<std::string>{"说明", "1", "2", "3"}), strip.Captions());
+    EXPECT_NE(nullptr, dynamic_cast<CCPUInfoView*>(strip.tabs[1].window));
+    EXPECT_NE(nullptr, dynamic_cast<CHWDIView*>(strip.tabs[2].window));
+
+    // A CPU241 in its place: the expansions go, its form is the one tab left.
+    grid->SelectSlotCell(1, 0);
+    grid->DeleteModules();
+    grid->InsertModule(ModuleCatalog::FindByCode(31));
+    EXPECT_EQ((std::vector<std::string>{"说明", "1"}), strip.Captions());
+    EXPECT_NE(nullptr, dynamic_cast<CCPUInfoView*>(strip.tabs[1].window));
+    EXPECT_EQ(1, grid->GetGridRowCount());
+    ASSERT_EQ(3u, boxes.Calls().size());   // two deletions and the CPU241 question
+    EXPECT_NE(std::string::npos, boxes.Calls()[2].text.find("CPU241"));
+}
