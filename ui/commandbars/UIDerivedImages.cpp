@@ -64,7 +64,9 @@ int DisabledLevel(DWORD pixel) {
 }  // namespace
 
 COLORREF GetIconShadowColor() {
-    const COLORREF highlight = GetUISystemPalette().GetColor(BARCOLOR_HIGHLIGHT);
+    CUISystemPalette& palette = GetUISystemPalette();
+    palette.RefreshColors(TRUE);  // computed at start-up; a no-op then
+    const COLORREF highlight = palette.GetColor(BARCOLOR_HIGHLIGHT);
     return RGB(GetRValue(highlight) * 3 / 4, GetGValue(highlight) * 3 / 4, GetBValue(highlight) * 3 / 4);
 }
 
