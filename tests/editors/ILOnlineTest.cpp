@@ -199,3 +199,21 @@ TEST_F(ILOnlineTest, OnlyTheRowsShownAreRead) {
     EXPECT_FALSE(RecordOf(155)->Operands()[0].value.IsEmpty());
 }
 }  // namespace
+
+namespace {
+TEST_F(ILOnlineTest, TheMonitorColumnIsDraggedNoNarrowerThan34) {
+    StartMonitoring();
+    engine().OnMonitorStart();
+    StopWorker();
+    int border = engine().GetGutterWidth() + engine().GetMonitorWidth();
+    engine().OnSetCursor(nullptr, HTCLIENT, WM_MOUSEMOVE, border - 2, 10);
+    engine().OnLButtonDown(0, border - 2, 10);
+    engine().OnMouseMove(MK_LBUTTON, border + 50, 10);
+    EXPECT_EQ(350, engine().GetMonitorWidth());
+    engine().OnMouseMove(MK_LBUTTON, 5, 10);
+    EXPECT_EQ(34, engine().GetMonitorWidth());
+    engine().OnLButtonUp(0, 5, 10);
+    engine().OnMouseMove(0, border + 100, 10);
+    EXPECT_EQ(34, engine().GetMonitorWidth());
+}
+}  // namespace

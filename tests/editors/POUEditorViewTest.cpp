@@ -9,6 +9,7 @@
 #include "platform/CMDIFrameWnd.h"
 #include "platform/FrameworkIds.h"
 #include "project/CProjTreeNode.h"
+#include "project/CQLXSymbol.h"
 #include "res/resource.h"
 #include "tests/compiler/ProjectFixture.h"
 #include "tests/compiler/RecordingCompileShell.h"
@@ -72,6 +73,17 @@ public:
     CPOUEditorDoc* GetDocument() const override { return nullptr; }
 };
 CLadderEditEngine* MakeQuietLadderEngine() { return new QuietLadderEngine; }
+
+void AddGlobalSymbol(CQLXProject& project, const char* name, const char* address) {
+    CQLXSymbol* symbol = new CQLXSymbol;
+    symbol->name = name;
+    symbol->address = address;
+    symbol->dataType = "BOOL";
+    project.symbolList.Add(symbol);
+    project.symbolsByKey.SetAt(name, symbol);
+    project.symbolsByKey.SetAt(address, symbol);
+    project.symbolsByUpperName.SetAt(name, symbol);
+}
 
 std::string ReadBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -419,5 +431,22 @@ TEST_F(POUEditorViewTest, OpenTypeSaveCompileAndSwitch) {
     EXPECT_EQ("ST      %Q0.1", Line(4));
     ASSERT_TRUE(pou->DoFileSave());
     EXPECT_TRUE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}})) << project.shell.CompileText();
+}
+}  // namespace
+
+namespace {
+TEST_F(POUEditorViewTest, TheForceDialogGetsAGlobalsNameAndAddress) {
+    AddGlobalSymbol(workspace.project, "START", "%I0.0");
+    workspace.onlineMonitoring = 1;
+    engine().PlaceCaret(1, 10);
+    view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view->m_hWnd), MAKELPARAM(0xFFFF, 0xFFFF));
+    EXPECT_TRUE(Enabled(ID_FORCE_DIALOG));
+    Command(ID_FORCE_DIALOG);
+    engine().PlaceCaret(2, 10);
+    engine().PickForceTarget();
+    Command(ID_FORCE_DIALOG);
+    workspace.onlineMonitoring = 0;
+    Command(ID_FORCE_DIALOG);  // offline the command does nothing
+    EXPECT_EQ((std::vector<std::string>{"START|%I0.0", "|%Q0.0"}), shell.forceDialogs);
 }
 }  // namespace
