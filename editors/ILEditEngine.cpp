@@ -127,6 +127,12 @@ void CILEditEngine::MarkModified() {
 
 void CILEditEngine::Redraw() { RequestRepaint(); }
 
+void CILEditEngine::ClampCaret() {
+    int lineCount = static_cast<int>(m_pModel->GetLines().GetSize());
+    m_nCaretLine = std::max(0, std::min(m_nCaretLine, lineCount - 1));
+    m_nCaretColumn = ClampColumn(m_nCaretLine, m_nCaretColumn);
+}
+
 int CILEditEngine::ClampColumn(int line, int column) const {
     const CStringArray& lines = m_pModel->GetLines();
     if (line < 0 || line >= lines.GetSize()) return 0;
@@ -213,6 +219,7 @@ void CILEditEngine::OnInitialUpdate() {
         lines.Add(CILModel::HeaderText(0));
         lines.Add("");
     }
+    ClampCaret();
     if (IsOffline()) {
         BuildFBRecords();
         m_pModel->RememberFBInstances();
@@ -331,8 +338,8 @@ void CILEditEngine::SaveUndoState() {
 
 void CILEditEngine::Undo() {
     if (IsOnline() || !m_pModel->Undo()) return;
+    ClampCaret();
     DropSelection();
-    m_nCaretColumn = ClampColumn(m_nCaretLine, m_nCaretColumn);
     m_nSavedCaretLine = m_nCaretLine;
     m_nSavedCaretColumn = m_nCaretColumn;
     m_nAnchorLine = m_nCaretLine;
@@ -345,8 +352,8 @@ void CILEditEngine::Undo() {
 
 void CILEditEngine::Redo() {
     if (IsOnline() || !m_pModel->Redo()) return;
+    ClampCaret();
     DropSelection();
-    m_nCaretColumn = ClampColumn(m_nCaretLine, m_nCaretColumn);
     m_nSavedCaretLine = m_nCaretLine;
     m_nSavedCaretColumn = m_nCaretColumn;
     m_nAnchorLine = m_nCaretLine;

@@ -199,6 +199,8 @@ private:
     void Redraw();
     void EndHighlight();
     int ClampColumn(int line, int column) const;
+    // Keeps the caret on a line of the text, within it.
+    void ClampCaret();
     int AdjustForDoubleByte(int line, int column) const;
     int ColumnAt(int line, int x) const;
     int LineAt(int y) const;

@@ -30,6 +30,7 @@ void CILEditEngine::RemoveLine(int index) {
 void CILEditEngine::OnChar(UINT ch, UINT, UINT) {
     if (IsOnline() || m_bTextDrag || !m_pDocument) return;
     EndHighlight();
+    ClampCaret();
     if (m_pModel->IsHeaderLine(m_nCaretLine) && ch != '\r' && ch != '\b') return;
     switch (ch) {
     // A NUL would cut the line at the next save: it is no character to type.
@@ -178,7 +179,7 @@ void CILEditEngine::Enter() {
 void CILEditEngine::OnKeyDown(UINT key, UINT, UINT) {
     if (IsOnline() || m_bTextDrag || !m_pDocument) return;
     EndHighlight();
-    m_nCaretColumn = ClampColumn(m_nCaretLine, m_nCaretColumn);
+    ClampCaret();
     BOOL shift = KeyDown(VK_SHIFT);
     BOOL ctrl = KeyDown(VK_CONTROL);
     switch (key) {

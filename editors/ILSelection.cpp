@@ -132,6 +132,7 @@ void CILEditEngine::UpdatePaste(CCmdUI* cmdUI) {
 
 void CILEditEngine::Paste() {
     CString clip;
+    ClampCaret();
     if (IsOnline() || m_nCaretLine == 0 || !GetClipboardText(clip) || clip.IsEmpty()) return;
     if (m_bSelection) {
         DeleteSelection(TRUE);

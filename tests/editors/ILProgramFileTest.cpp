@@ -90,6 +90,13 @@ TEST_F(ILProgramFileTest, SaveAsksTheVariableTableForItsFileAndParameters) {
     EXPECT_STREQ((folder / "MAIN_MAIN.ilv").c_str(), document.GetVarFilePath());
 }
 
+TEST_F(ILProgramFileTest, AnEmptyFileOpensAsOneHeaderToTypeBelow) {
+    Open("");
+    EXPECT_EQ((std::vector<std::string>{"(* Network 0 *)"}), Lines());
+    Type("x\rld i0.1");
+    EXPECT_EQ((std::vector<std::string>{"(* Network 0 *)", "ld i0.1"}), Lines());
+}
+
 TEST_F(ILProgramFileTest, AReadOnlyProgramFileBecomesWritableWhenOpened) {
     folder.WriteFile("MAIN_MAIN.ilp", "(*1*)\r\nLD      %I0.0\r\n");
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
