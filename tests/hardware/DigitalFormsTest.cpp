@@ -188,3 +188,4 @@ TEST_F(DigitalForms, InputOutputApplyStoresBothRangesAndTheFirstByteOfFlags) {
     EXPECT_EQ(0u, module.outputHoldFlags[1][0]);
 }
 
+

@@ -11,7 +11,6 @@
 #include "res/resource.h"
 #include "tests/hardware/FakeHardwarePanes.h"
 #include "tests/hardware/ModuleListBuilder.h"
-#include "tests/hardware/PanesImage.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
@@ -108,7 +107,13 @@ protected:
         grid->GetCellText(col, row, text, mark);
         return std::string(text);
     }
-    void SaveImage(const char* name) { SavePanesImage(frame, name); }
+    void SaveImage(const char* name) {
+        CRect rect;
+        frame->GetWindowRect(&rect);
+        TestImage image(rect.Width(), rect.Height(), ::GetSysColor(COLOR_BTNFACE));
+        RenderWindow(frame, image);
+        image.SaveBmp(TestOutputPath(name));
+    }
     void SaveGridImage(const char* name) {
         CRect client;
         grid->GetClientRect(&client);

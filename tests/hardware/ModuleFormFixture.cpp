@@ -1,8 +1,11 @@
 #include "tests/hardware/ModuleFormFixture.h"
 
-#include "tests/hardware/PanesImage.h"
+#include "tests/support/TestImage.h"
 
 void ModuleFormFixture::SaveImage(CWnd* form, const char* name) {
-    app.PumpUntilIdle();
-    SavePanesImage(form, name);
+    CRect rect;
+    form->GetWindowRect(&rect);
+    TestImage image(rect.Width(), rect.Height(), ::GetSysColor(COLOR_BTNFACE));
+    RenderWindow(form, image);
+    EXPECT_TRUE(image.SaveBmp(TestOutputPath(name)));
 }
