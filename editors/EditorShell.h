@@ -6,8 +6,7 @@ class CProjTreeNode;
 class CWnd;
 
 // What the POU editors ask of the application shell: the project tree's node of the POU
-// being opened and its selection, the status bar, context menus and the force-variable
-// dialog. The main frame implements it and installs itself with SetEditorShell; tests
+// being opened and its selection, the status bar and context menus. The main frame implements it and installs itself with SetEditorShell; tests
 // install a recording stand-in. Without a shell an editor opens as an IL POU that is no
 // subroutine, and the rest does nothing. Output lines go through the compile shell.
 class IEditorShell {
@@ -22,9 +21,6 @@ public:
     // Shows the first submenu of a menu resource at a screen point; the chosen command
     // goes to the owner.
     virtual void ShowContextMenu(unsigned menuId, CPoint screenPoint, CWnd* owner) = 0;
-    // The modal force-variable dialog for an operand: a global variable's name (empty
-    // for a direct address) and the address.
-    virtual void OpenForceDialog(const CString& globalName, const CString& address) = 0;
 };
 
 void SetEditorShell(IEditorShell* shell);

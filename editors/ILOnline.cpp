@@ -1,6 +1,6 @@
 // The online display of the IL editor (live values in a monitor column between the
 // gutter and the text) and forcing the operand under the caret.
-#include "editors/EditorShell.h"
+#include "comm/ForceVarDlg.h"
 #include "editors/ILEditEngine.h"
 #include "editors/ILLineMonitor.h"
 #include "editors/ILModel.h"
@@ -94,16 +94,14 @@ void CILEditEngine::PickForceTarget() {
 }
 
 void CILEditEngine::ForceDialog() {
-    IEditorShell* shell = GetEditorShell();
-    if (!shell) return;
+    if (!theWorkspace) return;
+    CForceVarDlg dialog(theWorkspace->forcingService, m_pView);
     CObject* entry = nullptr;
     CQLXSymbol* symbol = nullptr;
-    if (theWorkspace && theWorkspace->project.symbolsByKey.Lookup(m_strForceTarget, entry))
-        symbol = dynamic_cast<CQLXSymbol*>(entry);
-    if (symbol)
-        shell->OpenForceDialog(symbol->name, symbol->address);
-    else
-        shell->OpenForceDialog(CString(), m_strForceTarget);
+    if (theWorkspace->project.symbolsByKey.Lookup(m_strForceTarget, entry)) symbol = dynamic_cast<CQLXSymbol*>(entry);
+    dialog.m_globalName = symbol ? symbol->name : CString();
+    dialog.m_address = symbol ? symbol->address : m_strForceTarget;
+    dialog.DoModal();
     if (m_pView && m_pView->GetSafeHwnd()) m_pView->SetFocus();
 }
 

@@ -1,3 +1,4 @@
+#include "comm/ForceVarDlg.h"
 #include "editors/EditorShell.h"
 #include "editors/LadderEditEngine.h"
 #include "editors/POUEditorView.h"
@@ -14,6 +15,7 @@
 #include "tests/compiler/ProjectFixture.h"
 #include "tests/compiler/RecordingCompileShell.h"
 #include "tests/editors/ILEditorFixture.h"
+#include "tests/support/ModalScript.h"
 #include "tests/support/ScriptedCommonDialogs.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempFolder.h"
@@ -34,15 +36,11 @@ public:
     void SelectPouNode(CProjTreeNode* selected) override { selections.push_back(selected); }
     void SetStatusText(int pane, const CString& text) override { status[pane] = text.GetString(); }
     void ShowContextMenu(unsigned menuId, CPoint, CWnd*) override { menus.push_back(menuId); }
-    void OpenForceDialog(const CString& name, const CString& address) override {
-        forceDialogs.push_back(std::string(name) + "|" + std::string(address));
-    }
 
     CProjTreeNode node{2, 1, 0};
     std::vector<CProjTreeNode*> selections;
     std::map<int, std::string> status;
     std::vector<unsigned> menus;
-    std::vector<std::string> forceDialogs;
 
 private:
     IEditorShell* m_previous;
@@ -437,6 +435,14 @@ TEST_F(POUEditorViewTest, OpenTypeSaveCompileAndSwitch) {
 namespace {
 TEST_F(POUEditorViewTest, TheForceDialogGetsAGlobalsNameAndAddress) {
     AddGlobalSymbol(workspace.project, "START", "%I0.0");
+    std::vector<std::string> forceDialogs;
+    auto record = [&](CWnd* wnd) {
+        CForceVarDlg* dialog = dynamic_cast<CForceVarDlg*>(wnd);
+        ASSERT_NE(nullptr, dialog);
+        forceDialogs.push_back(std::string(dialog->m_globalName) + "|" + std::string(dialog->m_address));
+        PressButton(wnd, IDCANCEL);
+    };
+    ModalScript script({record, record});
     workspace.onlineMonitoring = 1;
     engine().PlaceCaret(1, 10);
     view->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view->m_hWnd), MAKELPARAM(0xFFFF, 0xFFFF));
@@ -447,6 +453,7 @@ TEST_F(POUEditorViewTest, TheForceDialogGetsAGlobalsNameAndAddress) {
     Command(ID_FORCE_DIALOG);
     workspace.onlineMonitoring = 0;
     Command(ID_FORCE_DIALOG);  // offline the command does nothing
-    EXPECT_EQ((std::vector<std::string>{"START|%I0.0", "|%Q0.0"}), shell.forceDialogs);
+    EXPECT_EQ((std::vector<std::string>{"START|%I0.0", "|%Q0.0"}), forceDialogs);
+    EXPECT_EQ(0, script.UnscriptedDialogs());
 }
 }  // namespace
