@@ -37,17 +37,7 @@ void CTableGridView::MarkModified() {
 void CTableGridView::OnDraw(CDC* dc) {
     OnGridDraw(dc);
     if (ShowsFocusInStatusBar())
-        ShowFocusInStatusBar();
-}
-
-void CTableGridView::ShowFocusInStatusBar() {
-    TableViewShell* shell = GetTableViewShell();
-    if (shell == nullptr)
-        return;
-    CString text;
-    text.Format("  第 %d 行, 第 %d 列", GetFocusRow(), GetFocusCol());
-    shell->SetStatusPaneText(1, "");
-    shell->SetStatusPaneText(2, text);
+        ShowGridFocusInStatusBar(*this);
 }
 
 void CTableGridView::OnKeyDown(UINT key, UINT repeat, UINT flags) {

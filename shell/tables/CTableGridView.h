@@ -41,7 +41,6 @@ protected:
     void OnRButtonDown(UINT flags, CPoint point);
 
     void MoveToNextCell();
-    void ShowFocusInStatusBar();
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+class CCPGridCore;
 class CWnd;
 
 // What the table views need of the main window: the project's modified mark, the
@@ -20,3 +21,6 @@ public:
 // Installs the shell (null removes it) and gives back the one it replaces.
 TableViewShell* SetTableViewShell(TableViewShell* shell);
 TableViewShell* GetTableViewShell();
+
+// Empties status-bar pane 1 and shows the grid's focus cell in pane 2 (header-counted).
+void ShowGridFocusInStatusBar(const CCPGridCore& grid);
