@@ -236,7 +236,23 @@ TEST_F(ILKeyboardTest, ShowLineHighlightsAndScrolls) {
     EXPECT_EQ(19 * engine().GetLineHeight(), engine().GetScrollPosition().y);
     Type("x");
     EXPECT_FALSE(engine().GetHighlight().active);
-    EXPECT_EQ(100 * engine().GetLineHeight(), engine().GetDocumentHeight() - 0 * 0 - 0);
+    EXPECT_EQ(100 * engine().GetLineHeight(), engine().GetDocumentHeight()) << "at least 100 lines high";
+}
+
+TEST_F(ILKeyboardTest, ShiftPageDownSelectsToTheEndOfTheLineAPageFurther) {
+    std::vector<std::string> lines(200, "LD      %I0.0");
+    lines[0] = "(* Network 0 *)";
+    lines[60] = "ST      %Q0.0 (* here *)";
+    Load(lines);
+    Caret(2, 3);
+    int page = 480 / engine().GetLineHeight() - 1;
+    Key(VK_NEXT, true);
+    EXPECT_EQ(std::make_pair(2 + page, static_cast<int>(Line(2 + page).size())), CaretAt());
+    EXPECT_TRUE(engine().HasSelection());
+    EXPECT_EQ(page * engine().GetLineHeight(), engine().GetScrollPosition().y);
+    Key(VK_HOME);
+    EXPECT_FALSE(engine().HasSelection());
+    EXPECT_EQ(0, engine().CaretColumn());
 }
 
 TEST_F(ILKeyboardTest, NothingChangesWhileOnline) {
