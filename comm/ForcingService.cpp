@@ -31,23 +31,6 @@ private:
     bool m_active = true;
 };
 
-// Takes an entry out of the map; the caller owns it then.
-std::unique_ptr<ForceEntry> TakeEntry(ForceEntryMap& map, const CString& addressText) {
-    const CString key = CForcingService::ForceKey(addressText);
-    ForceEntry* entry = nullptr;
-    if (!map.Lookup(key, entry))
-        return nullptr;
-    map.RemoveKey(key);
-    return std::unique_ptr<ForceEntry>(entry);
-}
-
-// Puts an entry into the map, which owns it from now on.
-void AddEntry(ForceEntryMap& map, std::unique_ptr<ForceEntry> entry) {
-    const CString key = CForcingService::ForceKey(entry->addressText);
-    TakeEntry(map, key);  // an older entry of the same address goes
-    map.SetAt(key, entry.release());
-}
-
 }  // namespace
 
 CString CForcingService::ForceKey(const CString& addressText) {
@@ -60,6 +43,21 @@ CString CForcingService::ForceKey(const CString& addressText) {
 ForceEntry* CForcingService::FindForceEntry(const ForceEntryMap& map, const CString& addressText) {
     ForceEntry* entry = nullptr;
     return map.Lookup(ForceKey(addressText), entry) ? entry : nullptr;
+}
+
+std::unique_ptr<ForceEntry> CForcingService::TakeForceEntry(ForceEntryMap& map, const CString& addressText) {
+    const CString key = ForceKey(addressText);
+    ForceEntry* entry = nullptr;
+    if (!map.Lookup(key, entry))
+        return nullptr;
+    map.RemoveKey(key);
+    return std::unique_ptr<ForceEntry>(entry);
+}
+
+void CForcingService::AddForceEntry(ForceEntryMap& map, std::unique_ptr<ForceEntry> entry) {
+    const CString key = ForceKey(entry->addressText);
+    TakeForceEntry(map, key);
+    map.SetAt(key, entry.release());
 }
 
 CForcingService::CForcingService(ForceProject& project, const ForcingLine& line,
@@ -132,7 +130,7 @@ bool CForcingService::LoadForceList() {
         const CString text = m_project.AddressCodeToText(forced.code, ForceGroupAddressKind(ForceGroupOf(forced.typeFlags)));
         if (text.IsEmpty())
             continue;
-        AddEntry(map, std::make_unique<ForceEntry>(ForceEntry{text, forced.code, forced.typeFlags, 0}));
+        AddForceEntry(map, std::make_unique<ForceEntry>(ForceEntry{text, forced.code, forced.typeFlags, 0}));
         m_project.SetForceImageValue(forced.code, forced.typeFlags, forced.value);
     }
     return true;
@@ -165,12 +163,12 @@ bool CForcingService::ForceVariable(const CString& addressText, uint32_t value) 
     ForceEntryMap& map = m_project.ForceEntries();
     const bool created = FindForceEntry(map, addressText) == nullptr;
     if (created)
-        AddEntry(map, std::make_unique<ForceEntry>(ForceEntry{addressText, code, typeFlags, value}));
+        AddForceEntry(map, std::make_unique<ForceEntry>(ForceEntry{addressText, code, typeFlags, value}));
     if (WriteChangedTable())
         return true;
     m_project.RestoreForceImage();
     if (created)
-        TakeEntry(map, addressText);
+        TakeForceEntry(map, addressText);
     return false;
 }
 
@@ -179,11 +177,11 @@ bool CForcingService::UnforceVariable(const CString& addressText) {
         return false;
     m_project.BackupForceImage();
     ForceEntryMap& map = m_project.ForceEntries();
-    std::unique_ptr<ForceEntry> removed = TakeEntry(map, addressText);
+    std::unique_ptr<ForceEntry> removed = TakeForceEntry(map, addressText);
     if (WriteChangedTable())
         return true;
     m_project.RestoreForceImage();
     if (removed)
-        AddEntry(map, std::move(removed));
+        AddForceEntry(map, std::move(removed));
     return false;
 }

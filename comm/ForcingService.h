@@ -5,6 +5,7 @@
 #include "platform/SyncObjects.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // What forcing needs of the open project: the address services, the force image
@@ -59,6 +60,14 @@ public:
     // The force map's key of an address text: trimmed, upper-cased, "%" in front.
     static CString ForceKey(const CString& addressText);
     static ForceEntry* FindForceEntry(const ForceEntryMap& map, const CString& addressText);
+    // Takes an entry out of the map; the caller owns it then.
+    static std::unique_ptr<ForceEntry> TakeForceEntry(ForceEntryMap& map, const CString& addressText);
+    // Puts an entry into the map, which owns it from now on; an older entry of the same
+    // address goes.
+    static void AddForceEntry(ForceEntryMap& map, std::unique_ptr<ForceEntry> entry);
+
+    // The force table as last read or built.
+    const std::vector<uint8_t>& ForceTable() const { return m_table; }
 
 private:
     enum class Transfer { Write, Clear, Read };
