@@ -4,6 +4,7 @@
 #include "comm/PlcPasswordDlg.h"
 #include "comm/SerialPort.h"
 #include "comm/ShowCommError.h"
+#include "platform/CommonControls.h"
 #include "project/CPlcWorkspace.h"
 #include "project/ShellServices.h"
 #include "res/resource.h"
@@ -22,6 +23,7 @@ BEGIN_MESSAGE_MAP(CDownloadDlg, CDialog)
 END_MESSAGE_MAP()
 
 CDownloadDlg::CDownloadDlg(CWnd* parent) : CDialog(IDD_DOWNLOAD, parent) {
+    AfxEnsureCommonControls(ICC_PROGRESS_CLASS);  // the template holds a progress bar
     if (theWorkspace)
         m_imagePath = theWorkspace->project.folder + "\\" + theWorkspace->project.name + ".obj";
 }

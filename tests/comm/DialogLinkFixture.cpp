@@ -79,6 +79,9 @@ void DialogLinkFixture::CloseIfOpen(CWnd* dialog) {
 }
 
 void DialogLinkFixture::SaveImage(CWnd* dialog, const char* fileName) {
+    // Painted first, as the user would see it after the dialog came up.
+    ::RedrawWindow(dialog->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    app.PumpUntilIdle();
     CRect rect;
     dialog->GetWindowRect(&rect);
     TestImage image(rect.Width(), rect.Height());

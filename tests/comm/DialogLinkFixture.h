@@ -29,7 +29,7 @@ protected:
     // Closes a dialog still open after a scripted step.
     static void CloseIfOpen(CWnd* dialog);
     // Saves the dialog's image to the test output for people to look at.
-    static void SaveImage(CWnd* dialog, const char* fileName);
+    void SaveImage(CWnd* dialog, const char* fileName);
 
     TestApplication app;
     CPlcWorkspace workspace;
