@@ -3,6 +3,7 @@
 #include "hardware/CCPUInfoView.h"
 #include "hardware/CHWAnalogForms.h"
 #include "hardware/CHWDigitalForms.h"
+#include "hardware/HWFlatTabStrip.h"
 #include "hardware/HardwareTabStrip.h"
 #include "hardware/ModuleCatalog.h"
 #include "project/CQLXProject.h"
@@ -44,7 +45,14 @@ IMPLEMENT_DYNCREATE(CHWInfoView, CView)
 
 BEGIN_MESSAGE_MAP(CHWInfoView, CView)
     ON_WM_SIZE()
+    ON_NOTIFY(TCN_SELCHANGE, CHWFlatTabStrip::StripId, OnStripSelChange)
 END_MESSAGE_MAP()
+
+void CHWInfoView::OnStripSelChange(NMHDR*, LRESULT* result) {
+    if (m_strip != nullptr)
+        OnTabSelected(m_strip->GetCurSel());
+    *result = 0;
+}
 
 void CHWInfoView::OnSize(UINT type, int cx, int cy) {
     CView::OnSize(type, cx, cy);

@@ -42,6 +42,8 @@ public:
 protected:
     // The tab strip fills the pane.
     void OnSize(UINT type, int cx, int cy);
+    // The user chose a tab on the toolkit's strip.
+    void OnStripSelChange(NMHDR* header, LRESULT* result);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -4,6 +4,7 @@
 #include "hardware/CHardwareGridView.h"
 #include "hardware/CSheetCPU.h"
 #include "hardware/HardwareFormHost.h"
+#include "hardware/HWFlatTabStrip.h"
 #include "hardware/HardwareTabStrip.h"
 #include "hardware/HardwareWindowCheck.h"
 #include "hardware/ModuleCatalog.h"
@@ -82,13 +83,20 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(frame->Create(nullptr, "硬件配置", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 720, 620)));
     }
-    void Open() {
+    // The panes over a recording strip, or over the toolkit's strip when flat is given.
+    void Open(CHWFlatTabStrip* flat = nullptr) {
         grid->Attach(&project, &shell);
         ASSERT_TRUE(grid->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 200), frame, 1));
         ASSERT_TRUE(info->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 200, 700, 580), frame, 2));
-        ASSERT_TRUE(strip.window.CreateEx(0, "Static", nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 380), info, 3));
+        HardwareTabStrip* tabs = &strip;
+        if (flat) {
+            ASSERT_TRUE(flat->Create(info));
+            tabs = flat;
+        } else {
+            ASSERT_TRUE(strip.window.CreateEx(0, "Static", nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 380), info, 3));
+        }
         formHost.grid = grid;
-        info->Attach(&project, &formHost, &strip, [this](int row, int col) { grid->SelectSlotCell(row, col); });
+        info->Attach(&project, &formHost, tabs, [this](int row, int col) { grid->SelectSlotCell(row, col); });
         grid->SetInfoPane(info);
         grid->OnInitialUpdate();
         grid->Slots().RemoveModulesFromSecondCpu();
@@ -175,6 +183,28 @@ TEST_F(HardwareWindow, InsertingFromAnEmptyProjectMakesRowsAndTabs) {
     SaveImage("hardware-window-do.bmp");
     strip.SetCurSel(3);
     SaveImage("hardware-window-ao.bmp");
+}
+
+TEST_F(HardwareWindow, ToolkitStripShowsTheTabsAndAClickSelectsTheRow) {
+    CHWFlatTabStrip flat;
+    Open(&flat);
+    InsertAt(1, 2);  // CPU243
+    grid->InsertModule(ModuleCatalog::FindByCode(12));
+    CUIFlatTabCtrl& tabs = flat.Strip();
+    ASSERT_EQ(3, tabs.GetItemCount());
+    EXPECT_STREQ("说明", tabs.GetItemTooltip(0));
+    EXPECT_STREQ("2", tabs.GetItemTooltip(2));
+    EXPECT_NE(nullptr, dynamic_cast<CHWDOView*>(tabs.GetTabWindow(2)));
+    EXPECT_TRUE(tabs.GetTabWindow(tabs.GetCurSel())->IsWindowVisible());
+    CRect first;
+    tabs.GetItemRect(1, &first);
+    CPoint click = first.CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(click.x, click.y));
+    tabs.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(click.x, click.y));
+    EXPECT_EQ(1, tabs.GetCurSel());
+    EXPECT_EQ(1, grid->GetFocusRow());
+    EXPECT_TRUE(tabs.GetTabWindow(1)->IsWindowVisible());
+    SaveImage("hardware-window-cpu-strip.bmp");
 }
 
 TEST_F(HardwareWindow, KeysWrapAndTheMenuOpensAtThePointer) {
