@@ -1,4 +1,5 @@
 #pragma once
+#include "editors/InsTreeView.h"
 #include "platform/CScrollView.h"
 
 class CPOUEditEngine;
@@ -13,8 +14,6 @@ class CPOUEditorView : public CScrollView {
     DECLARE_DYNCREATE(CPOUEditorView)
 
 public:
-    enum { WM_INSERT_INSTRUCTION = WM_USER + 100 };
-
     CPOUEditorView() = default;
 
     CPOUEditorDoc* GetDocument() const;
