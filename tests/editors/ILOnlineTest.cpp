@@ -6,8 +6,10 @@
 #include "comm/SerialPort.h"
 #include "editors/EditorShell.h"
 #include "editors/ILLineMonitor.h"
+#include "editors/POUEditorView.h"
 #include "platform/CCmdUI.h"
 #include "project/MonitorCells.h"
+#include "res/resource.h"
 #include "tests/comm/InProcessLink.h"
 #include "tests/editors/ILEditorFixture.h"
 #include "tests/support/TestImage.h"
@@ -16,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -167,6 +170,20 @@ TEST_F(ILOnlineTest, ForcingTheOperandUnderTheCaretReachesThePLC) {
     engine().PlaceCaret(1, 13);
     engine().PickForceTarget();
     EXPECT_FALSE(engine().m_bForceTargetValid);
+}
+
+TEST_F(ILOnlineTest, CancelAllForcesEmptiesThePlcsTableAndTheLocalCopy) {
+    StartMonitoring();
+    engine().PlaceCaret(3, 10);
+    engine().PickForceTarget();
+    engine().ForceTrue();
+    ASSERT_FALSE(project().forceEntries.IsEmpty());
+    std::unique_ptr<CPOUEditorView> view(new CPOUEditorView);
+    view->OnCmdMsg(ID_UNFORCE_ALL, CN_COMMAND, nullptr, nullptr);
+    std::vector<ForcedValue> forces;
+    ASSERT_TRUE(ParseForceTable(plc.State().forceTable, forces));
+    EXPECT_TRUE(forces.empty());
+    EXPECT_TRUE(project().forceEntries.IsEmpty());
 }
 
 TEST_F(ILOnlineTest, AGlobalNameIsForcedAtItsAddress) {
