@@ -27,6 +27,8 @@ public:
     ~CDocTemplate() override;
 
     virtual void LoadTemplate();
+    // The id of the template's menu, accelerators and strings.
+    UINT GetResourceID() const { return m_nIDResource; }
     BOOL GetDocString(CString& text, DocStringIndex index) const;
 
     virtual POSITION GetFirstDocPosition() const = 0;

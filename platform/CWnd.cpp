@@ -170,16 +170,20 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return AfxCallWndProc(wnd, hwnd, message, wParam, lParam);
 }
 
-LRESULT AfxCallWndProc(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+CCurrentMessageScope::CCurrentMessageScope(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    : m_outer(CurrentMessage()) {
     MSG& current = CurrentMessage();
-    MSG outer = current;
     current.hwnd = hwnd;
     current.message = message;
     current.wParam = wParam;
     current.lParam = lParam;
-    LRESULT result = wnd->WindowProc(message, wParam, lParam);
-    CurrentMessage() = outer;
-    return result;
+}
+
+CCurrentMessageScope::~CCurrentMessageScope() { CurrentMessage() = m_outer; }
+
+LRESULT AfxCallWndProc(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CCurrentMessageScope scope(hwnd, message, wParam, lParam);
+    return wnd->WindowProc(message, wParam, lParam);
 }
 
 CWnd::~CWnd() {
@@ -445,6 +449,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 const MSG* CWnd::GetCurrentMessage() { return &CurrentMessage(); }
+
+BOOL CWnd::IsTopParentActive() const {
+    HWND top = m_hWnd;
+    while (HWND up = ::GetParent(top))
+        top = up;
+    return top != nullptr && ::GetLastActivePopup(top) == ::GetForegroundWindow();
+}
 
 LRESULT CWnd::Default() {
     const MSG& current = CurrentMessage();

@@ -108,6 +108,9 @@ public:
 
     // The message being handled and its default processing.
     static const MSG* GetCurrentMessage();
+    // TRUE when the foreground window is the last active popup of the window reached
+    // from this one by following parent-or-owner links to the end.
+    BOOL IsTopParentActive() const;
     LRESULT Default();
     // Gives the message being handled to the child window it concerns.
     static BOOL ReflectLastMsg(HWND child, LRESULT* result = nullptr);
@@ -408,6 +411,20 @@ protected:
     friend class CWndCreation;
 
     DECLARE_MESSAGE_MAP()
+};
+
+// Makes a message the thread's current one (GetCurrentMessage, Default) for the
+// lifetime of the object and puts the outer one back afterwards; for window
+// procedures other than the framework's that call into window objects.
+class CCurrentMessageScope {
+public:
+    CCurrentMessageScope(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    ~CCurrentMessageScope();
+    CCurrentMessageScope(const CCurrentMessageScope&) = delete;
+    CCurrentMessageScope& operator=(const CCurrentMessageScope&) = delete;
+
+private:
+    MSG m_outer;
 };
 
 // Calls a window's object for a message as its window procedure would.

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ui/commandbars/UICommandBarsOptions.h"
+
+#include "platform/CCmdTarget.h"
+#include "platform/CString.h"
+
+#include <vector>
+
+class CFrameWnd;
+class CMenu;
+class CWnd;
+class CUICommandBar;
+class CUICommandBarsTheme;
+class CUIControl;
+
+// All command bars of one frame: binds them to the frame (the site), owns their
+// options, chooses their paint manager, routes the frame's keys and window messages
+// into them, shows context menus, keeps the record of used commands, and stores the
+// options in the profile.
+class CUICommandBars : public CCmdTarget {
+    DECLARE_DYNCREATE(CUICommandBars)
+
+public:
+    static const UINT CustomizeCommandId = 35001;
+    // Flags of TrackPopupBar and TrackContextMenu.
+    static const UINT ReturnCommand = 0x100;
+    static const UINT RightButtonChooses = 0x002;
+
+    CUICommandBars();
+    ~CUICommandBars() override;
+
+    virtual BOOL IsCommandHidden(UINT id) const;
+    virtual UINT GetActiveMenuId() const;
+
+    void SetFrameSite(CFrameWnd* frame);
+    CFrameWnd* GetSite() const { return m_site; }
+    // The menu bar (bar id 1, at the top) holding the menu resource; null on failure.
+    CUICommandBar* CreateMenuBar(LPCSTR caption, UINT menuId);
+    // A toolbar of the runtime class placed at the position; null on failure.
+    CUICommandBar* AddToolBar(LPCSTR caption, int position, CRuntimeClass* toolBarClass);
+    // A toolbar made at run time (tear-off, customize); null on failure.
+    CUICommandBar* CreateToolBar(LPCSTR caption, UINT barId, BOOL tearOff);
+    void RecalcFrameLayout(BOOL delay = FALSE);
+    void RedrawCommandBars();
+    BOOL PreTranslateFrameMessage(MSG* msg);
+    BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    int GetCount() const { return static_cast<int>(m_bars.size()); }
+    CUICommandBar* GetAt(int index) const;
+    CUICommandBar* GetToolBar(UINT barId) const;
+    CUICommandBar* GetMenuBar() const { return m_menuBar; }
+    // Unlists the bar and lets its window go; the bar lives until the message being
+    // handled (possibly the bar's own) has returned.
+    void Remove(CUICommandBar* bar);
+    void ToggleVisible(int index);
+
+    CUICommandBarsTheme* GetPaintManager() const;
+    void SetPaintManager(CUICommandBarsTheme* paintManager);
+    CUICommandBarsOptions* GetCommandBarsOptions() const { return m_options; }
+    BOOL IsCustomizeMode() const { return m_customizeMode; }
+    BOOL IsCustomizable() const { return m_customizable; }
+    void SetCommandUsed(UINT id);
+    UINT GetDefaultMenuId() const { return m_defaultMenuId; }
+
+    void StoreOptions(LPCSTR profileName) { m_options->Store(profileName); }
+    void RestoreOptions(LPCSTR profileName) { m_options->Restore(profileName); }
+
+    // Opens the popup bar at the point and runs the tracking loop until it closes.
+    // With ReturnCommand the chosen id is returned and nothing is sent; otherwise 1.
+    // 0 when the popup does not open.
+    int TrackPopupBar(CUICommandBar* popupBar, UINT flags, int x, int y, CWnd* site, LPCRECT exclude = nullptr,
+                      CWnd* owner = nullptr);
+    int TrackContextMenu(CMenu* menu, UINT flags, int x, int y, CWnd* site, LPCRECT exclude = nullptr,
+                         CWnd* owner = nullptr);
+    // The thread's messages while the popup tracks; a quit request stays queued.
+    static void PumpTrackingMessages(CUICommandBar* popupBar);
+
+protected:
+    BOOL m_customizeMode = FALSE;
+    BOOL m_customizable = FALSE;
+
+private:
+    BOOL OfferMnemonicToMenuBar(const MSG* msg);
+    void EndTrackingFor(UINT message, WPARAM wParam);
+    void AppendBar(CUICommandBar* bar);
+
+    CUICommandBarsTheme* m_paintManager = nullptr;
+    UINT m_defaultMenuId = 0;
+    BOOL m_layoutLock = FALSE;
+    CUICommandBarsOptions* m_options;
+    std::vector<CUICommandBar*> m_bars;
+    CFrameWnd* m_site = nullptr;
+    CUICommandBar* m_menuBar = nullptr;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ui/commandbars/UIControl.h"
+
+// A control that opens a popup bar: a menu-bar title, a submenu entry, a toolbar
+// button with a drop-down menu, or a split button whose arrow part opens the popup
+// while its main part runs the command.
+class CUIControlPopup : public CUIControl {
+    DECLARE_DYNCREATE(CUIControlPopup)
+
+public:
+    // Width of a split button's arrow part.
+    static const int ToolBarArrowWidth = 11;
+    static const int PopupBarArrowWidth = 20;
+
+    CUIControlPopup() { m_type = uiControlPopup; }
+    ~CUIControlPopup() override;
+
+    BOOL IsEqual(CUIControl* other) const override;
+    CUICommandBar* GetCommandBar() const override { return m_popupBar; }
+    void Copy(CUIControl* source, BOOL recursive) override;
+    BOOL OnSetPopup(BOOL open) override;
+    void OnClick(BOOL keyboard = FALSE, CPoint point = CPoint(0, 0)) override;
+    void OnLButtonUp(CPoint point) override;
+    BOOL OnLButtonDblClk(CPoint point) override;
+    void OnMouseHover() override;
+    BOOL OnSetSelected(int state) override;
+    CUIControl* Clone(BOOL recursive) override;
+
+    // Holds the bar with one reference; the previous one is released.
+    void SetCommandBar(CUICommandBar* bar);
+    BOOL IsPopupOpen() const { return m_popupOpen; }
+    // TRUE when the other's popup bar is this one's or lies in this one's popup chain
+    // (or the reverse).
+    BOOL IsContainPopup(const CUIControlPopup* other) const;
+    static CUIControlPopup* CreateWithType(int type);
+
+private:
+    BOOL IsOnPopupBar() const;
+    BOOL InArrowPart(CPoint point, int arrowWidth) const;
+
+    BOOL m_popupOpen = FALSE;
+    CUICommandBar* m_popupBar = nullptr;
+};

@@ -1,0 +1,122 @@
+#include "ui/commandbars/themes/UICommandBarsTheme.h"
+
+#include "ui/commandbars/UICommandBar.h"
+#include "ui/commandbars/UIControlPopup.h"
+#include "ui/commandbars/themes/UIThemeFonts.h"
+
+namespace {
+
+CUICommandBarsTheme*& GlobalTheme() {
+    static CUICommandBarsTheme* theme = nullptr;
+    return theme;
+}
+
+CUIThemeFactory*& Factory() {
+    static CUIThemeFactory* factory = nullptr;
+    return factory;
+}
+
+// Releases the global theme at process exit.
+struct GlobalThemeRelease {
+    ~GlobalThemeRelease() { ReleaseGlobalTheme(); }
+} g_globalThemeRelease;
+
+BOOL IsPopupOpen(CUIControl* control) {
+    const int type = control->GetType();
+    if (type < uiControlPopup || type > uiControlSplitButtonPopup)
+        return FALSE;
+    CUIControlPopup* popup = dynamic_cast<CUIControlPopup*>(control);
+    return popup && popup->IsPopupOpen();
+}
+
+}  // namespace
+
+CUICommandBarsTheme::CUICommandBarsTheme() { CUICommandBarsTheme::RefreshMetrics(); }
+
+void CUICommandBarsTheme::DrawControlBackground(CDC* dc, CUIControl* control) {
+    CUICommandBar* parent = control->GetParent();
+    DrawButtonBackground(dc, control->GetRect(), control->GetEnabled(), control->GetSelected(), control->GetPressed(),
+                         control->GetChecked(), IsPopupOpen(control), parent ? parent->GetPosition() : uiBarNone);
+}
+
+void CUICommandBarsTheme::RefreshMetrics() {
+    RefreshThemeFonts();
+    m_shadowColor = RGB(0, 0, 0);
+}
+
+CFont* CUICommandBarsTheme::GetBarFont(CUICommandBar* bar, BOOL bold) {
+    CUIThemeFonts& fonts = CUIThemeFonts::Get();
+    const int position = bar ? bar->GetPosition() : uiBarNone;
+    if (position == uiBarLeft || position == uiBarRight)
+        return bold ? &fonts.verticalBold : &fonts.vertical;
+    return bold ? &fonts.bold : &fonts.regular;
+}
+
+COLORREF CUICommandBarsTheme::GetColor(int index) const {
+    if (index >= 0 && index < ColorCount)
+        return m_colors[index];
+    return static_cast<COLORREF>(index);
+}
+
+void CUICommandBarsTheme::SetColors(int count, const int* indices, const COLORREF* colors) {
+    for (int i = 0; i < count; ++i) {
+        if (indices[i] >= 0 && indices[i] < ColorCount)
+            m_colors[indices[i]] = colors[i];
+    }
+}
+
+CSize CUICommandBarsTheme::DrawControl(CDC* dc, CUIControl* control, BOOL draw) {
+    // Edit and combo box controls (their edit windows' fonts) come with their own classes.
+    switch (control->GetType()) {
+    case uiControlEdit:
+        return DrawEditControl(dc, control, draw);
+    case uiControlComboBox:
+        return DrawComboBoxControl(dc, control, draw);
+    default:
+        break;
+    }
+    CUICommandBar* parent = control->GetParent();
+    if (parent && parent->GetType() == uiBarTypePopup)
+        return DrawPopupBarControl(dc, control, draw);
+    return DrawToolBarControl(dc, control, draw);
+}
+
+int ThemeKindForIndex(int index) {
+    switch (index) {
+    case uiThemeFlat:
+    case uiThemeGradient:
+    case uiThemeVisualStyle:
+        return index;
+    default:
+        return uiThemeClassic;
+    }
+}
+
+void SetThemeFactory(CUIThemeFactory* factory) { Factory() = factory; }
+
+CUICommandBarsTheme* CreateTheme(int index) {
+    if (!Factory())
+        return nullptr;
+    CUICommandBarsTheme* theme = Factory()->Create(ThemeKindForIndex(index));
+    if (theme)
+        theme->m_themeIndex = index;
+    return theme;
+}
+
+void SelectTheme(int index) {
+    CUICommandBarsTheme*& global = GlobalTheme();
+    if (global && global->m_themeIndex == index)
+        return;
+    ReleaseGlobalTheme();
+    global = CreateTheme(index);
+}
+
+CUICommandBarsTheme* GetGlobalTheme() { return GlobalTheme(); }
+
+void ReleaseGlobalTheme() {
+    CUICommandBarsTheme*& global = GlobalTheme();
+    CUICommandBarsTheme* old = global;
+    global = nullptr;
+    if (old)
+        old->InternalRelease();
+}
