@@ -184,19 +184,36 @@ TEST_F(HookTable, KeyboardHooksAnswerFromTheLastAdded) {
     EXPECT_FALSE(m_table.HasKeyboardHooks());
 }
 
+// Other test programs may take the foreground at any time: a check counts once the
+// wanted window really is in front, right before it.
+bool BringToFront(CWnd& window) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        window.SetForegroundWindow();
+        if (::GetForegroundWindow() == window.m_hWnd)
+            return true;
+        ::Sleep(20);
+    }
+    return false;
+}
+
 TEST(TopParentActive, FollowsParentsAndOwnersToTheActiveTopWindow) {
     TestApplication app;
     CWnd top;
     ASSERT_TRUE(top.CreateEx(0, nullptr, "top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 200, 200), nullptr, 0));
     CWnd child;
     ASSERT_TRUE(child.CreateEx(0, nullptr, "child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &top, 1));
+    CWnd owned;
+    ASSERT_TRUE(owned.CreateEx(0, nullptr, "owned", WS_POPUP | WS_VISIBLE, CRect(0, 0, 30, 30), &top, 0));
     CWnd other;
     ASSERT_TRUE(other.CreateEx(0, nullptr, "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(300, 0, 400, 100), nullptr, 0));
-    top.SetForegroundWindow();
-    EXPECT_TRUE(child.IsTopParentActive());
-    EXPECT_TRUE(top.IsTopParentActive());
-    EXPECT_FALSE(other.IsTopParentActive());
-    other.SetForegroundWindow();
+    ASSERT_TRUE(BringToFront(top));
+    const BOOL childActive = child.IsTopParentActive();
+    const BOOL ownedActive = owned.IsTopParentActive();
+    const BOOL otherActive = other.IsTopParentActive();
+    EXPECT_TRUE(childActive);
+    EXPECT_TRUE(ownedActive);
+    EXPECT_FALSE(otherActive);
+    ASSERT_TRUE(BringToFront(other));
     EXPECT_FALSE(child.IsTopParentActive());
     EXPECT_TRUE(other.IsTopParentActive());
 }
