@@ -3,6 +3,7 @@
 
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIDrawHelpers.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
 #include "platform/CDC.h"
@@ -14,8 +15,11 @@ const DWORD GripperStyle = 0x400000;
 }  // namespace
 
 void CUICommandBar::OnPaint() {
-    CPaintDC dc(this);
-    DrawCommandBar(&dc);
+    CPaintDC paint(this);
+    CRect client;
+    GetClientRect(&client);
+    CUIBufferDC buffer(paint.GetSafeHdc(), client);
+    DrawCommandBar(&buffer);
 }
 
 void CUICommandBar::DrawCommandBar(CDC* dc) {

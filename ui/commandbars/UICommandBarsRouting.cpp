@@ -5,7 +5,9 @@
 #include "ui/commandbars/UIBarFactory.h"
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIImageStore.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
+#include "ui/commandbars/UISystemPalette.h"
 #include "ui/commandbars/UIWndProcHookTable.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
@@ -72,7 +74,9 @@ BOOL CUICommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, L
         }
         break;
     case WM_SYSCOLORCHANGE:
-        // The palette and the image store refresh with their own classes.
+        GetUISystemPalette().RefreshColors(FALSE);
+        GetImageManager()->RefreshAll();
+        [[fallthrough]];
     case WM_SETTINGCHANGE:
         if (CUICommandBarsTheme* paintManager = GetPaintManager())
             paintManager->RefreshMetrics();

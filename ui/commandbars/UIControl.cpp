@@ -5,6 +5,7 @@
 #include "ui/commandbars/UICommandBarsMessages.h"
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIImageStore.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
@@ -190,6 +191,16 @@ CUICommandBarsTheme* CUIControl::GetPaintManager() const {
     if (CUICommandBars* commandBars = GetCommandBars())
         return commandBars->GetPaintManager();
     return GetGlobalTheme();
+}
+
+CUIImageStore* CUIControl::GetImageManager() const {
+    // Bars and collections with image stores of their own come with customize mode.
+    return ::GetImageManager();
+}
+
+CUIImageIconSet* CUIControl::GetImage(int width) {
+    const int id = GetEffectiveImageId();
+    return id != 0 ? GetImageManager()->GetImage(static_cast<UINT>(id), width) : nullptr;
 }
 
 void CUIControl::OnExecute() {

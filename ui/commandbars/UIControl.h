@@ -11,6 +11,8 @@ class CUICommandBar;
 class CUICommandBars;
 class CUICommandBarsTheme;
 class CUIControls;
+class CUIImageIconSet;
+class CUIImageStore;
 
 // Control types (CommandBarControlType).
 enum UIControlType {
@@ -63,6 +65,9 @@ public:
     virtual CSize GetSize(CDC* dc);
     virtual void Draw(CDC* dc);
     virtual void OnCalcDynamicSize(DWORD mode) {}
+    // The image store's icons of the custom image id, else the image id, else the id;
+    // null when every one of them is 0.
+    virtual CUIImageIconSet* GetImage(int width);
     virtual int OnHookKeyDown(UINT key) { return 1; }
     virtual void SetParent(CUICommandBar* parent) { m_parent = parent; }
     virtual void Copy(CUIControl* source, BOOL recursive);
@@ -113,6 +118,7 @@ public:
     BOOL IsCursorOver() const;
     BOOL IsCustomizeMode() const;
     CUICommandBarsTheme* GetPaintManager() const;
+    CUIImageStore* GetImageManager() const;
     CUICommandBars* GetCommandBars() const;
     // Tracks the mouse with the button down over the control (or the rectangle):
     // executes when it is released over it. Ends without a click when the capture is
@@ -138,6 +144,8 @@ public:
 
 protected:
     friend class CUIControls;
+class CUIImageIconSet;
+class CUIImageStore;
     friend class CUICommandBar;
     friend class CUICommandBarUpdateUI;
 

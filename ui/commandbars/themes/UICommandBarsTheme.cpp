@@ -2,6 +2,7 @@
 
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControlPopup.h"
+#include "ui/commandbars/UISystemPalette.h"
 #include "ui/commandbars/themes/UIThemeFonts.h"
 
 namespace {
@@ -41,6 +42,10 @@ void CUICommandBarsTheme::DrawControlBackground(CDC* dc, CUIControl* control) {
 
 void CUICommandBarsTheme::RefreshMetrics() {
     RefreshThemeFonts();
+    CUISystemPalette& palette = GetUISystemPalette();
+    palette.RefreshColors(FALSE);
+    for (int index = 0; index < ColorCount; ++index)
+        m_colors[index] = palette.GetColor(static_cast<UINT>(index));
     m_shadowColor = RGB(0, 0, 0);
 }
 
