@@ -162,6 +162,7 @@ protected:
     void OnRButtonUp(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);

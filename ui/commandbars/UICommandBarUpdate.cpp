@@ -22,6 +22,11 @@ void CUICommandBar::OnPaint() {
     DrawCommandBar(&buffer);
 }
 
+LRESULT CUICommandBar::OnPrintClient(WPARAM wParam, LPARAM) {
+    DrawCommandBar(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return 0;
+}
+
 void CUICommandBar::DrawCommandBar(CDC* dc) {
     CUICommandBarsTheme* paintManager = GetPaintManager();
     if (paintManager == nullptr)

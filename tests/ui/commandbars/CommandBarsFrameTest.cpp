@@ -7,6 +7,7 @@
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
 
+#include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
 #include "res/resource.h"
 #include "tests/support/TestApplication.h"
@@ -117,11 +118,18 @@ protected:
     }
 
     BOOL AltKey(char letter) {
-        MSG msg = {m_frame->m_hWnd, WM_SYSKEYDOWN, static_cast<WPARAM>(letter), 1 << 29};
+        MSG msg = {};
+        msg.hwnd = m_frame->m_hWnd;
+        msg.message = WM_SYSKEYDOWN;
+        msg.wParam = static_cast<WPARAM>(letter);
+        msg.lParam = 1 << 29;
         return m_bars->PreTranslateFrameMessage(&msg);
     }
     BOOL Key(UINT key) {
-        MSG msg = {m_frame->m_hWnd, WM_KEYDOWN, key, 0};
+        MSG msg = {};
+        msg.hwnd = m_frame->m_hWnd;
+        msg.message = WM_KEYDOWN;
+        msg.wParam = key;
         return m_bars->PreTranslateFrameMessage(&msg);
     }
     CUICommandBar* OpenPopup() {
@@ -197,20 +205,26 @@ TEST_F(CommandBarsFrame, ArrowsFollowTheBarsOrientation) {
     EXPECT_EQ(0, file->GetSelectedIndex());
     EXPECT_TRUE(Key(VK_UP));  // wraps to the last
     EXPECT_EQ(file->GetControls()->GetNextIndex(-1, -1, TRUE, FALSE), file->GetSelectedIndex());
-    // In a popup without submenus Left is not the popup's: it closes and the menu bar
-    // moves back (wrapping to the last title).
+    // In a popup without submenus Left and Right are not the popup's: the menu bar
+    // moves to its previous (wrapping to the last) or next title and opens it.
     EXPECT_TRUE(Key(VK_LEFT));
     EXPECT_EQ(uiNotTracking, file->GetTrackingMode());
-    EXPECT_TRUE(Key(VK_LEFT));
     EXPECT_EQ(9, m_menuBar->GetSelectedIndex());
-    EXPECT_TRUE(Key(VK_RIGHT));  // horizontal bar: Right is next
-    EXPECT_EQ(0, m_menuBar->GetSelectedIndex());
+    EXPECT_EQ(9, m_menuBar->GetOpenPopupIndex());
+    EXPECT_TRUE(Key(VK_RIGHT));
+    EXPECT_EQ(0, m_menuBar->GetOpenPopupIndex());
+    EXPECT_TRUE(file->IsWindowVisible());
+    EXPECT_TRUE(Key(VK_ESCAPE));
+    // On the horizontal bar itself, with no popup open.
     EXPECT_TRUE(Key(VK_END));
     EXPECT_EQ(9, m_menuBar->GetSelectedIndex());
     EXPECT_TRUE(Key(VK_HOME));
     EXPECT_EQ(0, m_menuBar->GetSelectedIndex());
+    EXPECT_TRUE(Key(VK_RIGHT));
+    EXPECT_EQ(1, m_menuBar->GetSelectedIndex());
+    EXPECT_EQ(-1, m_menuBar->GetOpenPopupIndex());
     EXPECT_TRUE(Key(VK_DOWN));  // Down opens the selected title
-    EXPECT_EQ(0, m_menuBar->GetOpenPopupIndex());
+    EXPECT_EQ(1, m_menuBar->GetOpenPopupIndex());
 }
 
 TEST_F(CommandBarsFrame, EnterRunsTheEntryAfterEveryMenuClosed) {
@@ -315,13 +329,11 @@ TEST_F(CommandBarsFrame, IdleUpdateAsksTheFramesRouting) {
     CUIControl* unhandled = AddButton(m_toolBar, ID_NO_HANDLER, "None");
     CUIControl* own = AddButton(m_toolBar, ID_NO_HANDLER, "Own");
     own->SetFlags(uiFlagNoUpdate);
-    own->m_pressed = 2;  // executed before: reset at the idle update
     m_toolBar->SendMessage(WM_IDLEUPDATECMDUI, FALSE);
     EXPECT_TRUE(save->GetEnabled());
     EXPECT_EQ(1, save->GetChecked());
     EXPECT_FALSE(disabled->GetEnabled());
     EXPECT_TRUE(unhandled->GetEnabled());
-    EXPECT_EQ(0, own->GetPressed());
     m_toolBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);  // disable what nobody handles
     EXPECT_FALSE(unhandled->GetEnabled());
     EXPECT_TRUE(own->GetEnabled());
@@ -359,22 +371,37 @@ TEST_F(CommandBarsFrame, BarsDrawThroughThePaintManagerInOrder) {
         "DrawControlSeparator Save", "GetBarFont",      "DrawToolBarControl Save",
         "GetBarFont bold",           "DrawToolBarControl Open"};
     EXPECT_EQ(expected, m_theme->m_calls);
-    TestImage image(700, 120);
-    RenderWindow(m_frame, image);
-    image.SaveBmp(TestOutputPath("commandbars-frame.bmp"));
-    const CPoint selected = m_toolBar->GetControl(1)->GetRect().CenterPoint();
-    EXPECT_EQ(RGB(0, 0, 255), image.Pixel(selected.x, selected.y + 30 + ::GetSystemMetrics(SM_CYCAPTION)));
+    // The menu bar loaded its menu after it was placed: its layout is due and the
+    // idle update runs it.
+    EXPECT_TRUE(m_menuBar->GetIdleFlags() & CUICommandBar::idleLayout);
+    m_menuBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_FALSE(m_menuBar->GetIdleFlags() & CUICommandBar::idleLayout);
+    for (TestBar* bar : {m_menuBar, m_toolBar}) {
+        CRect rect;
+        bar->GetWindowRect(&rect);
+        TestImage image(rect.Width(), rect.Height());
+        RenderWindow(bar, image);
+        image.SaveBmp(TestOutputPath(bar == m_menuBar ? "commandbars-menubar.bmp" : "commandbars-toolbar.bmp"));
+        if (bar == m_toolBar) {
+            const CPoint selected = bar->GetControl(1)->GetRect().CenterPoint();
+            const CPoint plain = bar->GetControl(0)->GetRect().CenterPoint();
+            EXPECT_EQ(RGB(0, 0, 255), image.Pixel(selected.x, selected.y));
+            EXPECT_EQ(RGB(192, 192, 192), image.Pixel(plain.x, plain.y));
+        }
+    }
 }
 
 TEST_F(CommandBarsFrame, RemovingABarFromItsOwnHandlerKeepsItAliveUntilItReturns) {
     SelfRemovingBar::s_destroyed = 0;
     CUICommandBar* bar = m_bars->AddToolBar("临时", uiBarTop, RUNTIME_CLASS(SelfRemovingBar));
     ASSERT_NE(nullptr, bar);
-    ASSERT_EQ(2, m_bars->GetCount());
+    ASSERT_EQ(3, m_bars->GetCount());
     bar->SendMessage(SelfRemovingBar::RemoveMe);
     EXPECT_TRUE(SelfRemovingBar::s_aliveAfterRemove);
     EXPECT_EQ(1, SelfRemovingBar::s_destroyed);  // let go once the handler returned
-    EXPECT_EQ(1, m_bars->GetCount());
+    EXPECT_EQ(2, m_bars->GetCount());
     EXPECT_EQ(m_menuBar, m_bars->GetAt(0));
-    EXPECT_EQ(nullptr, m_bars->GetAt(1));
+    EXPECT_EQ(m_toolBar, m_bars->GetAt(1));
+    EXPECT_EQ(nullptr, m_bars->GetAt(2));
+    EXPECT_EQ(nullptr, m_bars->GetAt(-1));
 }
