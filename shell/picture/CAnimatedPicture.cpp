@@ -63,6 +63,7 @@ SIZE PixelSizeOf(IPicture* picture) {
 
 BEGIN_MESSAGE_MAP(CAnimatedPicture, CStatic)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
@@ -319,6 +320,12 @@ void CAnimatedPicture::OnPaint() {
     if (m_surface)
         BitBlt(dc, 0, 0, m_size.cx, m_size.cy, m_surface, 0, 0, SRCCOPY);
     ::EndPaint(m_hWnd, &paint);
+}
+
+LRESULT CAnimatedPicture::OnPrintClient(WPARAM dc, LPARAM) {
+    if (m_surface)
+        BitBlt(reinterpret_cast<HDC>(dc), 0, 0, m_size.cx, m_size.cy, m_surface, 0, 0, SRCCOPY);
+    return 0;
 }
 
 void CAnimatedPicture::OnDestroy() {

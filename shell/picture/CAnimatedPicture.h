@@ -54,6 +54,7 @@ public:
 
 protected:
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM dc, LPARAM);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

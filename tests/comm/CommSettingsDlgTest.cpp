@@ -210,6 +210,7 @@ TEST_F(CommSettingsDialog, StopRestoresTheSettingsAndEscCannotCloseMeanwhile) {
         ASSERT_TRUE(gated.WaitUntilHeld());
         PumpUntil([&] { return ItemText(wnd, IDC_COMM_DETECT_STATUS) == "正在检测..."; });
         searching = ItemText(wnd, IDC_COMM_DETECT_STATUS);
+        SaveImage(wnd, "comm_settings_detecting.bmp");
         lockedWhileSearching = !Enabled(wnd, IDOK) && !Enabled(wnd, IDCANCEL) && !Enabled(wnd, IDC_COMM_PORT) &&
                                Enabled(wnd, IDC_COMM_STOP_DETECT);
         wnd->SendMessage(WM_COMMAND, IDCANCEL);

@@ -142,6 +142,7 @@ TEST_F(PasswordDialogs, LevelChoiceEnablesTheNewPasswordEdits) {
         wnd->CheckRadioButton(IDC_CPU_LEVEL_1, IDC_CPU_LEVEL_3, IDC_CPU_LEVEL_1);
         PressButton(wnd, IDC_CPU_LEVEL_1);
         look();
+        SaveImage(wnd, "cpu_password_dialog.bmp");
         PressButton(wnd, IDCANCEL);
     }});
     dialog.DoModal();

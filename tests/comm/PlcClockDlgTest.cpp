@@ -112,6 +112,7 @@ TEST_F(PlcClockDialog, StartShowsThePlcTimeOrYellowForAnUnsetClock) {
         ShowDialog([&](CPlcClockDlg* dialog) {
             plc = Picker(dialog, IDC_CLOCK_PLC_DATE);
             colour = dialog->PlcGroupColour();
+            SaveImage(dialog, c.year ? "plc_clock_dialog.bmp" : "plc_clock_dialog_unset.bmp");
         });
         GetLocalTime(&now);
         EXPECT_EQ(c.colour, colour);
