@@ -5,6 +5,7 @@
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
+#include "ui/commandbars/UIShortcutText.h"
 
 #include "platform/CFrameWnd.h"
 #include "platform/CToolTipTracker.h"
@@ -123,10 +124,10 @@ INT_PTR CUICommandBar::OnToolHitTest(CPoint point, TOOLINFO* toolInfo) const {
         return -1;
     if (m_trackingMode == uiTrackingPopupOpen && m_barType != uiBarTypePopup)
         return -1;
-    if (CUICommandBars* commandBars = GetCommandBars()) {
-        if (!commandBars->GetCommandBarsOptions()->m_toolBarScreenTips)
-            return -1;
-    }
+    CUICommandBars* commandBars = GetCommandBars();
+    if (commandBars && !commandBars->GetCommandBarsOptions()->m_toolBarScreenTips)
+        return -1;
+    const BOOL accelTips = commandBars && commandBars->GetCommandBarsOptions()->m_toolBarAccelTips;
     for (int i = 0; i < GetControlCount(); ++i) {
         CUIControl* control = GetControl(i);
         if (!control->IsVisible() || !control->GetRect().PtInRect(point))
@@ -134,6 +135,9 @@ INT_PTR CUICommandBar::OnToolHitTest(CPoint point, TOOLINFO* toolInfo) const {
         CString text = control->GetTooltip(point, control->GetRect(), nullptr);
         if (text.IsEmpty())
             return -1;
+        CString shortcut;
+        if (accelTips && FindShortcut(control->GetID(), shortcut, commandBars->GetSite()) && !shortcut.IsEmpty())
+            text += " (" + shortcut + ")";
         if (toolInfo && toolInfo->cbSize >= TTTOOLINFOA_V1_SIZE) {
             toolInfo->hwnd = m_hWnd;
             toolInfo->rect = control->GetRect();

@@ -6,16 +6,10 @@
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
+#include "ui/commandbars/UIShortcutText.h"
 #include "ui/commandbars/UIWndProcHookTable.h"
 
 namespace {
-
-// The character upper-cased as the locale does it.
-char UpperChar(char character) {
-    char text[2] = {character, 0};
-    ::CharUpperA(text);
-    return text[0];
-}
 
 // The mnemonic of a caption ("&" not at the end), or 0.
 char MnemonicOf(const CString& caption) {
@@ -156,7 +150,7 @@ void CUICommandBar::HandleMnemonic(UINT key) {
     if (character == 0)
         return;  // Shift, Ctrl and other keys without a character are taken silently
     BOOL ambiguous = FALSE;
-    int index = FindAccel(UpperChar(character), &ambiguous);
+    int index = FindAccel(MakeUpperChar(character), &ambiguous);
     if (index < 0) {
         ::MessageBeep(0);
         return;
@@ -213,7 +207,7 @@ int CUICommandBar::FindAccel(char character, BOOL* ambiguous) const {
     const int start = m_controls->GetNextIndex(m_selected, +1, TRUE, FALSE);
     if (start < 0)
         return -1;
-    character = UpperChar(character);
+    character = MakeUpperChar(character);
     int mnemonicMatch = -1;
     int letterMatch = -1;
     int index = start;
@@ -223,14 +217,14 @@ int CUICommandBar::FindAccel(char character, BOOL* ambiguous) const {
         if (!caption.IsEmpty()) {
             const char mnemonic = MnemonicOf(caption);
             if (mnemonic != 0) {
-                if (UpperChar(mnemonic) == character) {
+                if (MakeUpperChar(mnemonic) == character) {
                     if (mnemonicMatch >= 0) {
                         *ambiguous = TRUE;
                         return mnemonicMatch;
                     }
                     mnemonicMatch = index;
                 }
-            } else if (UpperChar(caption[0]) == character) {
+            } else if (MakeUpperChar(caption[0]) == character) {
                 if (letterMatch >= 0)
                     *ambiguous = TRUE;
                 else

@@ -4,6 +4,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIMenuSoundThread.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
 #include "platform/CDocTemplate.h"
@@ -37,6 +38,7 @@ CUICommandBars::~CUICommandBars() {
     }
     SetPaintManager(nullptr);
     m_options->InternalRelease();
+    GetMenuSoundThread().Stop();
 }
 
 BOOL CUICommandBars::IsCommandHidden(UINT id) const {

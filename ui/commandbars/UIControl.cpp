@@ -6,6 +6,7 @@
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIImageStore.h"
+#include "ui/commandbars/UIMenuSoundThread.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
@@ -210,6 +211,7 @@ void CUIControl::OnExecute() {
     CUICommandBar* parent = m_parent;
     if (parent)
         parent->InternalAddRef();
+    GetMenuSoundThread().Play(CUIMenuSoundThread::MenuCommand);
     m_pressed = 2;
     CUICommandBar* root = parent ? parent->GetRootParent() : nullptr;
     if (root && root->m_returnCommand) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -404,4 +405,41 @@ TEST_F(CommandBarsFrame, RemovingABarFromItsOwnHandlerKeepsItAliveUntilItReturns
     EXPECT_EQ(m_toolBar, m_bars->GetAt(1));
     EXPECT_EQ(nullptr, m_bars->GetAt(2));
     EXPECT_EQ(nullptr, m_bars->GetAt(-1));
+}
+
+TEST_F(CommandBarsFrame, TooltipsAddTheShortcutWhenAskedTo) {
+    m_frame->m_hAccelTable = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    CUIControl* save = AddButton(m_toolBar, ID_PROJECT_SAVE, "Save");
+    save->m_tooltip = "保存工程";
+    CUIControl* quiet = AddButton(m_toolBar, 0, "Quiet");
+    quiet->m_tooltip = "";
+    m_toolBar->Layout();
+    struct Case {
+        BOOL screenTips;
+        BOOL accelTips;
+        CUIControl* control;
+        INT_PTR id;
+        LPCSTR text;
+    } cases[] = {
+        {TRUE, FALSE, save, ID_PROJECT_SAVE, "保存工程"},
+        {TRUE, TRUE, save, ID_PROJECT_SAVE, "保存工程 (Ctrl+S)"},
+        {FALSE, TRUE, save, -1, nullptr},
+        {TRUE, TRUE, quiet, -1, nullptr},  // an empty tooltip gives none
+    };
+    for (const Case& c : cases) {
+        m_bars->GetCommandBarsOptions()->m_toolBarScreenTips = c.screenTips;
+        m_bars->GetCommandBarsOptions()->m_toolBarAccelTips = c.accelTips;
+        TTTOOLINFOA info = {};
+        info.cbSize = sizeof(info);
+        EXPECT_EQ(c.id, m_toolBar->OnToolHitTest(Centre(c.control), &info));
+        if (c.text) {
+            ASSERT_NE(nullptr, info.lpszText);
+            EXPECT_STREQ(c.text, info.lpszText);
+            EXPECT_EQ(m_toolBar->m_hWnd, info.hwnd);
+            EXPECT_EQ(c.control->GetRect(), CRect(info.rect));
+        }
+        std::free(info.lpszText);
+    }
+    ::DestroyAcceleratorTable(m_frame->m_hAccelTable);
+    m_frame->m_hAccelTable = nullptr;
 }
