@@ -156,3 +156,33 @@ TEST_F(PasswordDialogs, LevelChoiceEnablesTheNewPasswordEdits) {
     EXPECT_FALSE(seen[3].confirmEnabled);
     EXPECT_EQ(0, seen[3].newLength);
 }
+
+TEST_F(PasswordDialogs, BusyLineRefusesTheChangeAndTheDialogStays) {
+    messages.answer = IDYES;
+    HoldCommLockElsewhere();
+    CCpuPasswordDlg dialog;
+    bool stayedOpen = false;
+    HWND focused = nullptr, passwordEdit = nullptr;
+    ModalScript script({[&](CWnd* wnd) {
+        wnd->SetDlgItemText(IDC_CPU_OLD_PASSWORD, "old");
+        PressButton(wnd, IDC_CPU_APPLY);
+        stayedOpen = ::IsWindowVisible(wnd->m_hWnd) != FALSE;
+        PressButton(wnd, IDCANCEL);
+    }});
+    dialog.DoModal();
+    ReleaseCommLockElsewhere();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ((std::vector<std::string>{"您确认要修改CPU内的保护密码吗？", "正在进行其它通讯任务，不允许再启动通讯任务！"}),
+              MessageTexts());
+    EXPECT_TRUE(link.Requests().empty());
+    EXPECT_FALSE(theSerialPort.IsOpen());
+
+    CPlcPasswordDlg password;
+    ModalScript focusScript({[&](CWnd* wnd) {
+        focused = ::GetFocus();
+        passwordEdit = wnd->GetDlgItem(IDC_PLC_PASSWORD)->m_hWnd;
+        PressButton(wnd, IDCANCEL);
+    }});
+    password.DoModal();
+    EXPECT_EQ(passwordEdit, focused);
+}
