@@ -443,3 +443,50 @@ TEST_F(CommandBarsFrame, TooltipsAddTheShortcutWhenAskedTo) {
     ::DestroyAcceleratorTable(m_frame->m_hAccelTable);
     m_frame->m_hAccelTable = nullptr;
 }
+
+TEST_F(CommandBarsFrame, ContextMenusReturnOrSendTheChosenCommand) {
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_PROJECT_TYPE));
+    CMenu* file = menu.GetSubMenu(0);
+    struct Case {
+        UINT flags;
+        int result;
+        size_t commands;
+    } cases[] = {
+        {CUICommandBars::ReturnCommand, static_cast<int>(ID_PROJECT_NEW), 0},
+        {0, 1, 1},
+    };
+    for (const Case& c : cases) {
+        m_frame->m_events.clear();
+        // The first entry is chosen by a click once the popup tracks.
+        ::SetTimer(nullptr, 0, 1, [](HWND, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(nullptr, id);
+            for (CUICommandBar* bar : CUIMouseTrackHook::Get().GetTrackingBars()) {
+                const CPoint entry = bar->GetControl(0)->GetRect().CenterPoint();
+                bar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(entry.x, entry.y));
+            }
+        });
+        EXPECT_EQ(c.result, m_bars->TrackContextMenu(file, c.flags, 100, 100, m_frame));
+        size_t commands = 0;
+        for (const RecordingFrame::Event& event : m_frame->m_events)
+            commands += event.message == WM_COMMAND ? 1 : 0;
+        EXPECT_EQ(c.commands, commands);
+        EXPECT_FALSE(CUIMouseTrackHook::Get().IsTracking());
+    }
+}
+
+TEST_F(CommandBarsFrame, ContextMenuLoopEndsOnQuitAndKeepsTheQuitQueued) {
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_PROJECT_TYPE));
+    ::PostQuitMessage(4);
+    EXPECT_EQ(1, m_bars->TrackContextMenu(menu.GetSubMenu(0), 0, 100, 100, m_frame));
+    EXPECT_FALSE(CUIMouseTrackHook::Get().IsTracking());
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(4u, msg.wParam);
+    // A handle that is not a menu, or a popup that cannot open, gives 0.
+    CMenu notMenu;
+    EXPECT_EQ(0, m_bars->TrackContextMenu(&notMenu, 0, 100, 100, m_frame));
+    m_factory.m_refusePopups = TRUE;
+    EXPECT_EQ(0, m_bars->TrackContextMenu(menu.GetSubMenu(0), 0, 100, 100, m_frame));
+}
