@@ -118,8 +118,17 @@ bool SimPlcServer::Command(const std::string& line) {
         m_quit = true;
         return true;
     }
-    if (verb == "clear") {
+    if (verb == "clear") {  // no faults, and the station of a fresh PLC
         m_plc.ClearFaults();
+        m_plc.State().station = SimulatedPlcState().station;
+        return true;
+    }
+    if (verb == "station") {  // answers only requests to this station from now on
+        int station = 0;
+        words >> station;
+        if (station < 1 || station > 255)
+            return false;
+        m_plc.State().station = static_cast<uint8_t>(station);
         return true;
     }
     if (verb == "run") {
