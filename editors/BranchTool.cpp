@@ -16,7 +16,7 @@ void CBranchTool::Arm(const CRect& viewOnScreen) {
 int CBranchTool::OnClick(CPoint point) {
     if (!m_armed)
         return 0;
-    CPoint snapped = CBranchTracker::SnapToCell(point);
+    CPoint snapped = m_grid.SnapToCell(point);
     CPoint startCell, endCell;
     int result = m_tracker.OnClick(snapped.x, snapped.y, startCell, endCell);
     if (result == CBranchTracker::kStarted)

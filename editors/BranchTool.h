@@ -1,5 +1,6 @@
 #pragma once
 #include "editors/BranchTracker.h"
+#include "editors/LadderGrid.h"
 #include "platform/CRect.h"
 
 class CLadderModel;
@@ -40,6 +41,7 @@ private:
 
     CLadderModel* m_pModel;
     CBranchTracker m_tracker;
+    CLadderGrid m_grid;
     BOOL m_armed = FALSE;
     BOOL m_confined = FALSE;
 };

@@ -7,19 +7,12 @@
 
 namespace {
 
-const int kSnapBelowRowTop = 25;
 const int kSameRowTolerance = 5;
 const int kBoundaryMargin = 5;  // keeps a cell column off a boundary's rounding
 
 CPoint Unset() { return CPoint(-1, -1); }
 
 }  // namespace
-
-CPoint CBranchTracker::SnapToCell(CPoint point) {
-    int column = (point.x + kGridWidth / 2) / kGridWidth;
-    int row = point.y / kGridHeight;
-    return CPoint(column * kGridWidth, row * kGridHeight + kSnapBelowRowTop);
-}
 
 void CBranchTracker::Reset() {
     m_step = 0;

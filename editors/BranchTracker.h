@@ -13,9 +13,6 @@ public:
     CBranchTracker() { Reset(); }
     virtual ~CBranchTracker() = default;
 
-    // x to the nearest column boundary, y to 25 pixels below the top of its row.
-    static CPoint SnapToCell(CPoint point);
-
     // Takes one snapped click. The start cell is set on kStarted and kFinished, the end
     // cell on kFinished, when the tracker is reset for the next branch.
     int OnClick(int x, int y, CPoint& startCell, CPoint& endCell);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "editors/BranchTracker.h"
+#include "editors/LadderGrid.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(BranchTrackerTest, ClickSequencesCloseTheBranch) {
         CBranchTracker tracker;
         CPoint startCell(-9, -9), endCell(-9, -9);
         for (const Click& click : run.clicks) {
-            CPoint snapped = CBranchTracker::SnapToCell(CPoint(click.x, click.y));
+            CPoint snapped = CLadderGrid().SnapToCell(CPoint(click.x, click.y));
             EXPECT_EQ(click.result, tracker.OnClick(snapped.x, snapped.y, startCell, endCell)) << run.name;
         }
         EXPECT_EQ(run.startCell, startCell) << run.name;
@@ -37,12 +38,6 @@ TEST(BranchTrackerTest, ClickSequencesCloseTheBranch) {
         EXPECT_EQ(0, tracker.GetStep()) << run.name;
         EXPECT_EQ(CPoint(-1, -1), tracker.GetStart()) << run.name;
     }
-}
-
-TEST(BranchTrackerTest, SnapsToColumnBoundariesAndRowLines) {
-    EXPECT_EQ(CPoint(100, 25), CBranchTracker::SnapToCell(CPoint(149, 0)));
-    EXPECT_EQ(CPoint(200, 65), CBranchTracker::SnapToCell(CPoint(150, 79)));
-    EXPECT_EQ(CPoint(0, 105), CBranchTracker::SnapToCell(CPoint(49, 80)));
 }
 
 TEST(BranchTrackerTest, IntermediatePointsFollowTheClicks) {
