@@ -78,23 +78,33 @@ void CCPGridView::RedrawGrid() {
 
 void CCPGridView::OnSize(UINT type, int cx, int cy) {
     SetViewSize(cx, cy);
+    if (!m_updatingBars)
+        m_barState[0] = m_barState[1] = ScrollBarState();
     UpdateScrollBars();
     PlaceEditor();
 }
 
+// Only changes are sent, without drawing the bars at once: the frame is marked for
+// the next paint instead, so a burst of moves draws the bars once.
 void CCPGridView::UpdateScrollBars() {
     if (m_hWnd == nullptr || m_updatingBars)
         return;
     m_updatingBars = true;
-    SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-    info.nMax = std::max(0, GetGridRowCount() - 1);
-    info.nPage = static_cast<UINT>(GetVisibleRowCount());
-    info.nPos = GetTopRow();
-    SetScrollInfo(SB_VERT, &info);
-    info.nMax = std::max(0, static_cast<int>(GetScrollSize().cx) - GetFixedColWidth() - 1);
-    info.nPage = static_cast<UINT>(std::max(1, static_cast<int>(GetViewSize().cx) - GetFixedColWidth()));
-    info.nPos = GetScrollX();
-    SetScrollInfo(SB_HORZ, &info);
+    ScrollBarState state[2] = {
+        {std::max(0, GetGridRowCount() - 1), GetVisibleRowCount(), GetTopRow()},
+        {std::max(0, static_cast<int>(GetScrollSize().cx) - GetFixedColWidth() - 1),
+         std::max(1, static_cast<int>(GetViewSize().cx) - GetFixedColWidth()), GetScrollX()},
+    };
+    const int bars[2] = {SB_VERT, SB_HORZ};
+    for (int i = 0; i < 2; ++i) {
+        if (state[i] == m_barState[i])
+            continue;
+        m_barState[i] = state[i];
+        SCROLLINFO info = {sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, state[i].max,
+                           static_cast<UINT>(state[i].page), state[i].pos, 0};
+        SetScrollInfo(bars[i], &info, FALSE);
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+    }
     m_updatingBars = false;
 }
 

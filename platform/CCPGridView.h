@@ -116,7 +116,15 @@ private:
     void ScrollTo(int topRow, int scrollX);
     void CommitText(int col, int row, const CString& text);
 
+    struct ScrollBarState {
+        int max = -1, page = -1, pos = -1;
+        bool operator==(const ScrollBarState& other) const {
+            return max == other.max && page == other.page && pos == other.pos;
+        }
+    };
+
     CWnd* m_owner = nullptr;
+    ScrollBarState m_barState[2];
     std::vector<CWnd*> m_ctrls;
     CString m_commitText;
     int m_editCol = -1;

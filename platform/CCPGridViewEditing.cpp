@@ -68,7 +68,6 @@ BOOL CCPGridView::ActivateCtrl(int col, int row, int show) {
     m_editCol = col;
     m_editRow = row;
     PlaceEditor();
-    ctrl->ShowWindow(SW_SHOW);
     if (show != 0)
         ctrl->SetFocus();
     return TRUE;
@@ -95,10 +94,15 @@ void CCPGridView::PlaceEditor() {
     bool inView = m_editRow >= GetTopRow() && cell.top >= GetRowHeight() && cell.left >= GetFixedColWidth();
     if (GetCol(m_editCol).ctrlKind == CPCtrlList)
         cell.bottom += ListDropRows * GetRowHeight();
-    ctrl->MoveWindow(&cell);
-    if (!inView && ::GetFocus() != ctrl->GetSafeHwnd())
+    CRect placed;
+    ctrl->GetWindowRect(&placed);
+    ScreenToClient(&placed);
+    if (placed != cell)
+        ctrl->MoveWindow(&cell);
+    bool visible = ctrl->IsWindowVisible() != FALSE;
+    if (visible && !inView && ::GetFocus() != ctrl->GetSafeHwnd())
         ctrl->ShowWindow(SW_HIDE);
-    else if (inView)
+    else if (!visible && inView)
         ctrl->ShowWindow(SW_SHOW);
 }
 
