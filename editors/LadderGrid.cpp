@@ -76,3 +76,13 @@ int CLadderGrid::HorizontalScroll(int code, int position, int thumbPosition, int
     position = Clamp(position, minimum, std::max(minimum, maximum));
     return position - position % m_cellWidth;
 }
+
+CSize CLadderGrid::OpeningExtent(CSize extentCells, int minimumRows) const {
+    int rows = std::max<int>(extentCells.cy, minimumRows);
+    return CSize(extentCells.cx * m_cellWidth, rows * m_cellHeight);
+}
+
+CSize CLadderGrid::LaidOutExtent(CSize extentCells, int rowAfterLastNetwork) const {
+    int rows = std::max<int>(extentCells.cy, rowAfterLastNetwork + 10);
+    return CSize(extentCells.cx * m_cellWidth, rows * m_cellHeight);
+}

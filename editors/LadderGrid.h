@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/CPoint.h"
+#include "platform/CSize.h"
 
 // The ladder editor's cell grid: cell (c, r) covers c * width up to (c + 1) * width and
 // r * height up to (r + 1) * height document pixels. Scrolling always stops on whole cells.
@@ -18,6 +19,11 @@ public:
     int VerticalScroll(int code, int position, int trackPosition, int maximum) const;
     // The new horizontal position: lines move one cell, pages two.
     int HorizontalScroll(int code, int position, int thumbPosition, int minimum, int maximum) const;
+
+    // The document when the editor opens: the model's extent, at least minimumRows tall.
+    CSize OpeningExtent(CSize extentCells, int minimumRows) const;
+    // The document after a layout: ten rows below the last network, at least the extent.
+    CSize LaidOutExtent(CSize extentCells, int rowAfterLastNetwork) const;
 
 private:
     static int Clamp(int value, int low, int high);

@@ -46,4 +46,14 @@ TEST(LadderGridTest, ScrollingStopsOnWholeCells) {
         EXPECT_EQ(c.expected, grid.HorizontalScroll(c.code, c.position, c.track, 0, 3950)) << c.code;
 }
 
+TEST(LadderGridTest, DocumentCoversTheModelsExtentAndTheNetworks) {
+    CLadderGrid grid;
+    const CSize extent(40, 80);
+    EXPECT_EQ(CSize(4000, 3200), grid.OpeningExtent(extent, 0));
+    EXPECT_EQ(CSize(4000, 3200), grid.OpeningExtent(extent, 79));
+    EXPECT_EQ(CSize(4000, 3640), grid.OpeningExtent(extent, 91));
+    EXPECT_EQ(CSize(4000, 3200), grid.LaidOutExtent(extent, 70));
+    EXPECT_EQ(CSize(4000, 3240), grid.LaidOutExtent(extent, 71));
+}
+
 }  // namespace
