@@ -178,6 +178,9 @@ TEST_F(ILKeyboardTest, PasteSplitsAtLineEndsAndKeepsTheTail) {
         {"the 260-byte break keeps a double-byte character whole",
          longText + lead,
          {"(* Network 0 *)", "XY" + std::string(258, 'a'), "a" + lead + "Z"}},
+        {"a double-byte character that would straddle the break starts the next line",
+         std::string(257, 'a') + lead,
+         {"(* Network 0 *)", "XY" + std::string(257, 'a'), lead + "Z"}},
     };
     for (const Case& c : cases) {
         Load({"(* Network 0 *)", "XYZ"});

@@ -34,7 +34,7 @@ protected:
         theSerialPort.AttachLine(&link);
         SetReplyTimeoutsForCpuClass(1);
         project().AllocateForceImages(5970);
-        Load({"(* Network 0 *)", "LD      %I0.0", "AND     T5", "ST      %Q0.0", "MOVW    %VW20, %VW22",
+        Load({"(* Network 0 *)", "LD      %I0.0", "AND     T5", "ST      %Q0.0", "MOVE    %VW20, %VW22",
               "ADD     %VW20, %VW22", "TON     T5, 100"});
         for (const char* operand : {"%I0.0", "%Q0.0", "%VW20", "%VW22", "%T5"}) ASSERT_TRUE(AddMonitorCells(operand));
         project().BuildMonitorLists();

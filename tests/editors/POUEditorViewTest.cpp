@@ -457,3 +457,91 @@ TEST_F(POUEditorViewTest, TheForceDialogGetsAGlobalsNameAndAddress) {
     EXPECT_EQ(0, script.UnscriptedDialogs());
 }
 }  // namespace
+
+namespace {
+// Keys, characters, mouse and commands as the window receives them, with the lines,
+// the caret and the undo history read back after each step.
+class POUEditorViewScriptTest : public POUEditorViewMouseTest {
+protected:
+    std::vector<std::string> Lines() {
+        std::vector<std::string> lines;
+        const CStringArray& text = static_cast<CILModel*>(document->GetModel())->GetLines();
+        for (int i = 0; i < text.GetSize(); ++i) lines.push_back(text[i].GetString());
+        return lines;
+    }
+    std::pair<int, int> Caret() { return {engine().CaretLine(), engine().CaretColumn()}; }
+    int Snapshots() { return static_cast<int>(document->GetModel()->m_undoList.GetCount()); }
+    void ShiftClick(int line, int column) { Click(line, column, MK_SHIFT); }
+};
+
+TEST_F(POUEditorViewScriptTest, TypingDoubleByteTextPasteHeadersAndUndoThroughTheWindow) {
+    const std::string start = "\xC6\xF4";  // one double-byte character
+    Click(3, 0);
+    int opened = Snapshots();
+    Type("ld i0.1\r(*" + start + "*)");
+    EXPECT_EQ(opened + 7 + 1 + 6, Snapshots()) << "one snapshot per byte typed and one for Enter";
+    EXPECT_EQ("LD      %I0.1", Line(3)) << "the line left by Enter is laid out";
+    EXPECT_EQ("(*" + start + "*)", Line(4));
+    for (int i = 0; i < 3; ++i) Key(VK_LEFT);
+    EXPECT_EQ(std::make_pair(4, 2), Caret()) << "Left steps over both bytes of the character";
+    Key(VK_DELETE);
+    EXPECT_EQ("(**)", Line(4));
+
+    // A new network after the comment, then two lines pasted into it: a lone LF ends a line.
+    Key(VK_END);
+    Command(ID_IL_INSERT_NETWORK);
+    EXPECT_EQ("(* Network 1 *)", Line(5));
+    Type("\r");
+    ASSERT_TRUE(SetClipboardText("and i0.2\nst q0.2"));
+    Command(ID_EDIT_PASTE);
+    std::vector<std::string> lines = Lines();
+    lines.resize(8);
+    EXPECT_EQ((std::vector<std::string>{"(* Network 0 *)", "LD      %I0.0", "ST      %Q0.0", "LD      %I0.1", "(**)",
+                                        "(* Network 1 *)", "AND     %I0.2", "ST      %Q0.2"}),
+              lines);
+    EXPECT_EQ(std::make_pair(7, 13), Caret());
+
+    // Deleting across the header asks; No keeps the header, Cancel keeps everything.
+    Click(4, 0);
+    ShiftClick(6, 3);
+    {
+        ScriptedMessageBoxes boxes{IDCANCEL};
+        Command(ID_EDIT_CLEAR);
+        app.PumpUntilIdle();
+        ASSERT_EQ(1u, boxes.Calls().size());
+        EXPECT_EQ("是否同时删除所选中的网络标号？", boxes.Calls()[0].text);
+    }
+    EXPECT_EQ("(**)", Line(4));
+    Click(4, 0);
+    ShiftClick(6, 3);
+    {
+        ScriptedMessageBoxes boxes{IDNO};
+        Command(ID_EDIT_CLEAR);
+        app.PumpUntilIdle();
+        EXPECT_EQ(1u, boxes.Calls().size());
+    }
+    EXPECT_EQ("     %I0.2", Line(4)) << "the rest of the end line joins the start line";
+    EXPECT_EQ("(* Network 1 *)", Line(5));
+    EXPECT_EQ("ST      %Q0.2", Line(6));
+
+    // Undo brings the deleted text back, redo takes it away again.
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ("(**)", Line(4));
+    EXPECT_EQ("AND     %I0.2", Line(6));
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ("     %I0.2", Line(4));
+    while (Enabled(ID_EDIT_UNDO)) Command(ID_EDIT_UNDO);
+    EXPECT_EQ((std::vector<std::string>{"(* Network 0 *)", "LD      %I0.0", "ST      %Q0.0", ""}), Lines());
+
+    // While monitoring the window takes no edits, but the mouse still selects.
+    workspace.onlineMonitoring = 1;
+    Click(1, 0);
+    Type("x");
+    ASSERT_TRUE(SetClipboardText("LD %I0.7"));
+    Command(ID_EDIT_PASTE);
+    Key(VK_DELETE);
+    workspace.onlineMonitoring = 0;
+    EXPECT_EQ((std::vector<std::string>{"(* Network 0 *)", "LD      %I0.0", "ST      %Q0.0", ""}), Lines());
+    EXPECT_EQ(1, engine().CaretLine());
+}
+}  // namespace
