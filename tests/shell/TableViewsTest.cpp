@@ -1,4 +1,5 @@
 #include "editors/POUVarView.h"
+#include "platform/CDocument.h"
 #include "platform/Clipboard.h"
 #include "platform/FrameworkIds.h"
 #include "project/CQLXInitData.h"
@@ -8,6 +9,8 @@
 #include "shell/tables/CGlobalVarView.h"
 #include "shell/tables/CInitDataView.h"
 #include "tests/shell/TableViewFixture.h"
+
+#include <functional>
 
 namespace {
 
@@ -129,6 +132,47 @@ TEST_F(TableViews, ThePouTableGivesDeclarationTextAndStopsAtSixteenRows) {
     EXPECT_FALSE(IsCommandEnabled(view, ID_EDIT_CLEAR));
     view->SetSelectRange(1, 1, 0, 0);
     EXPECT_TRUE(IsCommandEnabled(view, ID_EDIT_CLEAR));
+}
+
+// The POU table's changes belong to its document: they mark it, not the project, and
+// while online monitoring runs every one of them is refused.
+TEST_F(TableViews, ThePouTableMarksItsDocumentAndIsLockedOnline) {
+    auto* view = Make<CPOUVarView>(CRect(0, 0, 700, 400), &workspace.project);
+    CDocument document;
+    document.AddView(view);
+    view->SetVarFile("", FALSE);
+    view->OnInitialUpdate();
+    view->SetFocusCell(2, 1);
+    Enter(view, "SPEED");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(shell.modifiedCalls.empty());
+    view->SetSelectRange(1, 1, 0, 0);
+    view->SendMessage(WM_COMMAND, ID_EDIT_COPY);
+
+    document.SetModifiedFlag(FALSE);
+    workspace.onlineMonitoring = 1;
+    struct Step { const char* what; std::function<void()> run; };
+    const Step steps[] = {
+        {"typing", [&] { view->SetFocusCell(2, 2); Enter(view, "LEVEL"); }},
+        {"clear", [&] { view->SetSelectRange(1, 1, 0, 0); view->SendMessage(WM_KEYDOWN, VK_DELETE); }},
+        {"cut", [&] { view->SetSelectRange(1, 1, 0, 0); view->SendMessage(WM_COMMAND, ID_EDIT_CUT); }},
+        {"paste", [&] { view->SetSelectRange(1, 1, 2, 2); view->SendMessage(WM_COMMAND, ID_EDIT_PASTE); }},
+        {"insert above", [&] { view->SetFocusCell(2, 1); view->SendMessage(WM_COMMAND, ID_GRID_INSERT_ROW_ABOVE); }},
+        {"insert below", [&] { view->SetFocusCell(2, 1); view->SendMessage(WM_COMMAND, ID_GRID_INSERT_ROW_BELOW); }},
+        {"delete row", [&] { view->SetFocusCell(2, 1); view->SendMessage(WM_COMMAND, ID_GRID_DELETE_ROW); }},
+        {"whole rows cleared", [&] { view->SetSelectRange(0, 4, 0, 1); view->SendMessage(WM_KEYDOWN, VK_DELETE); }},
+    };
+    for (const Step& step : steps) {
+        step.run();
+        EXPECT_EQ(view->GetGridRowCount(), 4) << step.what;
+        EXPECT_EQ(view->GetTable().RowAt(0)->name, "SPEED") << step.what;
+        EXPECT_EQ(view->GetTable().RowAt(0)->address, "%L0.0") << step.what;
+        EXPECT_EQ(view->GetTable().RowAt(1)->name, "") << step.what;
+        EXPECT_EQ(view->GetTable().RowAt(2)->name, "") << step.what;
+        EXPECT_FALSE(document.IsModified()) << step.what;
+    }
+    workspace.onlineMonitoring = 0;
+    document.RemoveView(view);
 }
 
 // The four tables with content, left in test-output for people to look at.
