@@ -1,9 +1,13 @@
-// Times the command bars: "idle update:" is one idle pass (the update of every control
-// through the frame's command routing) over bars holding menu 123 and the commands of
-// the four toolbars, in milliseconds (the median of many passes).
+// Times the command bars, in milliseconds (the median of many passes):
+// "idle update:" is one idle pass (the update of every control through the frame's
+// command routing) over bars holding menu 123 and the commands of the four toolbars;
+// "derived images:" makes the faded, shadow and disabled forms of every toolbar image.
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIImageIconSet.h"
+#include "ui/commandbars/UIImageStore.h"
+#include "ui/commandbars/UIToolBarResource.h"
 
 #include "platform/CFrameWnd.h"
 #include "platform/CMenu.h"
@@ -18,7 +22,6 @@
 namespace {
 
 const int kPasses = 200;
-const UINT kToolBarType = 241;
 
 // A visible bar along the top of the frame; nothing else of a real bar is needed to
 // update its controls.
@@ -30,14 +33,49 @@ public:
     }
 };
 
-// The command ids of a toolbar resource: version, width, height, count, then the ids.
+const UINT kToolBars[] = {IDR_TOOLBAR_STANDARD, IDR_TOOLBAR_PROJECT, IDR_TOOLBAR_LADDER, IDR_TOOLBAR_PLC};
+
 std::vector<UINT> ToolBarIds(UINT resourceId) {
-    HMODULE module = ::GetModuleHandleA(nullptr);
-    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(kToolBarType));
-    if (found == nullptr)
-        return {};
-    const WORD* words = static_cast<const WORD*>(::LockResource(::LoadResource(module, found)));
-    return std::vector<UINT>(words + 4, words + 4 + words[3]);
+    UIToolBarResource resource;
+    LoadToolBarResource(resourceId, &resource);
+    return resource.ids;
+}
+
+template <typename Pass>
+double MedianMilliseconds(Pass pass) {
+    std::vector<double> times;
+    for (int i = 0; i < kPasses; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        pass();
+        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The three derived forms of every image of the four toolbars, made afresh each pass
+// as the first painting after a palette change makes them.
+void TimeDerivedImages() {
+    CUIImageStore* store = new CUIImageStore;
+    std::vector<CUIImageIconSet*> sets;
+    for (UINT toolBar : kToolBars) {
+        std::vector<UINT> ids = ToolBarIds(toolBar);
+        store->SetIconsFromResource(toolBar, ids.data(), static_cast<int>(ids.size()), 16, 16, 0);
+        for (UINT id : ids) {
+            if (id != 0) sets.push_back(store->GetImage(id, 16));
+        }
+    }
+    const double median = MedianMilliseconds([&] {
+        for (CUIImageIconSet* set : sets) {
+            set->ClearDerived();
+            set->GetFadedIcon();
+            set->GetShadowIcon();
+            set->GetDisabledIcon();
+        }
+    });
+    std::printf("images: %d\n", static_cast<int>(sets.size()));
+    std::printf("derived images: %.3f ms\n", median);
+    store->InternalRelease();
 }
 
 class BenchApp : public CWinApp {
@@ -64,8 +102,7 @@ int main() {
     menuBar->LoadMenu(&menu, TRUE);
     bars.push_back(menuBar);
     int controls = menuBar->GetControlCount();
-    const UINT toolBars[] = {IDR_TOOLBAR_STANDARD, IDR_TOOLBAR_PROJECT, IDR_TOOLBAR_LADDER, IDR_TOOLBAR_PLC};
-    for (UINT toolBar : toolBars) {
+    for (UINT toolBar : kToolBars) {
         BenchBar* bar = new BenchBar;
         bar->SetCommandBars(&commandBars);
         bar->Make(frame, static_cast<int>(bars.size()));
@@ -77,16 +114,13 @@ int main() {
         bars.push_back(bar);
     }
 
-    std::vector<double> times;
-    for (int pass = 0; pass < kPasses; ++pass) {
-        const auto start = std::chrono::steady_clock::now();
+    const double idle = MedianMilliseconds([&] {
         for (BenchBar* bar : bars)
             bar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
+    });
     std::printf("bars: %d, controls: %d\n", static_cast<int>(bars.size()), controls);
-    std::printf("idle update: %.3f ms\n", times[times.size() / 2]);
+    std::printf("idle update: %.3f ms\n", idle);
+    TimeDerivedImages();
 
     for (BenchBar* bar : bars)
         bar->InternalRelease();

@@ -22,36 +22,28 @@ int Red(DWORD pixel) { return (pixel >> 16) & 0xFF; }
 int Green(DWORD pixel) { return (pixel >> 8) & 0xFF; }
 int Blue(DWORD pixel) { return pixel & 0xFF; }
 
-// A new icon with the rule applied to every pixel (alpha icons) or to the opaque ones
-// (masked icons, whose mask is kept).
-HICON Transform(HICON icon, BOOL alpha, const PixelRule& rule) {
-    ICONINFO info = {};
-    if (!icon || !::GetIconInfo(icon, &info)) return nullptr;
-    const CSize size = GetIconSize(icon);
-    std::vector<DWORD> pixels = info.hbmColor ? ReadPixels32(info.hbmColor, size) : std::vector<DWORD>();
-    const std::vector<DWORD> mask = alpha ? std::vector<DWORD>() : ReadPixels32(info.hbmMask, size);
-    HICON result = nullptr;
-    if (!pixels.empty() && (alpha || mask.size() == pixels.size())) {
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            if (alpha || (mask[i] & 0xFFFFFF) == 0) pixels[i] = rule(pixels[i]);
-            if (!alpha) pixels[i] &= 0xFFFFFF;  // no stray alpha: the mask decides
-        }
-        DWORD* bits = nullptr;
-        HBITMAP color = CreateDib32(size.cx, size.cy, &bits);
-        if (color) {
-            std::copy(pixels.begin(), pixels.end(), bits);
-            if (alpha) {
-                result = CreateIconFromBitmap(color);
-            } else {
-                ICONINFO made = {TRUE, 0, 0, info.hbmMask, color};
-                result = ::CreateIconIndirect(&made);
-            }
-            ::DeleteObject(color);
-        }
+DWORD Premultiplied(DWORD pixel) {
+    const DWORD alpha = pixel >> 24;
+    auto scale = [alpha](int c) { return static_cast<DWORD>(c) * alpha / 255; };
+    return (alpha << 24) | (scale(Red(pixel)) << 16) | (scale(Green(pixel)) << 8) | scale(Blue(pixel));
+}
+
+// A premultiplied image with the rule applied to every pixel (alpha icons) or to the
+// opaque ones (masked icons, whose other pixels become transparent).
+HBITMAP Transform(const UIIconPixels& icon, BOOL alpha, const PixelRule& rule) {
+    const std::vector<DWORD>& pixels = icon.color;
+    const std::vector<DWORD>& mask = icon.mask;
+    if (pixels.empty() || (!alpha && mask.size() != pixels.size())) return nullptr;
+    std::vector<DWORD> bits(pixels.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        if (alpha)
+            bits[i] = Premultiplied(rule(pixels[i]));
+        else
+            bits[i] = (mask[i] & 0xFFFFFF) == 0 ? (rule(pixels[i]) & 0xFFFFFF) | 0xFF000000 : 0;
     }
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
-    return result;
+    // A bitmap made from finished bits: the first writes into a fresh DIB section are
+    // trapped by the platform and cost far more than the whole image.
+    return ::CreateBitmap(icon.size.cx, icon.size.cy, 1, 32, bits.data());
 }
 
 int Faded(int c) { return static_cast<int>(c * 0.7 + 76.5); }
@@ -70,26 +62,26 @@ COLORREF GetIconShadowColor() {
     return RGB(GetRValue(highlight) * 3 / 4, GetGValue(highlight) * 3 / 4, GetBValue(highlight) * 3 / 4);
 }
 
-HICON CreateFadedIcon(HICON icon, BOOL alpha, BOOL lowColor) {
+HBITMAP CreateFadedImage(const UIIconPixels& icon, BOOL alpha, BOOL lowColor) {
     if (alpha) {
         return Transform(icon, TRUE, [](DWORD p) {
             return Channels(Faded(Red(p)), Faded(Green(p)), Faded(Blue(p)), p >> 24);
         });
     }
-    if (lowColor) return icon ? ::CopyIcon(icon) : nullptr;
+    if (lowColor) return Transform(icon, FALSE, [](DWORD p) { return p; });
     return Transform(icon, FALSE, [](DWORD p) {
         const COLORREF lighter = LightenColor(RGB(Red(p), Green(p), Blue(p)), 0.3);
         return Channels(GetRValue(lighter), GetGValue(lighter), GetBValue(lighter), 0);
     });
 }
 
-HICON CreateShadowIcon(HICON icon, BOOL alpha, COLORREF shadow) {
+HBITMAP CreateShadowImage(const UIIconPixels& icon, BOOL alpha, COLORREF shadow) {
     return Transform(icon, alpha, [shadow](DWORD p) {
         return Channels(GetRValue(shadow), GetGValue(shadow), GetBValue(shadow), p >> 24);
     });
 }
 
-HICON CreateDisabledIcon(HICON icon, BOOL alpha) {
+HBITMAP CreateDisabledImage(const UIIconPixels& icon, BOOL alpha) {
     return Transform(icon, alpha, [](DWORD p) {
         const int level = DisabledLevel(p);
         return Channels(level, level, level, static_cast<DWORD>((p >> 24) / kDisabledAlphaDivisor));

@@ -92,6 +92,20 @@ CSize GetIconSize(HICON icon) {
     return size;
 }
 
+UIIconPixels ReadIconPixels(HICON icon) {
+    UIIconPixels pixels;
+    ICONINFO info = {};
+    if (!icon || !::GetIconInfo(icon, &info)) return pixels;
+    BITMAP mask = {};
+    ::GetObjectA(info.hbmMask, sizeof(mask), &mask);
+    pixels.size = CSize(mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2);
+    if (info.hbmColor) pixels.color = ReadPixels32(info.hbmColor, pixels.size);
+    pixels.mask = ReadPixels32(info.hbmMask, pixels.size);
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
+    return pixels;
+}
+
 HICON ScaleIcon(HICON icon, CSize size, int newWidth) {
     if (!icon || newWidth == 0 || (size.cx == 0 && size.cy == 0)) return nullptr;
     if (newWidth == size.cx) return ::CopyIcon(icon);
@@ -111,19 +125,15 @@ HICON CreateIconFromBitmap(HBITMAP bitmap) {
     return ::CreateIconIndirect(&info);
 }
 
-HBITMAP CreatePremultipliedBitmap(HICON icon, CSize size) {
-    ICONINFO info = {};
-    if (!icon || !::GetIconInfo(icon, &info)) return nullptr;
-    std::vector<DWORD> pixels = info.hbmColor ? ReadPixels32(info.hbmColor, size) : std::vector<DWORD>();
-    if (info.hbmColor) ::DeleteObject(info.hbmColor);
-    if (info.hbmMask) ::DeleteObject(info.hbmMask);
-    if (pixels.empty()) return nullptr;
+HBITMAP CreatePremultipliedBitmap(const UIIconPixels& icon) {
+    if (icon.color.empty()) return nullptr;
+    std::vector<DWORD> pixels = icon.color;
     for (DWORD& pixel : pixels) {
         const DWORD alpha = pixel >> 24;
         auto scale = [alpha](DWORD c) { return c * alpha / 255; };
         pixel = (alpha << 24) | (scale((pixel >> 16) & 0xFF) << 16) | (scale((pixel >> 8) & 0xFF) << 8) | scale(pixel & 0xFF);
     }
-    return DibFromPixels(pixels.data(), size.cx, size.cy);
+    return DibFromPixels(pixels.data(), icon.size.cx, icon.size.cy);
 }
 
 HBITMAP CopyAlphaBitmap(HBITMAP bitmap) {

@@ -9,6 +9,15 @@
 
 // Width and height of the icon's mask (half the mask's height for a monochrome icon).
 CSize GetIconSize(HICON icon);
+
+// An icon's size with its colour and mask pixels, 32-bit, top row first (both empty
+// when they cannot be read; the colour empty for a monochrome icon).
+struct UIIconPixels {
+    CSize size;
+    std::vector<DWORD> color;
+    std::vector<DWORD> mask;
+};
+UIIconPixels ReadIconPixels(HICON icon);
 // A copy of the icon stretched to a new width (height in proportion); a plain copy at
 // the same width; null for a new width of 0 or an icon of no size.
 HICON ScaleIcon(HICON icon, CSize size, int newWidth);
@@ -19,7 +28,7 @@ HBITMAP CreateDib32(int width, int height, DWORD** bits);
 // The 32-bit pixels of a bitmap, top row first (empty when they cannot be read).
 std::vector<DWORD> ReadPixels32(HBITMAP bitmap, CSize size);
 // The icon's colour pixels with each channel times alpha / 255, for AlphaBlend.
-HBITMAP CreatePremultipliedBitmap(HICON icon, CSize size);
+HBITMAP CreatePremultipliedBitmap(const UIIconPixels& pixels);
 // A new 32-bit DIB section holding the bits of a 32-bit bitmap; null for other depths.
 HBITMAP CopyAlphaBitmap(HBITMAP bitmap);
 // A 32-bit bitmap resource as a DIB section; null when it is not 32-bit or its data is

@@ -4,6 +4,7 @@
 #include "ui/commandbars/UIDrawHelpers.h"
 #include "ui/commandbars/UIImageFunctions.h"
 #include "ui/commandbars/UIImageManagerIcons.h"
+#include "ui/commandbars/UISystemPalette.h"
 
 namespace {
 
@@ -16,16 +17,29 @@ void CUIImageIconHandle::Attach(HICON icon) {
     m_icon = icon;
 }
 
+void CUIImageIconHandle::AttachImage(HBITMAP premultiplied) {
+    Clear();
+    m_premultiplied = premultiplied;
+}
+
 void CUIImageIconHandle::Clear() {
     if (m_icon) ::DestroyIcon(m_icon);
     if (m_premultiplied) ::DeleteObject(m_premultiplied);
     m_icon = nullptr;
     m_premultiplied = nullptr;
+    m_pixels = UIIconPixels();
+    m_pixelsRead = FALSE;
 }
 
-HBITMAP CUIImageIconHandle::GetPremultipliedBitmap(CSize size) {
-    if (!m_premultiplied && m_icon) m_premultiplied = CreatePremultipliedBitmap(m_icon, size);
+HBITMAP CUIImageIconHandle::GetPremultipliedBitmap() {
+    if (!m_premultiplied && m_icon) m_premultiplied = CreatePremultipliedBitmap(GetPixels());
     return m_premultiplied;
+}
+
+const UIIconPixels& CUIImageIconHandle::GetPixels() {
+    if (!m_pixelsRead && m_icon) m_pixels = ReadIconPixels(m_icon);
+    m_pixelsRead = TRUE;
+    return m_pixels;
 }
 
 CUIImageIconSet::CUIImageIconSet(CUIImageManagerIcons* owner, UINT id, int width)
@@ -45,7 +59,7 @@ void CUIImageIconSet::ClearDerived() {
 void CUIImageIconSet::SetIcon(HICON icon, BOOL alpha) {
     ClearAll();
     m_normal.Attach(CopyOf(icon));
-    const CSize size = GetIconSize(icon);
+    const CSize size = m_normal.GetPixels().size;  // read now: the derived forms start from them
     m_width = size.cx;
     m_height = size.cy;
     m_alpha = alpha;
@@ -75,17 +89,23 @@ void CUIImageIconSet::AttachLoaded(HICON normal, HICON disabled, HICON hot, int 
 
 CUIImageIconHandle& CUIImageIconSet::GetDisabledIcon() {
     if (m_disabled.GetIcon()) return m_disabled;
-    if (!m_generatedDisabled.GetIcon()) m_generatedDisabled.Attach(CreateDisabledIcon(m_normal, m_alpha));
+    if (m_generatedDisabled.IsEmpty()) m_generatedDisabled.AttachImage(CreateDisabledImage(m_normal.GetPixels(), m_alpha));
     return m_generatedDisabled;
 }
 
 CUIImageIconHandle& CUIImageIconSet::GetFadedIcon() {
-    if (!m_faded.GetIcon()) m_faded.Attach(CreateFadedIcon(m_normal, m_alpha, IsLowColorDC(nullptr)));
+    if (m_faded.IsEmpty()) {
+        // The palette knows the display's depth (asking the display costs more than the
+        // image); the store drops its derived forms when the palette changes.
+        CUISystemPalette& palette = GetUISystemPalette();
+        palette.RefreshColors(TRUE);
+        m_faded.AttachImage(CreateFadedImage(m_normal.GetPixels(), m_alpha, palette.IsLowColor()));
+    }
     return m_faded;
 }
 
 CUIImageIconHandle& CUIImageIconSet::GetShadowIcon() {
-    if (!m_shadow.GetIcon()) m_shadow.Attach(CreateShadowIcon(GetHotIcon(), m_alpha, GetIconShadowColor()));
+    if (m_shadow.IsEmpty()) m_shadow.AttachImage(CreateShadowImage(GetHotIcon().GetPixels(), m_alpha, GetIconShadowColor()));
     return m_shadow;
 }
 
@@ -102,10 +122,10 @@ CUIImageIconSet* CUIImageIconSet::CreateScaledCopy(int width) {
 void CUIImageIconSet::Draw(CDC* dc, CPoint point, CUIImageIconHandle& icon, CSize size) {
     if (size.cx == 0) size.cx = m_width;
     if (size.cy == 0) size.cy = m_width ? size.cx * m_height / m_width : 0;
-    if (!m_alpha) {
+    if (!m_alpha && icon.GetIcon()) {
         ::DrawIconEx(dc->m_hDC, point.x, point.y, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
         return;
     }
-    HBITMAP premultiplied = icon.GetPremultipliedBitmap(CSize(m_width, m_height));
+    HBITMAP premultiplied = icon.GetPremultipliedBitmap();
     if (premultiplied) AlphaBlendBitmap(dc->m_hDC, premultiplied, CSize(m_width, m_height), CRect(point, size));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CDC.h"
+#include "ui/commandbars/UIImageFunctions.h"
 
 class CUIImageManagerIcons;
 
@@ -8,7 +9,7 @@ class CUIImageManagerIcons;
 enum UIImageState { UI_IMAGE_NORMAL = 0, UI_IMAGE_DISABLED = 1, UI_IMAGE_HOT = 2 };
 
 // One icon, with the premultiplied bitmap that draws it when it has alpha (made on
-// first drawing). Owns both.
+// first drawing), or a premultiplied bitmap alone (the derived forms). Owns both.
 class CUIImageIconHandle {
 public:
     CUIImageIconHandle() = default;
@@ -20,12 +21,19 @@ public:
     HICON GetIcon() const { return m_icon; }
     // Takes the icon over, destroying the one held before.
     void Attach(HICON icon);
+    // Takes a premultiplied 32-bit bitmap over as the whole image.
+    void AttachImage(HBITMAP premultiplied);
+    BOOL IsEmpty() const { return m_icon == nullptr && m_premultiplied == nullptr; }
     void Clear();
-    HBITMAP GetPremultipliedBitmap(CSize size);
+    HBITMAP GetPremultipliedBitmap();
+    // The icon's pixels, read on first use and kept.
+    const UIIconPixels& GetPixels();
 
 private:
     HICON m_icon = nullptr;
     HBITMAP m_premultiplied = nullptr;
+    UIIconPixels m_pixels;
+    BOOL m_pixelsRead = FALSE;
 };
 
 // The images of one command at one width: normal, hot and disabled as given, and the

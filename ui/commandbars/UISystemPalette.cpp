@@ -114,10 +114,10 @@ const IPaletteSource& CUISystemPalette::Source() const {
 void CUISystemPalette::RefreshColors(BOOL onlyOnce) {
     if (onlyOnce && m_computed) return;
     m_computed = TRUE;
-    const BOOL lowColor = Source().IsLowColor();
+    m_lowColor = Source().IsLowColor();
     LoadSystemColors();
     SetDefaultColors();
-    if (!lowColor) {
+    if (!m_lowColor) {
         BlendBarColors();
         CorrectContrast();
         DeriveFaceAndShadow();

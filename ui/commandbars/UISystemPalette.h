@@ -57,6 +57,8 @@ public:
     // Recomputes every entry; with onlyOnce TRUE only when it was never computed.
     void RefreshColors(BOOL onlyOnce);
     BOOL IsLunaColorsDisabled() const { return m_lunaColorsDisabled; }
+    // Whether the display had 256 colours or fewer at the last computation.
+    BOOL IsLowColor() const { return m_lowColor; }
     // Where the colours are read from; null restores the platform.
     void SetSource(const IPaletteSource* source) { m_source = source; }
 
@@ -86,6 +88,7 @@ private:
     void EnsureContrastOf(int reference, int color, int target, double threshold);
 
     BOOL m_computed = FALSE;
+    BOOL m_lowColor = FALSE;
     BOOL m_lunaColorsDisabled = FALSE;  // nothing in the system sets it
     COLORREF m_colors[UI_PALETTE_SIZE] = {};
     const IPaletteSource* m_source = nullptr;

@@ -115,14 +115,17 @@ TEST_F(ImageStore, ClosestWidthsAreScaledOnceAndDroppedWithANewIcon) {
     EXPECT_EQ(store->GetImage(3, 16), nullptr);
 }
 
+// The derived forms are premultiplied: each channel times 0x80 / 255, truncated.
 TEST_F(ImageStore, DerivedFormsFollowTheFormulas) {
     ASSERT_TRUE(SetAlpha(1, 4, 0x80FF0000));  // alpha 0x80, red 255, green and blue 0
     CUIImageIconSet* set = store->GetImage(1, 4);
-    EXPECT_EQ(IconPixels(set->GetFadedIcon())[0], 0x80FF4C4Cu);  // 255 stays, 0 becomes 76
+    auto firstPixel = [](CUIImageIconHandle& image) { return ReadPixels32(image.GetPremultipliedBitmap(), CSize(4, 4))[0]; };
+    auto half = [](int c) { return static_cast<DWORD>(c * 0x80 / 255); };
+    EXPECT_EQ(firstPixel(set->GetFadedIcon()), 0x80802626u);  // 255 stays, 0 becomes 76
     const COLORREF shadow = GetIconShadowColor();
-    EXPECT_EQ(IconPixels(set->GetShadowIcon())[0],
-              0x80000000u | (GetRValue(shadow) << 16) | (GetGValue(shadow) << 8) | GetBValue(shadow));
-    EXPECT_EQ(IconPixels(set->GetDisabledIcon())[0], 0x808B8B8Bu);  // sqrt(76.245 / 255) x 255 = 139.4
+    EXPECT_EQ(firstPixel(set->GetShadowIcon()),
+              0x80000000u | (half(GetRValue(shadow)) << 16) | (half(GetGValue(shadow)) << 8) | half(GetBValue(shadow)));
+    EXPECT_EQ(firstPixel(set->GetDisabledIcon()), 0x80454545u);  // sqrt(76.245 / 255) x 255 = 139.4
 
     // An explicit disabled icon wins over the generated one.
     HICON disabled = MakeAlphaIcon(4, 4, 0xFF010203);
@@ -284,12 +287,11 @@ TEST_F(ImageStore, BitmapStripsAreCutByWidth) {
 TEST_F(ImageStore, RefreshAllDropsDerivedForms) {
     ASSERT_TRUE(SetMasked(1, 16, kRed));
     CUIImageIconSet* set = store->GetImage(1, 16);
-    const HICON faded = set->GetFadedIcon();
-    ASSERT_NE(faded, nullptr);
+    ASSERT_FALSE(set->GetFadedIcon().IsEmpty());
     store->GetImage(1, 20);
     store->RefreshAll();
     EXPECT_EQ(store->GetIconSet(1)->GetCount(), 1);
-    EXPECT_NE(set->GetFadedIcon().GetIcon(), nullptr);  // made again on demand
+    EXPECT_FALSE(set->GetFadedIcon().IsEmpty());  // made again on demand
 }
 
 }  // namespace
