@@ -76,8 +76,11 @@ int CForcingService::RunTransfer(Transfer transfer) {
     case Transfer::Clear: return CancelAllForces();
     case Transfer::Read: break;
     }
-    const int result = ReadForceTable(m_table);
-    return result == kCommWrongLetter ? kCommOk : result;  // no table in the PLC
+    // A foreign letter on the first block means the PLC holds no table; on a later block
+    // it breaks off a table that does exist.
+    bool noTable = false;
+    const int result = ReadForceTable(m_table, &noTable);
+    return noTable ? kCommOk : result;
 }
 
 bool CForcingService::RunTask(Transfer transfer) {

@@ -41,8 +41,9 @@ public:
     CForcingService(ForceProject& project, const ForcingLine& line, std::vector<uint8_t>& tableBuffer);
 
     // One communication task each: write the buffer ("J"), cancel all forces ("K"),
-    // read into the buffer ("P"; a PLC without a table, answering another letter, counts
-    // as success). True on success; failures are shown unless monitoring runs.
+    // read into the buffer ("P"; a PLC without a table, answering the first request with
+    // another letter, counts as success; any other failing block fails the read). True on
+    // success; failures are shown unless monitoring runs.
     bool RunForceWriteTask();
     bool RunForceClearTask();
     bool RunForceReadTask();

@@ -81,6 +81,16 @@ size_t BlockCount(size_t length) {
     return (length + PlcFrame::kMaxBlockBytes - 1) / PlcFrame::kMaxBlockBytes;
 }
 
+// An image file that, with its option bytes, needs more blocks than a transfer can
+// number. A file that cannot be looked at is left to the reading, which reports it.
+bool ImageTooLong(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    const uint64_t size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return BlockCount(size + kOptionCopies) > PlcFrame::kMaxBlocks;
+}
+
 }  // namespace
 
 CommResult SendBlocks(const WritingTransfer& transfer, const uint8_t* data, size_t length) {
@@ -138,6 +148,8 @@ CommResult ReceiveBlocks(const ReadingTransfer& transfer, std::vector<uint8_t>& 
 
 CommResult DownloadTarget(HWND owner, DownloadProgress* progress, uint8_t options,
                           const std::string& imagePath) {
+    if (ImageTooLong(imagePath))
+        return kCommTransferTooLong;
     CommResult result = StopCpuForDownload(owner);
     if (result != kCommOk)
         return result;
@@ -171,7 +183,7 @@ CommResult WriteForceTable(const std::vector<uint8_t>& table) {
                       table.size());
 }
 
-CommResult ReadForceTable(std::vector<uint8_t>& table) {
+CommResult ReadForceTable(std::vector<uint8_t>& table, bool* noTable) {
     std::vector<uint8_t> collected;
     int refusal = -1;
     const CommResult result = ReceiveBlocks(
@@ -179,5 +191,7 @@ CommResult ReadForceTable(std::vector<uint8_t>& table) {
         collected, refusal);
     if (result == kCommOk)
         table.swap(collected);
+    if (noTable)
+        *noTable = result == kCommWrongLetter && refusal >= 0;
     return result;
 }

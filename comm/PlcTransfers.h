@@ -40,7 +40,9 @@ CommResult UploadTarget(std::vector<uint8_t>& image);
 // Writes the force table with "J"; an empty table sends nothing.
 CommResult WriteForceTable(const std::vector<uint8_t>& table);
 // Reads the force table with "P"; `table` is replaced only after the last block arrived.
-CommResult ReadForceTable(std::vector<uint8_t>& table);
+// A foreign letter gives kCommWrongLetter; `noTable`, when given, then tells whether it
+// answered the first request, the answer of a PLC that holds no force table.
+CommResult ReadForceTable(std::vector<uint8_t>& table, bool* noTable = nullptr);
 
 // The two transfer schemes, shared with the monitor worker.
 struct WritingTransfer {

@@ -167,8 +167,19 @@ int ParseInteger(const char* text, OperandDescriptor type, LiteralValue& value) 
     return result;
 }
 
-// The whole text must be a decimal number; its range is checked on the double, before
-// it is narrowed, so that a value beyond single precision is refused, not made infinite.
+// True when the digits before the exponent are all zeros.
+bool IsZeroMantissa(const char* text) {
+    for (; *text != '\0' && *text != 'E'; ++text)
+        if (*text >= '1' && *text <= '9')
+            return false;
+    return true;
+}
+
+// The whole text must be a decimal number. Its range is judged on the value rounded to
+// single: beyond the largest single it is refused, not made infinite, and a value that
+// is not zero but rounds to zero is refused too, each with the nearest limit in the
+// value field. What lies between zero and the smallest normal single converts, and the
+// range check refuses it.
 int ParseReal(const char* text, LiteralValue& value) {
     char* end = nullptr;
     const double number = IsValidDigits(text, BASE_DECIMAL, true) ? std::strtod(text, &end) : 0.0;
@@ -176,11 +187,17 @@ int ParseReal(const char* text, LiteralValue& value) {
         value.realValue = 0.0f;
         return LITERAL_BAD_FORM;
     }
-    if (std::fabs(number) > FLT_MAX) {
-        value.realValue = number < 0 ? -FLT_MAX : FLT_MAX;
+    const float rounded = static_cast<float>(number);
+    const bool negative = std::signbit(number);
+    if (std::isinf(rounded)) {
+        value.realValue = negative ? -FLT_MAX : FLT_MAX;
         return LITERAL_OUT_OF_RANGE;
     }
-    value.realValue = static_cast<float>(number);
+    if (rounded == 0.0f && !IsZeroMantissa(text)) {
+        value.realValue = negative ? -FLT_MIN : FLT_MIN;
+        return LITERAL_OUT_OF_RANGE;
+    }
+    value.realValue = rounded;
     return LITERAL_OK;
 }
 

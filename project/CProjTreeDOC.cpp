@@ -1,6 +1,7 @@
 #include "project/CProjTreeDOC.h"
 
 #include "comm/ReplyTimeouts.h"
+#include "hardware/ConfigurationCheck.h"
 #include "platform/CWinApp.h"
 #include "platform/CWnd.h"
 #include "project/CPlcWorkspace.h"
@@ -108,6 +109,25 @@ void MakeEmptyProjectFolder(const CString& folder, const CString& projectFile) {
     CreateDirectoryA(folder, nullptr);
 }
 
+// The project file keeps the modules, not their slots: behind an empty slot every module
+// would come back one slot further up, and with the CPU slot empty the first expansion
+// module would be taken for the CPU. Such a configuration is refused, naming the slot.
+BOOL SlotsCanBeSaved(const CQLXProject& project) {
+    const ConfigCheckResult failure = CheckEmptySlots(project.modules);
+    if (!failure)
+        return TRUE;
+    CString message;
+    if (failure->slot == 1)
+        message = "硬件配置的第1个位置（CPU）为空，而其后还有模块。\r\n"
+                  "工程文件无法保存这样的配置，工程未保存！请先在硬件配置中放入CPU模块。";
+    else
+        message.Format("硬件配置的第%d个位置为空，而其后还有模块。\r\n"
+                       "工程文件无法保存这样的配置，工程未保存！请先在硬件配置中消除该空位置。",
+                       failure->slot);
+    AfxShowMessageBox(nullptr, message, "错误", ErrorBox);
+    return FALSE;
+}
+
 }  // namespace
 
 void CProjTreeDOC::Serialize(CArchive& ar) {
@@ -186,7 +206,13 @@ BOOL CProjTreeDOC::ConvertOlderFile(const CString& path) {
     return TRUE;
 }
 
+BOOL CProjTreeDOC::OnSaveDocument(LPCSTR path) {
+    return SlotsCanBeSaved(Project()) && CDocument::OnSaveDocument(path);
+}
+
 BOOL CProjTreeDOC::SaveProjectAs(const CString& path) {
+    if (!SlotsCanBeSaved(Project()))
+        return FALSE;
     OnNewDocument();
     CString trimmed = path;
     trimmed.Trim();

@@ -19,11 +19,15 @@ public:
     // The framework's open; a file that loads becomes the document's path and goes on
     // the recent-file list.
     BOOL OnOpenDocument(LPCSTR path) override;
+    // The framework's save, refused (and told) for a hardware configuration with an
+    // empty slot before a module, which the file cannot keep.
+    BOOL OnSaveDocument(LPCSTR path) override;
 
     // Checks, converts when older, and loads a project file into the closed project.
     // Every refusal is told to the user and leaves the project closed and empty.
     BOOL OpenProjectFile(const CString& path);
-    // Saves the project as a new file with a new, empty project folder beside it.
+    // Saves the project as a new file with a new, empty project folder beside it; a
+    // configuration the file cannot keep is refused before anything is touched.
     BOOL SaveProjectAs(const CString& path);
 
     // How long to wait for the converter of older files.

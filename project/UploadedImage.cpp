@@ -128,7 +128,7 @@ bool RestoreModuleSettings(CQLX_R2_PLC& module, const SectionReader& cpu) {
             const BYTE form = cpu.Byte(143 + 3 * a);
             module.aoSignalForms[n] = form / 16;
             module.aoHoldOnStop[n] = (form >> 3) & 1;
-            module.aoStopValues[n] = cpu.Word(144 + 3 * a);
+            module.aoStopValues[n] = static_cast<int16_t>(cpu.Word(144 + 3 * a));  // -10000 for ±10 V
         }
     }
     return true;

@@ -3,6 +3,8 @@
 #include "tests/comm/PlcLinkFixture.h"
 #include "tools/simplc/SampleForceProject.h"
 
+#include <functional>
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -61,7 +63,7 @@ TEST_F(Forcing, ForcesReadBackFromThePlcRebuildTheLocalCopy) {
     Bytes table;
     ASSERT_TRUE(BuildForceTable({{SampleForceProject::kBaseCode + 3 + (5 << 13), kForceBit, 1},
                                  {SampleForceProject::kBaseCode + 8, kForceDoubleWord, 0x01020304},
-                                 {SampleForceProject::kBaseCode + 70, kForceByte, 9}},  // outside every area
+                                 {SampleForceProject::kBaseCode + SampleForceProject::kBytes, kForceByte, 9}},  // outside every area
                                 table));
     plc.State().forceTable = table;
     ASSERT_TRUE(service.LoadForceList());
@@ -94,6 +96,56 @@ TEST_F(Forcing, UnsoundTableFromThePlcChangesNothing) {
         EXPECT_EQ(1, project.ForcedCount()) << c.name;
         EXPECT_NE(nullptr, project.Forced("%MB5")) << c.name;
         EXPECT_EQ(7u, project.Image()[5]) << c.name;
+    }
+}
+
+// A table read that fails on any of its blocks is a failed read, whichever block it is
+// and however it fails: nothing is written, the user is told, the local copy stays.
+TEST_F(Forcing, AReadFailingOnAnyBlockWritesNothing) {
+    std::vector<ForcedValue> seventy;
+    for (uint16_t b = 0; b < 70; ++b)
+        seventy.push_back({static_cast<uint16_t>(SampleForceProject::kBaseCode + b), kForceByte, b + 1u});
+    Bytes table;
+    ASSERT_TRUE(BuildForceTable(seventy, table));
+    ASSERT_EQ(221u, table.size());  // two blocks: 200 bytes, then 21
+    plc.State().forceTable = table;
+    ASSERT_TRUE(service.LoadForceList());
+    ASSERT_EQ(70, project.ForcedCount());
+    const std::vector<uint32_t> image = project.Image();
+
+    struct Case {
+        const char* name;
+        PlcFault fault;
+        uint32_t block;  // answers that pass unharmed first
+    };
+    const Case cases[] = {
+        {"damaged first block", PlcFault::BadCrc, 0},    {"silent first block", PlcFault::Silent, 0},
+        {"foreign letter on the second block", PlcFault::Refuse, 1},
+        {"damaged second block", PlcFault::BadCrc, 1},   {"silent second block", PlcFault::Silent, 1},
+        {"second block numbered wrongly", PlcFault::WrongBlock, 1},
+    };
+    const struct {
+        const char* name;
+        std::function<bool()> run;
+    } operations[] = {
+        {"force", [&] { return service.ForceVariable("%MB80", 5); }},
+        {"unforce", [&] { return service.UnforceVariable("%MB3"); }},
+    };
+    for (const Case& c : cases) {
+        for (const auto& operation : operations) {
+            messages.shown.clear();
+            link.ForgetRequests();
+            plc.InjectFault(c.fault, c.block, 1);
+            EXPECT_FALSE(operation.run()) << c.name << ", " << operation.name;
+            EXPECT_EQ(0u, Sent('J')) << c.name << ", " << operation.name;
+            EXPECT_EQ(c.block + 1, Sent('P')) << c.name << ", " << operation.name;
+            EXPECT_EQ(1u, messages.shown.size()) << c.name << ", " << operation.name;
+            EXPECT_EQ(table, plc.State().forceTable) << c.name;
+            EXPECT_EQ(70, project.ForcedCount()) << c.name;
+            EXPECT_EQ(nullptr, project.Forced("%MB80")) << c.name;
+            EXPECT_EQ(image, project.Image()) << c.name;
+            plc.ClearFaults();
+        }
     }
 }
 

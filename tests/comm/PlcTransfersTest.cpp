@@ -89,11 +89,20 @@ TEST_F(BlockTransfers, FullSizeDownloadComesBackByUpload) {
     EXPECT_EQ(image, uploaded);
 }
 
+// The size is judged before any frame goes out: a running CPU is neither asked about
+// nor stopped for an image that cannot be sent.
 TEST_F(BlockTransfers, DownloadBeyond256BlocksIsRefusedBeforeSending) {
     plc.State().image = {9, 9};
-    EXPECT_EQ(kCommTransferTooLong, Download(ImageOfSize(256 * 200 - 2)));
-    EXPECT_EQ("A", SentLetters());
-    EXPECT_EQ((Bytes{9, 9}), plc.State().image);
+    messages.answer = IDYES;
+    for (const bool running : {false, true}) {
+        plc.State().running = running;
+        link.ForgetRequests();
+        EXPECT_EQ(kCommTransferTooLong, Download(ImageOfSize(256 * 200 - 2))) << running;
+        EXPECT_EQ("", SentLetters()) << running;
+        EXPECT_TRUE(messages.shown.empty()) << running;
+        EXPECT_EQ(running, plc.State().running);
+        EXPECT_EQ((Bytes{9, 9}), plc.State().image);
+    }
 }
 
 TEST_F(BlockTransfers, DownloadFaults) {

@@ -243,7 +243,7 @@ TEST_F(StatusForcing, ReadAllForcesAppendsRowsInTableOrder) {
     ASSERT_TRUE(BuildForceTable({{SampleForceProject::kBaseCode + 12, kForceReal, 0x3F800000},
                                  {SampleForceProject::kBaseCode + 3 + (5 << 13), kForceBit, 1},
                                  {SampleForceProject::kBaseCode + 4, kForceWord, 9},
-                                 {SampleForceProject::kBaseCode + 70, kForceByte, 1}},  // outside every area
+                                 {SampleForceProject::kBaseCode + SampleForceProject::kBytes, kForceByte, 1}},  // outside every area
                                 table));
     plc.State().forceTable = table;
     std::vector<std::unique_ptr<CStatusInput>> rows;

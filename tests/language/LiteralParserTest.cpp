@@ -154,6 +154,35 @@ TEST(LiteralParser, RealLiterals) {
     }
 }
 
+// Both ends of the REAL range follow one rule: the value rounded to single must be
+// finite (the largest single included) and, unless the text is zero, at least the
+// smallest normal single; a text that is not zero but rounds to zero is out of range.
+TEST(LiteralParser, RealRangeEndsAfterRoundingToSingle) {
+    struct Case {
+        const char* text;
+        int result;
+        float value;
+        bool converts;
+    } cases[] = {
+        {"3.4028235E38", 0, FLT_MAX, true},       {"-3.4028235E38", 0, -FLT_MAX, true},
+        {"3.40282356E38", 0, FLT_MAX, true},      {"3.4028236E38", 3, FLT_MAX, false},
+        {"1.17549435E-38", 0, FLT_MIN, true},     {"-1.17549435E-38", 0, -FLT_MIN, true},
+        {"1.1754942E-38", 0, 1.1754942e-38f, false},  // subnormal: the band below the smallest normal
+        {"1.0E-45", 0, 1.0e-45f, false},          {"1.0E-46", 3, FLT_MIN, false},
+        {"1.0E-50", 3, FLT_MIN, false},           {"-1.0E-50", 3, -FLT_MIN, false},
+        {"1.0E-400", 3, FLT_MIN, false},          {"0.0E-50", 0, 0.0f, true},
+        {"-0.000", 0, -0.0f, true},
+    };
+    for (const Case& c : cases) {
+        LiteralValue value{};
+        EXPECT_EQ(c.result, ParseLiteral(c.text, OD_REAL, value)) << c.text;
+        EXPECT_EQ(c.value, value.realValue) << c.text;
+        EXPECT_EQ(c.converts, ConvertLiteral(c.text, OD_REAL, value)) << c.text;
+        OperandDescriptor descriptor = 0;
+        EXPECT_EQ(c.converts, ClassifyConstant(c.text, descriptor)) << c.text;
+    }
+}
+
 TEST(LiteralParser, TypeMustBeExactlyOne) {
     LiteralValue value{};
     EXPECT_EQ(LITERAL_UNKNOWN_TYPE, ParseLiteral("5", OD_WORD | OD_INT, value));

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -63,9 +64,16 @@ protected:
     }
     ~ProjectDocumentTest() override { SetProjectZipExporter(nullptr); }
 
+    // The sample project with its modules in consecutive slots, as a project file keeps
+    // them.
+    void FillSavableSample() {
+        FillSampleProject(workspace.project);
+        workspace.project.modules.RemoveAt(1);  // the sample's empty slot
+    }
+
     // The sample project saved at the path; the project is then closed.
     std::string SaveSample(BYTE cpuType = 31) {
-        FillSampleProject(workspace.project);
+        FillSavableSample();
         static_cast<CQLX_R2_PLC*>(workspace.project.modules[0])->typeCode = cpuType;
         EXPECT_TRUE(document.SaveProjectAs(path.c_str()));
         workspace.project.ResetProject();
@@ -294,7 +302,7 @@ TEST_F(ProjectDocumentTest, SaveAsMakesAnEmptyProjectFolderBesideTheFile) {
     folder.WriteFile("site.v2\\Plant\\old\\deeper\\x.txt");
     folder.WriteFile("site.v2\\keep.txt");
     folder.WriteFile("site.txt");
-    FillSampleProject(workspace.project);
+    FillSavableSample();
 
     const std::string target = folder / "site.v2\\Plant.qpr";
     ASSERT_TRUE(document.SaveProjectAs(("  " + target + " ").c_str()));
@@ -315,4 +323,53 @@ TEST_F(ProjectDocumentTest, SaveAsMakesAnEmptyProjectFolderBesideTheFile) {
     EXPECT_STREQ("Bare", workspace.project.name);
     EXPECT_TRUE(TempFolder::Exists(folder / "site.v2\\keep.txt"));
     EXPECT_TRUE(TempFolder::Exists(folder / "site.v2\\Plant.qpr"));
+}
+
+// The project file keeps the modules, not their slots: a configuration with an empty
+// slot before a module is refused, with the slot named, and nothing is written.
+TEST_F(ProjectDocumentTest, AConfigurationWithAnEmptySlotIsNeverWritten) {
+    struct Case {
+        const char* name;
+        int emptyPosition;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"gap between modules", 1,
+         "硬件配置的第2个位置为空，而其后还有模块。\r\n工程文件无法保存这样的配置，工程未保存！请先在硬件配置中消除该空位置。"},
+        {"empty CPU slot", 0,
+         "硬件配置的第1个位置（CPU）为空，而其后还有模块。\r\n工程文件无法保存这样的配置，工程未保存！请先在硬件配置中放入CPU模块。"},
+    };
+    const std::string other = folder / "Other.qpr";
+    for (const Case& c : cases) {
+        FillSampleProject(workspace.project);
+        CObArray& modules = workspace.project.modules;
+        if (c.emptyPosition == 0) {
+            modules.RemoveAt(1);
+            delete modules[0];
+            modules[0] = nullptr;
+        }
+        ASSERT_EQ(nullptr, modules[c.emptyPosition]) << c.name;
+        workspace.project.filePath = path.c_str();
+        WriteBytes(path, "old file");
+        const struct {
+            const char* how;
+            std::function<BOOL()> save;
+        } saves[] = {
+            {"save", [&] { return document.DoSave(path.c_str()); }},
+            {"save as", [&] { return document.SaveProjectAs(other.c_str()); }},
+        };
+        for (const auto& save : saves) {
+            ScriptedMessageBoxes boxes;
+            EXPECT_FALSE(save.save()) << c.name << ", " << save.how;
+            ASSERT_EQ(1u, boxes.Calls().size()) << c.name << ", " << save.how;
+            EXPECT_EQ(c.message, boxes.Calls()[0].text) << c.name;
+            EXPECT_EQ("错误", boxes.Calls()[0].caption);
+            EXPECT_EQ(UINT(MB_ICONSTOP), boxes.Calls()[0].type & MB_ICONMASK);
+        }
+        EXPECT_EQ("old file", ReadFile(path)) << c.name;
+        EXPECT_FALSE(TempFolder::Exists(other)) << c.name;
+        EXPECT_FALSE(TempFolder::Exists(folder / "Other")) << c.name;
+        EXPECT_STREQ(path.c_str(), workspace.project.filePath) << c.name;
+        workspace.project.ResetProject();
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "comm/Crc16.h"
 #include "compiler/PouBlockHeader.h"
+#include "hardware/FieldClamps.h"
 #include "hardware/MemAreaTable.h"
 #include "hardware/ModuleCatalog.h"
 #include "project/CProjTreeNode.h"
@@ -14,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <random>
 
 namespace {
@@ -180,6 +183,66 @@ TEST_F(UploadedImageTest, ModuleSettingsComeBackForEveryCpuClass) {
         EXPECT_EQ(10, inputs->aiSettingsA[0]);
         EXPECT_EQ(1, inputs->aiSettingsB[0]);
         EXPECT_EQ(0, project.initDataRows.GetSize());
+    }
+}
+
+// The body of a built image section, without its six header bytes.
+Bytes SectionBody(const CByteArray& section) {
+    return Bytes(section.GetData() + 6, section.GetData() + section.GetSize());
+}
+
+// Every stop value the analog output forms can set comes back from the image it was
+// built into, the negative ones of the form whose range goes below zero included.
+TEST_F(UploadedImageTest, AnalogOutputStopValuesRoundTripSigned) {
+    const ModuleSpec& analogOut = FirstModule([](const ModuleSpec& m) { return m.kind == KindAnalogOut; });
+    ASSERT_EQ(2, analogOut.aoCount);
+    struct Channel {
+        int form;
+        int value;
+    };
+    std::vector<Channel> channels;
+    for (int form = 0; form < 4; ++form) {
+        const StopValueRange& range = AoStopValueRange(form);
+        for (int value : {range.low, range.low + 1, range.defaultValue, range.high - 1, range.high})
+            channels.push_back({form, value});
+    }
+    channels.push_back({3, -1});
+    channels.push_back({3, 0});
+    for (size_t first = 0; first < channels.size(); first += 2) {
+        CQLXProject source;
+        auto* cpu = new CQLX_R2_PLC;
+        cpu->typeCode = 2;
+        cpu->kindMask = KindCpu;
+        source.modules.Add(cpu);
+        auto* module = new CQLX_R2_PLC;
+        module->typeCode = analogOut.typeCode;
+        module->kindMask = KindAnalogOut;
+        module->aoCount = 2;
+        module->aqStart = 0;
+        module->aqEnd = 3;
+        for (int n = 0; n < 2; ++n) {
+            const Channel& c = channels[std::min(first + n, channels.size() - 1)];
+            module->aoSignalForms[n] = c.form;
+            module->aoHoldOnStop[n] = 1;
+            module->aoStopValues[n] = c.value;
+        }
+        source.modules.Add(module);
+        source.name = "Built";
+        source.folder = target.Folder().c_str();
+        std::ofstream(target.Folder() + "\\Built.epl", std::ios::binary)
+            .write(reinterpret_cast<const char*>(program.data()), static_cast<std::streamsize>(program.size()));
+        ASSERT_TRUE(source.BuildTargetImage());
+
+        CQLXProject project;
+        ASSERT_TRUE(Parse(BuildImage(program, {SectionBody(source.imageSection4), SectionBody(source.imageSection5), {}}, 3),
+                          project));
+        ASSERT_EQ(2, project.modules.GetSize());
+        const auto* restored = static_cast<CQLX_R2_PLC*>(project.modules[1]);
+        for (int n = 0; n < 2; ++n) {
+            EXPECT_EQ(module->aoSignalForms[n], restored->aoSignalForms[n]) << first + n;
+            EXPECT_EQ(1, restored->aoHoldOnStop[n]) << first + n;
+            EXPECT_EQ(module->aoStopValues[n], restored->aoStopValues[n]) << "form " << module->aoSignalForms[n];
+        }
     }
 }
 

@@ -3,13 +3,13 @@
 
 #include <vector>
 
-// A stand-in for the project's forcing side over one small memory area "M" of 64
+// A stand-in for the project's forcing side over one small memory area "M" of 96
 // bytes: "%M3.5" bits, "%MB3" bytes, "%MW4" words, "%MD8" double words, "%MR12"
 // REALs; address code 100 + byte, bit number in the top three bits.
 class SampleForceProject : public ForceProject {
 public:
     static constexpr uint16_t kBaseCode = 100;
-    static constexpr int kBytes = 64;
+    static constexpr int kBytes = 96;
 
     SampleForceProject() : m_current(kBytes, 0), m_backup(kBytes, 0) {}
     ~SampleForceProject() override;

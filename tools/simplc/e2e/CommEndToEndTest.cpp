@@ -1,7 +1,11 @@
+#include "platform/MessageBox.h"
+#include "comm/ForceTable.h"
+#include "comm/ForcingService.h"
 #include "comm/PasswordBlock.h"
 #include "comm/PlcRequests.h"
 #include "comm/PlcTransaction.h"
 #include "comm/PlcTransfers.h"
+#include "tools/simplc/SampleForceProject.h"
 #include "tools/simplc/SampleImage.h"
 #include "tools/simplc/SimulatedPlc.h"
 #include "tools/simplc/e2e/EndToEndFixture.h"
@@ -159,4 +163,57 @@ TEST_F(EndToEnd, InjectedFaultsAreReportedAndTheLineRecovers) {
     ASSERT_EQ(kCommOk, OpenCommPort(nullptr));
     ASSERT_EQ(kCommOk, UploadTarget(uploaded));
     EXPECT_EQ(SampleImage(0x1111, 900), uploaded);
+}
+
+// An image beyond what block numbers can count is refused before any frame goes out: a
+// running CPU is not stopped for it, even when the user would agree.
+TEST_F(EndToEnd, OversizedDownloadSendsNothingAndLeavesTheCpuRunning) {
+    Simulator("run 1");
+    NewSimulatorRequests();
+    AfxSetMessageBoxHandler([](HWND, const char*, const char*, UINT) { return IDYES; });
+    const std::string path = WriteImage(SampleImage(0x2222, 256 * 200));
+    EXPECT_EQ(kCommTransferTooLong, DownloadTarget(nullptr, nullptr, 0, path));
+    EXPECT_EQ("", NewSimulatorRequests());
+    ASSERT_EQ(kCommOk, PlcReadStatus());
+    EXPECT_EQ(1, ReplyData()[0]);
+    ASSERT_EQ(kCommOk, PlcRunStop(0));
+}
+
+// A force-table read broken off on either block writes nothing back: the PLC keeps all
+// of its seventy forces.
+TEST_F(EndToEnd, ForceTableReadFailingOnAnyBlockWritesNothing) {
+    std::vector<ForcedValue> seventy;
+    for (uint16_t b = 0; b < 70; ++b)
+        seventy.push_back({static_cast<uint16_t>(SampleForceProject::kBaseCode + b), kForceByte, b + 1u});
+    Bytes table;
+    ASSERT_TRUE(BuildForceTable(seventy, table));
+    ASSERT_EQ(kCommOk, WriteForceTable(table));
+    theSerialPort.ClosePort();
+
+    SampleForceProject project;
+    volatile LONG monitoring = 0;
+    CMonitorPause pause;
+    CMutex commLock;
+    Bytes buffer;
+    CForcingService forcing(project, {&monitoring, &pause, &commLock}, buffer);
+    const struct {
+        const char* commands;
+        const char* requests;
+    } cases[] = {
+        {"fault crc 0 1", "P"},
+        {"fault refuse 1 1 0", "PP"},
+        {"fault crc 1 1", "PP"},
+    };
+    for (const auto& c : cases) {
+        Simulator(c.commands);
+        NewSimulatorRequests();
+        EXPECT_FALSE(forcing.ForceVariable("%MB80", 5)) << c.commands;
+        EXPECT_EQ(c.requests, NewSimulatorRequests()) << c.commands << ": nothing but the reads";
+        Simulator("clear");
+        Sleep(700);  // let a late answer land before the next request purges the line
+    }
+    ASSERT_EQ(kCommOk, OpenCommPort(nullptr));
+    Bytes read;
+    ASSERT_EQ(kCommOk, ReadForceTable(read));
+    EXPECT_EQ(table, read);
 }

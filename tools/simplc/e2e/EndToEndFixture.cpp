@@ -5,7 +5,9 @@
 #include "tools/simplc/SampleImage.h"
 #include "tools/simplc/e2e/SimPlcControl.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -25,13 +27,15 @@ std::string Environment(const char* name) {
 void EndToEnd::SetUp() {
     portName = Environment("SIMPLC_PC_PORT");
     controlPath = Environment("SIMPLC_CONTROL");
-    if (portName.empty() || controlPath.empty())
+    logPath = Environment("SIMPLC_LOG");
+    if (portName.empty() || controlPath.empty() || logPath.empty())
         GTEST_SKIP() << "no simulated PLC on a linked port";
     AfxSetMessageBoxHandler(LogMessage);
     theSerialPort.Settings() = SerialSettings();
     theSerialPort.Settings().portName = portName.c_str();
     SetReplyTimeoutsForCpuClass(1);
     Simulator("clear");
+    NewSimulatorRequests();
     ASSERT_EQ(kCommOk, OpenCommPort(nullptr));
 }
 
@@ -55,4 +59,22 @@ std::string EndToEnd::WriteImage(const std::vector<uint8_t>& image) {
     EXPECT_TRUE(WriteImageFile(path, image));
     imageFiles.push_back(path);
     return path;
+}
+
+// The log has a line "<ticks> RX <frame bytes in hex>" for every request; the second byte
+// is the letter.
+std::string EndToEnd::NewSimulatorRequests() {
+    std::ifstream log(logPath);
+    std::string line, letters;
+    size_t number = 0;
+    while (std::getline(log, line)) {
+        if (number++ < logLinesSeen)
+            continue;
+        const size_t rx = line.find(" RX ");
+        unsigned letter = 0;
+        if (rx != std::string::npos && std::sscanf(line.c_str() + rx + 4, "%*x %x", &letter) == 1)
+            letters += static_cast<char>(letter);
+    }
+    logLinesSeen = number;
+    return letters;
 }

@@ -65,7 +65,7 @@ fi
 
 args=(--gtest_brief=1)
 [ "${TESSARON_BENCH:-0}" = 1 ] && args=(--gtest_also_run_disabled_tests --gtest_filter='*Throughput*')
-SIMPLC_PC_PORT="COM$pc" SIMPLC_CONTROL="Z:$work/control" \
+SIMPLC_PC_PORT="COM$pc" SIMPLC_CONTROL="Z:$work/control" SIMPLC_LOG="Z:$work/plc.log" \
   timeout 300 "$WINELOADER" "$driver" "${args[@]}" </dev/null
 rc=$?
 
