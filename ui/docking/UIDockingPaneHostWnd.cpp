@@ -158,7 +158,9 @@ void CUIDockingPaneHostWnd::CloseAllPanes() {
 }
 
 BOOL CUIDockingPaneHostWnd::MovePaneToHolder(CUIDockingPaneItem* pane, CUIDockingPaneBase* holder) {
-    BOOL floating = DockingFrameKindOf(pane->GetFrame()) != DockingFrameMain;
+    // The holder's frame: the pane's own follows it only at the next layout.
+    CFrameWnd* frame = pane->GetHolder() ? pane->GetParentFrame() : pane->GetFrame();
+    BOOL floating = DockingFrameKindOf(frame) != DockingFrameMain;
     if (!floating && (pane->GetOptions() & PaneOptionNoFloat))
         return FALSE;
     if (NotifyAction(floating ? ActionDocking : ActionFloating, pane, holder, 0))
@@ -254,9 +256,10 @@ void CUIDockingPaneHostWnd::ShowPaneById(UINT id) { ShowPane(FindPaneById(id)); 
 void CUIDockingPaneHostWnd::UpdateHolders() {
     for (DockingPaneInfo& info : m_layout->m_panes) {
         CUIDockingPaneBase* holder = info.pane->GetHolder();
-        if (!holder || !holder->GetFrame())
+        // A container on its way to a new place (not yet in a tree) is remembered once it arrives.
+        if (!holder || !holder->GetFrame() || !holder->GetHolder())
             continue;
-        if (holder->GetHolder() && holder->GetHolder()->GetKind() == DockingPaneKindAutoHide)
+        if (holder->GetHolder()->GetKind() == DockingPaneKindAutoHide)
             continue;
         if (DockingFrameKindOf(holder->GetFrame()) == DockingFrameMain)
             info.dockingHolder = holder;
