@@ -1,0 +1,25 @@
+#pragma once
+#include "platform/CString.h"
+
+class CProjTreeNode;
+class CQLXProject;
+
+// Names, tree labels and file names of the project's POUs (MAIN, subroutines and
+// interrupt routines), and the checks a name typed by the user must pass.
+
+// "(MAIN)  NAME", "(SBR03)  NAME" or "(INT03)  NAME".
+CString PouLabel(int kind, int number, const CString& name);
+// The file name without extension: "MAIN_" + name, "SBR03_" + name or "INT03_" + name.
+CString PouFileBase(int kind, int number, const CString& name);
+// The POU's program file in the project folder; the ".ilp" extension only for an IL or
+// LD POU.
+CString PouProgramPath(const CString& folder, const CProjTreeNode& node);
+
+// Why a typed POU name is refused.
+enum class PouNameCheck { Valid, Empty, Keyword, Delimiter, Duplicate };
+
+// Checks a trimmed name for a POU of the kind: not empty, no reserved word and not
+// "子程序", none of the delimiter texts inside (the first one found goes to
+// delimiterFound), and unique ignoring case among the subroutines and interrupt routines
+// (the POU's own name counts too) and, for a subroutine or an interrupt routine, MAIN.
+PouNameCheck CheckPouName(const CQLXProject& project, int kind, const CString& name, CString* delimiterFound);
