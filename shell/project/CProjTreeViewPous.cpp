@@ -108,8 +108,12 @@ void CProjTreeView::OnBeginLabelEdit(NMHDR*, LRESULT* result) { *result = !m_ren
 
 void CProjTreeView::OnEndLabelEdit(NMHDR* header, LRESULT* result) {
     const auto* info = reinterpret_cast<const NMTVDISPINFOA*>(header);
-    m_renaming = FALSE;
     *result = 0;  // the item keeps the label set here, never the typed text
+    // Only an edit the rename command started can end: the control may report the end
+    // once more while its edit window goes.
+    if (!m_renaming)
+        return;
+    m_renaming = FALSE;
     CProjTreeNode* node = GetItemRecord(info->item.hItem);
     if (info->item.pszText == nullptr || node == nullptr)
         return;

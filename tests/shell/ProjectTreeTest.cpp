@@ -40,6 +40,8 @@ TEST_F(ProjectTree, ProgramsSortInitialDataMainInterruptsThenSubroutines) {
     tree->RefreshProjectTree();  // from the project's maps, in their order
     EXPECT_EQ(Programs(), sorted);
     EXPECT_EQ(Describe().find("工程 : Demo[程序["), 0u);
+    workspace.project.mainPou.language = 2;
+    SaveImage(tree, "project-tree.bmp");
 }
 
 TEST_F(ProjectTree, NewPousTakeTheLowestFreeNumberUpToSixteen) {
