@@ -178,11 +178,6 @@ TEST_F(HardwareWindow, InsertingFromAnEmptyProjectMakesRowsAndTabs) {
     EXPECT_EQ(0, strip.current);   // no tab for an empty slot
     grid->SelectSlotCell(2, 1);
     SaveGridImage("hardware-grid.bmp");
-
-    strip.SetCurSel(2);
-    SaveImage("hardware-window-do.bmp");
-    strip.SetCurSel(3);
-    SaveImage("hardware-window-ao.bmp");
 }
 
 TEST_F(HardwareWindow, ToolkitStripShowsTheTabsAndAClickSelectsTheRow) {
@@ -204,7 +199,30 @@ TEST_F(HardwareWindow, ToolkitStripShowsTheTabsAndAClickSelectsTheRow) {
     EXPECT_EQ(1, tabs.GetCurSel());
     EXPECT_EQ(1, grid->GetFocusRow());
     EXPECT_TRUE(tabs.GetTabWindow(1)->IsWindowVisible());
-    SaveImage("hardware-window-cpu-strip.bmp");
+
+    // The window as the user sees it, one picture per form and CPU page.
+    InsertAt(3, 23);   // analog outputs
+    ASSERT_EQ(4, tabs.GetItemCount());
+    auto* cpu = dynamic_cast<CCPUInfoView*>(tabs.GetTabWindow(1));
+    ASSERT_NE(nullptr, cpu);
+    const char* const pageImages[] = {"hardware-window-cpu-io.bmp", "hardware-window-cpu-com.bmp",
+                                      "hardware-window-cpu-retain.bmp"};
+    for (int page = 0; page < CSheetCPU::PageCount; ++page) {
+        grid->SelectSlotCell(1, 0);
+        cpu->Sheet()->SetActivePage(page);
+        SaveImage(pageImages[page]);
+    }
+    // Slots 2 and 3 show their forms, the empty slot 4 the instructions.
+    const struct {
+        int row, tab;
+        const char* image;
+    } slots[] = {{2, 2, "hardware-window-do.bmp"}, {3, 3, "hardware-window-ao.bmp"}, {4, 0, "hardware-window-howto.bmp"}};
+    for (const auto& slot : slots) {
+        grid->SelectSlotCell(slot.row, 0);
+        EXPECT_EQ(slot.tab, tabs.GetCurSel());
+        EXPECT_TRUE(tabs.GetTabWindow(slot.tab)->IsWindowVisible()) << slot.tab;
+        SaveImage(slot.image);
+    }
 }
 
 TEST_F(HardwareWindow, KeysWrapAndTheMenuOpensAtThePointer) {
