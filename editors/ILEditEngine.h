@@ -82,7 +82,6 @@ public:
     void OnHScroll(UINT code, UINT position, CScrollBar* bar) override;
     void OnPaint(CDC* dc) override;
     void OnRButtonDown(UINT flags, int x, int y) override;
-    void ForceDialog() override;
     void PickForceTarget() override;
     void SetShowSymbols(BOOL show) override;
     BOOL FlushEdit() override;

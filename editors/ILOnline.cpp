@@ -1,6 +1,5 @@
 // The online display of the IL editor (live values in a monitor column between the
 // gutter and the text) and forcing the operand under the caret.
-#include "comm/ForceVarDlg.h"
 #include "editors/ILEditEngine.h"
 #include "editors/ILLineMonitor.h"
 #include "editors/ILModel.h"
@@ -10,7 +9,6 @@
 #include "platform/SyncObjects.h"
 #include "project/CPlcWorkspace.h"
 #include "project/CQLXFunc.h"
-#include "project/CQLXSymbol.h"
 #include "project/NameChecks.h"
 
 namespace {
@@ -91,18 +89,6 @@ void CILEditEngine::PickForceTarget() {
     OperandDescriptor descriptor = 0;
     m_bForceTargetValid = !m_strForceTarget.IsEmpty() && IsForceableOperand(m_strForceTarget, descriptor);
     m_forceTargetType = descriptor;
-}
-
-void CILEditEngine::ForceDialog() {
-    if (!theWorkspace) return;
-    CForceVarDlg dialog(theWorkspace->forcingService, m_pView);
-    CObject* entry = nullptr;
-    CQLXSymbol* symbol = nullptr;
-    if (theWorkspace->project.symbolsByKey.Lookup(m_strForceTarget, entry)) symbol = dynamic_cast<CQLXSymbol*>(entry);
-    dialog.m_globalName = symbol ? symbol->name : CString();
-    dialog.m_address = symbol ? symbol->address : m_strForceTarget;
-    dialog.DoModal();
-    if (m_pView && m_pView->GetSafeHwnd()) m_pView->SetFocus();
 }
 
 // ---- the model's records ----

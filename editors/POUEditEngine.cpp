@@ -1,5 +1,6 @@
 #include "editors/POUEditEngine.h"
 
+#include "comm/ForceVarDlg.h"
 #include "editors/POUEditorView.h"
 #include "platform/CCmdUI.h"
 #include "project/CPlcWorkspace.h"
@@ -60,4 +61,16 @@ void CPOUEditEngine::Unforce() {
     if (!m_bForceTargetValid) return;
     CString address = ForceAddress();
     if (!address.IsEmpty() && theWorkspace) theWorkspace->forcingService.UnforceVariable(address);
+}
+
+void CPOUEditEngine::ForceDialog() {
+    if (!theWorkspace) return;
+    CForceVarDlg dialog(theWorkspace->forcingService, m_pView);
+    CObject* entry = nullptr;
+    CQLXSymbol* symbol = nullptr;
+    if (theWorkspace->project.symbolsByKey.Lookup(m_strForceTarget, entry)) symbol = dynamic_cast<CQLXSymbol*>(entry);
+    dialog.m_globalName = symbol ? symbol->name : CString();
+    dialog.m_address = symbol ? symbol->address : m_strForceTarget;
+    dialog.DoModal();
+    if (m_pView && m_pView->GetSafeHwnd()) m_pView->SetFocus();
 }

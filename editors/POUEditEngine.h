@@ -68,7 +68,9 @@ public:
     virtual void UpdateForceTrue(CCmdUI* cmdUI);
     virtual void ForceTrue();
     virtual void UpdateForceDialog(CCmdUI* cmdUI);
-    virtual void ForceDialog() {}
+    // The force dialog for the target: a global symbol's name and address when the
+    // target names one, else the target as the address; the view has the focus after.
+    virtual void ForceDialog();
     // Sets the force target from the operand under the cursor or caret.
     virtual void PickForceTarget() {}
     virtual void SetShowSymbols(BOOL show) {}

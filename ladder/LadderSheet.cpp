@@ -32,13 +32,13 @@ void CLadderSheet::LayOut() {
     PlaceAll(pass, nullptr, VisibleRows());
 }
 
-void CLadderSheet::Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse) {
+void CLadderSheet::Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse, BOOL focusFrame) {
     CLadderCanvas canvas(dc, inverse);
     LadderPass pass = MakePass(firstCol, firstRow);
     pass.printing = dc->IsPrinting();
     VisibleRows rows = VisibleRowsOf(dc, firstRow);
     PlaceAll(pass, &canvas, rows);
-    CLadderElement* current = m_model.GetCurrentElement();
+    CLadderElement* current = focusFrame ? m_model.GetCurrentElement() : nullptr;
     if (current) current->DrawFocusRect(pass.cellWidth, pass.cellHeight, dc, firstCol, firstRow);
 }
 
@@ -77,19 +77,20 @@ int CLadderSheet::PlaceItem(int index, int row, LadderPass& pass, CLadderCanvas*
     return placed.cy;
 }
 
-void CLadderSheet::DrawOnline(CDC* dc, int firstCol, int firstRow) {
+BOOL CLadderSheet::DrawOnline(CDC* dc, int firstCol, int firstRow, DWORD lockWaitMs) {
     CLadderCanvas canvas(dc, FALSE);
     LadderPass pass = MakePass(firstCol, firstRow);
     pass.canvas = &canvas;
     VisibleRows rows = VisibleRowsOf(dc, firstRow);
-    // The monitor worker writes the cells meanwhile; one lock for the whole pass.
-    CSingleLock lock(theWorkspace ? &theWorkspace->monitorDataLock : nullptr,
-                     theWorkspace != nullptr);
+    // One lock for the whole pass.
+    CSingleLock lock(theWorkspace ? &theWorkspace->monitorDataLock : nullptr);
+    if (theWorkspace && !lock.Lock(lockWaitMs)) return FALSE;
     for (int n = 0; n < m_model.GetNetworkCount() && n < m_startRows.GetSize(); ++n) {
         const CComment* header = static_cast<CComment*>(m_model.GetItem(2 * n));
         if (rows.Reaches(StartRow(n), header->m_nNetworkRows))
             m_model.GetItem(2 * n + 1)->DrawOnline(pass);
     }
+    return TRUE;
 }
 
 CLadderElement* CLadderSheet::HitTest(POINT point, int firstCol, int firstRow) const {

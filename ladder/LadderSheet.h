@@ -20,11 +20,14 @@ public:
 
     // Places every network and refills the model's cell map.
     void LayOut();
-    // Places every network and paints those the context's clip box shows, then the
-    // focus frame of the model's current element. inverse asks for the selected look.
-    void Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse = FALSE);
+    // Places every network and paints those the context's clip box shows, then, unless
+    // the caller draws its own cursor, the focus frame of the model's current element.
+    // inverse asks for the selected look.
+    void Draw(CDC* dc, int firstCol, int firstRow, BOOL inverse = FALSE, BOOL focusFrame = TRUE);
     // Paints the live state of the networks the clip box shows over the last drawing.
-    void DrawOnline(CDC* dc, int firstCol, int firstRow);
+    // The monitor worker writes the values meanwhile: a paint waits at most lockWaitMs
+    // for them and leaves them out (FALSE) when it does not get them.
+    BOOL DrawOnline(CDC* dc, int firstCol, int firstRow, DWORD lockWaitMs = INFINITE);
     // The element whose cell holds a point of the view; null over an empty cell.
     CLadderElement* HitTest(POINT point, int firstCol, int firstRow) const;
     // The row of each network's header at the last layout.
