@@ -92,6 +92,7 @@ public:
     CString GetDisplayCaption() const { return m_customCaption.IsEmpty() ? m_caption : m_customCaption; }
     CString GetDescription() const { return m_description; }
     CString GetShortcutText() const { return m_shortcutText; }
+    void SetShortcutText(LPCSTR text) { m_shortcutText = text; }
     void SetFlags(DWORD flags) { m_flags = flags; }
     DWORD GetFlags() const { return m_flags; }
     DWORD GetHideFlags() const { return m_hideFlags; }

@@ -7,6 +7,7 @@
 // Layout mode bits: the framework's dynamic-layout flags and the toolkit's two.
 enum UILayoutMode : unsigned long {
     uiLayoutStretch = 0x01,
+    uiLayoutHorizontal = 0x02,
     uiLayoutLengthIsLimit = 0x04,
     uiLayoutHorizontalDock = 0x08,
     uiLayoutVerticalDock = 0x10,
