@@ -3,7 +3,7 @@
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
 void CUIDockingPaneClassicTheme::DrawCaption(CDC* dc, CUIDockingPaneTabbedContainer* container, CRect rect) {
-    CRect caption(rect.left, rect.top + 2, rect.right, rect.top + m_captionTextHeight + 1);
+    CRect caption = CaptionRect(rect);
     dc->FillSolidRect(rect.left, rect.top, rect.Width(), caption.bottom + 2, ::GetSysColor(COLOR_BTNFACE));
     BOOL active = container->IsActive();
     dc->FillSolidRect(caption, ::GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));

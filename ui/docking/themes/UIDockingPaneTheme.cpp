@@ -139,3 +139,42 @@ void CUIDockingPaneTheme::DrawTitle(CDC* dc, CUIDockingPaneTabbedContainer* cont
     dc->SetBkMode(oldMode);
     dc->SelectObject(oldFont);
 }
+
+int CUIDockingPaneTheme::MeasureTitle(CDC* dc, CUIDockingPaneTabbedContainer* container) {
+    CString title = container->GetSelectedCaption();
+    CGdiObject* oldFont = dc->SelectObject(&m_captionFont);
+    CRect measured(0, 0, 0, 0);
+    dc->DrawText(title, measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    dc->SelectObject(oldFont);
+    return measured.Width();
+}
+
+void CUIDockingPaneTheme::DrawCrossGlyph(CDC* dc, const CRect& rect, int index) const {
+    int cx = (rect.left + rect.right) / 2;
+    int cy = (rect.top + rect.bottom) / 2;
+    DrawLineIndexed(dc, cx - 4, cy - 3, cx + 3, cy + 4, index);
+    DrawLineIndexed(dc, cx - 3, cy - 3, cx + 4, cy + 4, index);
+    DrawLineIndexed(dc, cx - 4, cy + 3, cx + 3, cy - 4, index);
+    DrawLineIndexed(dc, cx - 3, cy + 3, cx + 4, cy - 4, index);
+}
+
+CRect CUIDockingPaneTheme::CaptionRect(const CRect& rect) const {
+    return CRect(rect.left, rect.top + 2, rect.right, rect.top + m_captionTextHeight + 1);
+}
+
+void CUIDockingPaneTheme::DrawGlyphButtons(CDC* dc, CUIDockingPaneTabbedContainer* container, const CRect& caption,
+                                           int& x, COLORREF color) {
+    int t = (caption.top + caption.bottom) / 2 - 7;
+    struct {
+        CUIDockingPaneCaptionButton& button;
+        BOOL shown;
+    } buttons[] = {{container->GetCloseButton(), ShowsCloseButton(container)},
+                   {container->GetAutoHideButton(), ShowsAutoHideButton(container)}};
+    for (auto& entry : buttons) {
+        entry.button.SetRect(entry.shown ? CRect(x - 14, t, x, t + 14) : CRect());
+        if (entry.shown) {
+            entry.button.Draw(dc, color);
+            x -= 16;
+        }
+    }
+}

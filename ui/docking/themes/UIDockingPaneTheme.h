@@ -4,6 +4,7 @@
 #include "platform/CGdiObject.h"
 #include "platform/CString.h"
 
+class CUIDockingPaneCaptionButton;
 class CUIDockingPaneTabbedContainer;
 
 // The docking paint manager: draws every tabbed container (background, caption band
@@ -67,4 +68,14 @@ protected:
     static BOOL ShowsAutoHideButton(CUIDockingPaneTabbedContainer* container);
     // The caption title, transparent, ending in an ellipsis when too wide.
     void DrawTitle(CDC* dc, CUIDockingPaneTabbedContainer* container, CRect rect, COLORREF color);
+    // The width of the caption title in the caption font.
+    int MeasureTitle(CDC* dc, CUIDockingPaneTabbedContainer* container);
+    // The caption band of the classic themes: rows 2 to H+1 of the rectangle.
+    CRect CaptionRect(const CRect& rect) const;
+    // Places and draws the close and pin buttons from x leftwards, 14 pixels square
+    // and 16 apart, in the colour; x ends left of the last shown button.
+    void DrawGlyphButtons(CDC* dc, CUIDockingPaneTabbedContainer* container, const CRect& caption, int& x,
+                          COLORREF color);
+    // A cross two pixels thick around the centre of rect.
+    void DrawCrossGlyph(CDC* dc, const CRect& rect, int index) const;
 };
