@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/CDocument.h"
 #include "project/CQLXFunc.h"
 #include "shell/project/ProjectShell.h"
 
@@ -15,7 +16,11 @@ public:
     RecordingProjectShell() : m_previous(SetProjectShell(this)) {}
     ~RecordingProjectShell() override { SetProjectShell(m_previous); }
 
-    void SetProjectModified(BOOL modified) override { Log(modified ? "modified" : "unmodified"); }
+    void SetProjectModified(BOOL modified) override {
+        Log(modified ? "modified" : "unmodified");
+        if (projectDocument != nullptr)
+            projectDocument->SetModifiedFlag(modified);
+    }
     void AddSubroutineToInsTrees(const CQLXFunc& descriptor) override {
         Log("instree add " + std::string(descriptor.name));
     }
@@ -67,6 +72,7 @@ public:
     std::vector<std::string> titles;
     BOOL documentModified = FALSE;
     CWnd* mainWindow = nullptr;
+    CDocument* projectDocument = nullptr;  // marked by SetProjectModified when given
     int createdLanguage = 1;
     std::function<BOOL()> saveProject;
 
