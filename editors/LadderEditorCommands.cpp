@@ -303,9 +303,7 @@ void CLadderEditor::DeleteCurrentElement(DeleteMode mode) {
     MarkModified();
     if (mode == kDeleteKey) {
         LayoutNetworks();
-        CPoint scroll = GetScrollPosition();
-        ClickAt(cell.m_nColumn * m_grid.m_cellWidth + 50 - scroll.x, cell.m_nRow * m_grid.m_cellHeight + 20 - scroll.y,
-                TRUE, TRUE);
+        ClickAt(cell.m_nColumn * m_grid.m_cellWidth + 50, cell.m_nRow * m_grid.m_cellHeight + 20, FALSE, TRUE);
     } else {
         RequestRepaint();
         AutoScrollForKey(VK_LEFT);

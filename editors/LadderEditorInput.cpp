@@ -206,8 +206,7 @@ void CLadderEditor::OnChar(UINT ch, UINT, UINT) {
         }
         POINT point = {0, 0};
         if (current->GetEditCaretPoint(&point, m_grid.m_cellWidth, m_grid.m_cellHeight)) {
-            CPoint scroll = GetScrollPosition();
-            ClickAt(point.x - scroll.x, point.y + 4 - scroll.y, TRUE, FALSE);
+            ClickAt(point.x, point.y + 4, FALSE, FALSE);
             ScrollToCurrent(0, 0);
         } else {
             CloseCellEdit();
@@ -417,8 +416,7 @@ BOOL CLadderEditor::ExtendSelectionVertical(UINT key) {
         CPoint cell((m_cursorRect.left + 50) / m_grid.m_cellWidth, (m_cursorRect.top + 20) / m_grid.m_cellHeight);
         if (cell.y <= 0) {
             cell.y = 1;
-            ClickAt(m_cursorRect.left + 50 - scroll.x, m_cursorRect.top + m_grid.m_cellHeight + 20 - scroll.y, TRUE,
-                    FALSE);
+            ClickAt(m_cursorRect.left + 50, m_cursorRect.top + m_grid.m_cellHeight + 20, FALSE, FALSE);
         }
         m_nSelEndItem = NetworkIndexOfRow(cell.y);
         m_anchorCell = cell;
@@ -428,7 +426,7 @@ BOOL CLadderEditor::ExtendSelectionVertical(UINT key) {
         if ((key == VK_UP || key == VK_PRIOR) && m_nSelEndItem >= 2) m_nSelEndItem -= 2;
         if (m_nSelEndItem < 0 || m_nSelEndItem >= itemCount) return FALSE;
         int row = m_rows.GetRow(m_nSelEndItem / 2);
-        ClickAt(m_grid.m_cellWidth + 50 - scroll.x, row * m_grid.m_cellHeight + 20 - scroll.y, TRUE, TRUE);
+        ClickAt(m_grid.m_cellWidth + 50, row * m_grid.m_cellHeight + 20, FALSE, TRUE);
         m_bNetworkSelection = TRUE;
         RequestRepaint();
         ScrollToCurrent(0, 0);
