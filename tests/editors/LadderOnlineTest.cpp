@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "comm/MonitorWorker.h"
+#include "comm/ProjectMonitorCells.h"
+#include "comm/ReplyTimeouts.h"
+#include "comm/SerialPort.h"
+#include "project/CPlcWorkspace.h"
+#include "project/CQLXFBPara.h"
+#include "project/MonitorCells.h"
+#include "tests/comm/InProcessLink.h"
+#include "tests/editors/LadderEditorFixture.h"
+#include "tests/support/TestImage.h"
+#include "tools/simplc/SampleImage.h"
+
+namespace {
+const COLORREF kLiveRed = RGB(255, 0, 0);
+const COLORREF kPowerBlue = RGB(0, 0, 255);
+
+// The ladder editor online: monitor cells for the program's operands, the workspace's
+// monitor worker polling the simulated PLC over an in-process link.
+class LadderOnlineTest : public LadderEditorTest {
+protected:
+    void SetUp() override {
+        workspace.showGlobalNames = 0;
+        theSerialPort.Settings() = SerialSettings();
+        theSerialPort.AttachLine(&link);
+        SetReplyTimeoutsForCpuClass(1);
+        workspace.project.AllocateForceImages(5970);
+        CStringArray lines;
+        for (const char* line : {"(* Network 0 *)", "LD      %I0.0", "AND     %M0.1", "ST      %Q0.0",
+                                 "(* Network 1 *)", "LD      %I0.0", "MOVE    %VW20, %VW22"})
+            lines.Add(line);
+        ASSERT_TRUE(model.LoadFromIL(lines));
+        for (const char* operand : {"%I0.0", "%M0.1", "%Q0.0", "%VW20", "%VW22"}) ASSERT_TRUE(AddMonitorCells(operand));
+        workspace.project.BuildMonitorLists();
+        MonitorLists lists = MonitorListsOf(workspace.project);
+        SampleImageSpec spec;
+        spec.monitorCodes = lists.bytes;
+        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.words.begin(), lists.words.end());
+        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.timersCounters.begin(), lists.timersCounters.end());
+        spec.monitorDataSize = static_cast<uint16_t>(lists.DataSize());
+        plc.State().image = MakeSampleImage(spec);
+        window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        Layout();
+    }
+    void TearDown() override {
+        StopWorker();
+        InterlockedExchange(&workspace.onlineMonitoring, 0);
+        DestroyWindow(window);
+        theSerialPort.AttachLine(nullptr);
+    }
+    void StartMonitoring() {
+        InterlockedExchange(&workspace.onlineMonitoring, 1);
+        worker = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD { return MonitorThreadProc(p); },
+                              workspace.PrepareMonitorWorker(window), 0, nullptr);
+        ASSERT_NE(nullptr, worker);
+        for (int i = 0; i < 500 && plc.State().monitorCycles < 2; ++i) Sleep(10);
+        ASSERT_GE(plc.State().monitorCycles, 2u);
+    }
+    // Ends the polling; the editor stays online with the last values.
+    void StopWorker() {
+        if (!worker) return;
+        InterlockedExchange(&workspace.onlineMonitoring, 0);
+        WaitForSingleObject(worker, 10000);
+        CloseHandle(worker);
+        worker = nullptr;
+        InterlockedExchange(&workspace.onlineMonitoring, 1);
+    }
+    int Count(COLORREF colour) { return image.CountPixels(CRect(0, 0, 800, 480), colour); }
+
+    SimulatedPlc plc;
+    InProcessLink link{plc};
+    HWND window = nullptr;
+    HANDLE worker = nullptr;
+    TestImage image{800, 480};
+};
+
+TEST_F(LadderOnlineTest, LiveValuesFromTheMonitorWorkerInRed) {
+    TestImage offline(800, 480);
+    editor->OnPaint(&offline.DC());
+    EXPECT_TRUE(offline.SaveBmp(TestOutputPath("ld-editor-offline-plain.bmp")));
+    int redOffline = offline.CountPixels(CRect(0, 0, 800, 480), kLiveRed);
+    StartMonitoring();
+    editor->OnMonitorStart();
+    StopWorker();
+    editor->OnPaint(&image.DC());
+    EXPECT_GT(Count(kLiveRed) + Count(kPowerBlue), redOffline);
+    EXPECT_TRUE(image.SaveBmp(TestOutputPath("ld-editor-online.bmp")));
+}
+
+TEST_F(LadderOnlineTest, ALockHeldPastFiftyMillisecondsLeavesTheValuesOut) {
+    StartMonitoring();
+    editor->OnMonitorStart();
+    StopWorker();
+    TestImage plain(800, 480);
+    workspace.onlineMonitoring = 0;
+    editor->OnPaint(&plain.DC());
+    workspace.onlineMonitoring = 1;
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        workspace.monitorDataLock.Lock();
+        SetEvent(held);
+        WaitForSingleObject(release, 10000);
+        workspace.monitorDataLock.Unlock();
+    });
+    WaitForSingleObject(held, 5000);
+    auto start = std::chrono::steady_clock::now();
+    editor->OnPaint(&image.DC());
+    auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    SetEvent(release);
+    holder.join();
+    CloseHandle(held);
+    CloseHandle(release);
+    EXPECT_EQ(plain.CountPixels(CRect(0, 0, 800, 480), kLiveRed), Count(kLiveRed));
+    EXPECT_LT(waited.count(), 400);
+}
+
+TEST_F(LadderOnlineTest, MoveBoxPinsTakeTheirOperandsTypesAndABoxPinIsForced) {
+    StartMonitoring();
+    editor->OnMonitorStart();
+    CBlock* move = nullptr;
+    CObArray flat;
+    CByteArray tags;
+    model.GetItem(3)->Flatten(flat, tags);
+    for (int k = 0; k < flat.GetSize() && !move; ++k) move = dynamic_cast<CBlock*>(flat[k]);
+    ASSERT_NE(nullptr, move);
+    DWORD in = move->InputPin(1)->currentFlags;
+    EXPECT_NE(0u, in & 0x1FF) << std::hex << in;
+    // A right click on the box's input pin makes its operand the force target.
+    CCellRect cell = move->GetCellRect();
+    POINT pin = {0, 0};
+    for (int y = cell.m_nRow * 40; y < (cell.m_nRow + move->m_nHeight) * 40 && !pin.x; y += 2)
+        for (int x = cell.m_nColumn * 100 - 100; x < (cell.m_nColumn + 1) * 100 && !pin.x; x += 4) {
+            CString text;
+            if (move->GetOperandAt(x, y, 100, 40, text) && text == "%VW20") pin = {x, y};
+        }
+    ASSERT_NE(0, pin.x);
+    model.SetCurrentElement(move);
+    CPoint point(pin.x, pin.y);
+    EXPECT_EQ(CPOUEditEngine::kOnlineMenu, editor->GetContextMenuId(point));
+    editor->PickForceTarget();
+    EXPECT_STREQ("%VW20", editor->m_strForceTarget);
+    EXPECT_TRUE(editor->m_bForceTargetValid);
+}
+
+}  // namespace

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "editors/EditorShell.h"
+#include "editors/LadderEditor.h"
+#include "editors/POUEditorView.h"
+#include "ladder/Coil.h"
+#include "ladder/Contact.h"
+#include "ladder/LadderModel.h"
+#include "platform/CComboBox.h"
+#include "platform/CDocTemplate.h"
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
+#include "project/CProjTreeNode.h"
+#include "res/resource.h"
+#include "tests/compiler/ProjectFixture.h"
+#include "tests/editors/LadderDialogFixture.h"
+#include "tests/support/ModalScript.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/TestApplication.h"
+#include "tests/support/TestImage.h"
+
+namespace {
+// The shell as the editor sees it: the POU being opened is an LD POU.
+class LadderShell : public IEditorShell {
+public:
+    LadderShell() : m_previous(GetEditorShell()) { SetEditorShell(this); }
+    ~LadderShell() override { SetEditorShell(m_previous); }
+    CProjTreeNode* GetCurrentPouNode() override { return &node; }
+    void SelectPouNode(CProjTreeNode*) override {}
+    void SetStatusText(int, const CString&) override {}
+    void ShowContextMenu(unsigned menuId, CPoint, CWnd*) override { menus.push_back(menuId); }
+
+    CProjTreeNode node{2, 2, 0};
+    std::vector<unsigned> menus;
+
+private:
+    IEditorShell* m_previous;
+};
+
+class LadderViewDoc : public CPOUEditorDoc {
+    DECLARE_DYNCREATE(LadderViewDoc)
+public:
+    CPOUVarView* GetVarView() const override { return &variables; }
+    mutable LocalsView variables;
+};
+IMPLEMENT_DYNCREATE(LadderViewDoc, CPOUEditorDoc)
+
+// An LD POU opened through the template of POU documents in a plain MDI child frame.
+class LadderViewTest : public WorkspaceClass1Test {
+protected:
+    void SetUp() override {
+        workspace.showGlobalNames = 0;
+        InstallLadderEditor();
+        auto* pouTemplate = new CMultiDocTemplate(200, RUNTIME_CLASS(LadderViewDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                                  RUNTIME_CLASS(CPOUEditorView));
+        pouTemplate->m_strDocStrings = "\nPOU\nPOU\n";
+        app.AddDocTemplate(pouTemplate);
+        frame = new CMDIFrameWnd;
+        ASSERT_TRUE(frame->Create(nullptr, "Tessaron", WS_OVERLAPPEDWINDOW, CRect(0, 0, 1000, 700)));
+        app.m_pMainWnd = frame;
+        frame->ShowWindow(SW_SHOW);
+        project.WritePou("MAIN_MAIN", {"(* Network 0 *)", "LD      %I0.0", "ST      %Q0.0"}, {"VAR", "END_VAR"}, 2);
+        std::string file = project.Folder() + "\\MAIN_MAIN.ilp";
+        document = dynamic_cast<CPOUEditorDoc*>(app.OpenDocumentFile(file.c_str()));
+        ASSERT_NE(nullptr, document);
+        ASSERT_EQ(2, document->GetLanguage());
+        view = document->GetEditorView();
+        ASSERT_NE(nullptr, view);
+        view->GetParentFrame()->ShowWindow(SW_SHOWMAXIMIZED);
+        view->SetFocus();
+        Paint();
+    }
+    void TearDown() override {
+        ScriptedMessageBoxes boxes{IDNO};
+        app.CloseAllDocuments(FALSE);
+        frame->DestroyWindow();
+        app.m_pMainWnd = nullptr;
+        CPOUEditorDoc::SetLadderEngineFactory(nullptr);
+    }
+
+    CLadderEditor& editor() { return *dynamic_cast<CLadderEditor*>(view->m_pEngine); }
+    CLadderModel& model() { return *static_cast<CLadderModel*>(document->GetModel()); }
+    void Paint() {
+        view->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        app.PumpUntilIdle();
+    }
+    void Key(UINT key) {
+        view->SendMessage(WM_KEYDOWN, key, 1);
+        app.PumpUntilIdle();
+        Paint();
+    }
+    void Type(const std::string& text) {
+        for (char ch : text) view->SendMessage(WM_CHAR, static_cast<unsigned char>(ch), 1);
+        Paint();
+    }
+    void Click(int x, int y) {
+        view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        view->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        Paint();
+    }
+    void Command(UINT id) {
+        view->SendMessage(WM_COMMAND, id);
+        app.PumpUntilIdle();
+        Paint();
+    }
+    CString IL() { return model().ToIL(); }
+
+    TestApplication app;
+    LadderShell shell;
+    CProjectFixture project{"ldflow"};
+    CMDIFrameWnd* frame = nullptr;
+    CPOUEditorDoc* document = nullptr;
+    CPOUEditorView* view = nullptr;
+};
+
+TEST_F(LadderViewTest, NewUserBuildsARungSavesCompilesAndSwitches) {
+    ASSERT_EQ(1, model().GetNetworkCount());
+    Click(450, 100);  // the first network's coil
+    Command(ID_LD_NEW_NETWORK);
+    ASSERT_EQ(2, model().GetNetworkCount());
+    // The new contact's operand, typed in place; Enter moves on to the coil.
+    CCellRect contact = model().GetItem(3)->m_pSeries->GetCellRect();
+    Click(contact.m_nColumn * 100 + 20, contact.m_nRow * 40 + 5);
+    ASSERT_TRUE(editor().IsCellEditActive());
+    Type("I0.1\r");
+    EXPECT_FALSE(editor().IsCellEditActive());
+    ModalScript script({[](CWnd* dialog) {
+        auto* types = static_cast<CComboBox*>(dialog->GetDlgItem(IDC_CONTACT_COIL_TYPE));
+        types->SelectString(-1, "-( )");
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CONTACT_COIL_TYPE, CBN_SELCHANGE),
+                            reinterpret_cast<LPARAM>(types->m_hWnd));
+        dialog->SetDlgItemText(IDC_CONTACT_COIL_OPERAND, "Q0.1");
+        PressButton(dialog, IDOK);
+    }});
+    model().SetCurrentElement(model().GetItem(3));
+    Type("\r");  // Enter on the "-(NUL)" coil opens its dialog
+    EXPECT_EQ(0u, script.PendingActions());
+    EXPECT_NE(-1, IL().Find("LD    %I0.1\r\nST   %Q0.1")) << IL().GetString();
+    ASSERT_TRUE(document->DoFileSave());
+    EXPECT_NE(std::string::npos, project.ReadFolderFile("MAIN_MAIN.ilp").find("%Q0.1"));
+    EXPECT_TRUE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}})) << project.shell.CompileText();
+
+    // A contact with an unknown operand: the compiler names its network.
+    Click(contact.m_nColumn * 100 + 20, contact.m_nRow * 40 + 5);
+    Type("\b\b\b\bNOWHERE\r");
+    ASSERT_TRUE(document->DoFileSave());
+    EXPECT_FALSE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}}));
+    EXPECT_NE(std::string::npos, project.shell.CompileText().find("MAIN (NetWork: 1)")) << project.shell.CompileText();
+    Click(contact.m_nColumn * 100 + 20, contact.m_nRow * 40 + 5);
+    Type("\b\b\b\b\b\b\bI0.2\r");
+    ASSERT_TRUE(document->DoFileSave());
+    EXPECT_TRUE(project.Compile({{CompileUnit::kMain, 0, "MAIN"}})) << project.shell.CompileText();
+
+    Command(ID_LANGUAGE_IL);
+    EXPECT_EQ(1, document->GetLanguage());
+    Command(ID_LANGUAGE_LD);
+    EXPECT_EQ(2, document->GetLanguage());
+    EXPECT_EQ(2, static_cast<CLadderModel*>(document->GetModel())->GetNetworkCount());
+}
+
+TEST_F(LadderViewTest, PicturesOfTheEditorOfflineAndOnline) {
+    Click(450, 100);
+    Command(ID_LD_NEW_NETWORK);
+    Command(ID_LD_PARALLEL_CONTACT);
+    Command(ID_LD_RIGHT_CONTACT);
+    CRect client;
+    view->GetClientRect(&client);
+    TestImage offline(client.Width(), client.Height());
+    editor().OnPaint(&offline.DC());
+    printf("scroll %ld %ld nets %d rows %d cur %p black %d\n", editor().GetScrollPosition().x, editor().GetScrollPosition().y, model().GetNetworkCount(), editor().Rows().GetSize(), (void*)model().GetCurrentElement(), offline.CountPixels(client, RGB(0,0,0)));
+    offline.SaveBmp(TestOutputPath("ld-editor-offline.bmp"));
+}
+
+}  // namespace
