@@ -167,7 +167,6 @@ TEST_F(LadderViewTest, PicturesOfTheEditorOfflineAndOnline) {
     view->GetClientRect(&client);
     TestImage offline(client.Width(), client.Height());
     editor().OnPaint(&offline.DC());
-    printf("scroll %ld %ld nets %d rows %d cur %p black %d\n", editor().GetScrollPosition().x, editor().GetScrollPosition().y, model().GetNetworkCount(), editor().Rows().GetSize(), (void*)model().GetCurrentElement(), offline.CountPixels(client, RGB(0,0,0)));
     offline.SaveBmp(TestOutputPath("ld-editor-offline.bmp"));
 }
 

@@ -1,6 +1,7 @@
 // Usage: ladderbench. Prints the times of building, converting, laying out, drawing and
 // editing a ladder POU of 200 networks, the most a POU holds.
 #include "editors/LadderEditEngine.h"
+#include "editors/LadderEditor.h"
 #include "editors/POUEditorDoc.h"
 #include "ladder/Block.h"
 #include "ladder/Coil.h"
@@ -163,6 +164,68 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+template <typename Step>
+double MedianOf(int times, Step step) {
+    std::vector<double> values;
+    for (int k = 0; k < times; ++k) {
+        Stopwatch watch;
+        step();
+        values.push_back(watch.Milliseconds());
+    }
+    return Median(values);
+}
+
+// The editor on the same POU: painting a page, editing commands, the in-cell box's
+// commit, undo, pasting every network into an empty POU and the print layout.
+void BenchEditor(const CStringArray& lines, CPOUEditorDoc* document, MemoryView& view) {
+    CLadderEditor* editor = new CLadderEditor;
+    CLadderModel model(editor);
+    editor->SetDocument(document);
+    editor->SetClientSize(CSize(kViewWidth, kViewHeight));
+    model.m_strPouName = "MAIN";
+    model.LoadFromIL(lines);
+    model.TakeSnapshot();
+    editor->LayoutNetworks();
+    editor->UpdateScrollSizes();
+    double paint = MedianOf(20, [&] { editor->OnPaint(view.Clear()); });
+    int lastRow = model.GetItem(2 * kNetworks - 2)->GetCellRect().m_nRow;
+    auto clickLastContact = [&] { editor->ClickAt(150, (lastRow + 1) * 40 + 20, FALSE, TRUE); };
+    double edit = MedianOf(20, [&] {
+        clickLastContact();
+        editor->InsertContact(FALSE);
+        editor->OnPaint(view.Clear());
+    });
+    double commit = MedianOf(20, [&] {
+        editor->ClickAt(150, (lastRow + 1) * 40 + 5, FALSE, FALSE);
+        editor->OnChar('1', 1, 0);
+        editor->CommitCellEdit();
+    });
+    double undo = MedianOf(20, [&] {
+        editor->Undo();
+        editor->LayoutNetworks();
+    });
+    editor->SelectAll();
+    editor->Copy();
+    std::vector<double> pastes;
+    for (int k = 0; k < 5; ++k) {
+        CLadderEditor* target = new CLadderEditor;
+        CLadderModel empty(target);
+        target->SetDocument(document);
+        target->LayoutNetworks();
+        Stopwatch watch;
+        target->Paste();
+        pastes.push_back(watch.Milliseconds());
+    }
+    double printLayout = MedianOf(20, [&] { editor->PaginateNetworks(4960, 7016, 600, 600); });
+    theWorkspace->ClearLadderClipboard();
+    printf("editor paint: %.2f ms\n", paint);
+    printf("editor edit: %.2f ms\n", edit);
+    printf("editor commit: %.2f ms\n", commit);
+    printf("editor undo: %.2f ms\n", undo);
+    printf("editor paste: %.2f ms (%d networks)\n", Median(pastes), kNetworks);
+    printf("editor print layout: %.2f ms\n", printLayout);
+}
+
 }  // namespace
 
 int main() {
@@ -236,6 +299,7 @@ int main() {
     printf("live values of one page: median %.1f ms\n", Median(onlinePages));
     printf("editing step (insert, layout, snapshot, repaint): median %.1f ms, best %.1f ms\n",
            Median(steps), *std::min_element(steps.begin(), steps.end()));
+    BenchEditor(lines, &environment.document, view);
     SetLadderEnvironment(nullptr);
     return same ? 0 : 1;
 }
