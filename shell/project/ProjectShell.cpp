@@ -14,7 +14,7 @@ public:
     void UpdateTabs() override {}
     void TrackContextMenu(UINT, CPoint, CWnd*) override {}
     CWnd* GetMainWindow() override { return nullptr; }
-    BOOL OpenDocumentFile(const CString&) override { return FALSE; }
+    CDocument* OpenDocumentFile(const CString&) override { return nullptr; }
     BOOL CreateDocumentFile(const CString&) override { return FALSE; }
     void GetDocumentTitles(CStringArray& titles) override { titles.RemoveAll(); }
     BOOL IsAnyDocumentModified() override { return FALSE; }

@@ -3,6 +3,7 @@
 #include "platform/CPoint.h"
 #include "platform/CString.h"
 
+class CDocument;
 class CQLXFunc;
 class CWnd;
 
@@ -33,9 +34,9 @@ public:
     virtual void TrackContextMenu(UINT menuId, CPoint screenPoint, CWnd* owner) = 0;
     virtual CWnd* GetMainWindow() = 0;
 
-    // Documents: opens (or activates) the document of a file; creates a new POU document
-    // in a new editor window and saves it at the path at once.
-    virtual BOOL OpenDocumentFile(const CString& path) = 0;
+    // Documents: opens (or activates) the document of a file, null when it fails; creates
+    // a new POU document in a new editor window and saves it at the path at once.
+    virtual CDocument* OpenDocumentFile(const CString& path) = 0;
     virtual BOOL CreateDocumentFile(const CString& path) = 0;
     // The titles of every open document of every template, the project's too.
     virtual void GetDocumentTitles(CStringArray& titles) = 0;

@@ -37,9 +37,9 @@ public:
         menuOwners.push_back(owner);
     }
     CWnd* GetMainWindow() override { return mainWindow; }
-    BOOL OpenDocumentFile(const CString& path) override {
+    CDocument* OpenDocumentFile(const CString& path) override {
         Log("open " + std::string(path));
-        return TRUE;
+        return openedDocument;
     }
     BOOL CreateDocumentFile(const CString& path) override {
         Log("create " + std::string(path));
@@ -72,7 +72,8 @@ public:
     std::vector<std::string> titles;
     BOOL documentModified = FALSE;
     CWnd* mainWindow = nullptr;
-    CDocument* projectDocument = nullptr;  // marked by SetProjectModified when given
+    CDocument* projectDocument = nullptr;
+    CDocument* openedDocument = nullptr;  // what opening a file gives  // marked by SetProjectModified when given
     int createdLanguage = 1;
     std::function<BOOL()> saveProject;
 
