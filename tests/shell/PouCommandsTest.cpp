@@ -150,6 +150,13 @@ TEST_F(PouCommands, PropertiesShowEachKindsCaptionNumberAndLanguage) {
         DialogView seen;
         ModalScript script({[&](CWnd* dialog) {
             seen = Read(dialog);
+            if (std::string(c.item) == "(SBR03)  SBR_3") {
+                CRect window;
+                dialog->GetWindowRect(&window);
+                TestImage image(window.Width(), window.Height());
+                RenderWindow(dialog, image);
+                image.SaveBmp(TestOutputPath("pou-properties.bmp"));
+            }
             PressButton(dialog, IDCANCEL);
         }});
         tree->SetCurrentItem(Find(c.item));

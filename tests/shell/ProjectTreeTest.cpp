@@ -99,6 +99,13 @@ TEST_F(ProjectTree, OpeningEachKindOfItem) {
             calls += (call == "tabs" ? "" : call);
         EXPECT_EQ(calls, c.call) << c.item;
     }
+    // A double click opens the item under the mouse.
+    projectShell.calls.clear();
+    CRect text;
+    ASSERT_TRUE(Tree().GetItemRect(Find("全局变量表"), &text, TRUE));
+    tree->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(text.CenterPoint().x, text.CenterPoint().y));
+    EXPECT_EQ(projectShell.calls, std::vector<std::string>{"window 6"});
+    EXPECT_EQ(tree->GetCurrentItem(), Find("全局变量表"));
     // The PC communication settings stay shut while monitoring runs.
     workspace.onlineMonitoring = 1;
     projectShell.calls.clear();
