@@ -32,6 +32,8 @@ public:
     // The ladder commands of the editor view (new network ... parallel branch), by id.
     virtual void OnLadderCommand(UINT id) {}
     virtual void UpdateLadderCommand(CCmdUI* cmdUI);
+    // WM_CANCELMODE: a tool that confines or captures the mouse ends.
+    virtual void CancelMouseTools() {}
 
     CLadderModel* m_pModel = nullptr;
 };

@@ -46,6 +46,7 @@ public:
     void SetDocument(CPOUEditorDoc* document) { m_pDocument = document; }
     void OnLadderCommand(UINT id) override;
     void UpdateLadderCommand(CCmdUI* cmdUI) override;
+    void CancelMouseTools() override { CancelBranchToolOnMessage(WM_CANCELMODE, 0); }
 
     // Engine operations.
     BOOL OnPreparePrinting(CPrintInfo* info) override;

@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CPOUEditorView, CScrollView)
     ON_WM_CREATE()
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
+    ON_WM_CANCELMODE()
     ON_WM_CHAR()
     ON_WM_KEYDOWN()
     ON_WM_SETCURSOR()
@@ -159,6 +160,12 @@ BOOL CPOUEditorView::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) {
     ScreenToClient(&point);
     if (m_pEngine && m_pEngine->OnSetCursor(wnd, hitTest, message, point.x, point.y)) return TRUE;
     return static_cast<BOOL>(Default());
+}
+
+void CPOUEditorView::OnCancelMode() {
+    // A tool that holds the mouse (the ladder branch tool) lets it go.
+    if (IsLanguage(kLD)) static_cast<CLadderEditEngine*>(m_pEngine)->CancelMouseTools();
+    CScrollView::OnCancelMode();
 }
 
 void CPOUEditorView::OnLButtonDblClk(UINT flags, CPoint point) {

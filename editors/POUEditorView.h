@@ -39,6 +39,7 @@ protected:
     int OnCreate(LPCREATESTRUCT cs);
     void OnSetFocus(CWnd* oldFocus);
     void OnKillFocus(CWnd* newFocus);
+    void OnCancelMode();
     void OnChar(UINT ch, UINT repeat, UINT flags);
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "editors/BranchTool.h"
 #include "editors/EditorShell.h"
+#include "editors/InsTreeView.h"
 #include "editors/LadderEditor.h"
 #include "editors/POUEditorView.h"
 #include "ladder/Coil.h"
@@ -10,6 +12,7 @@
 #include "platform/CDocTemplate.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
+#include "platform/CTreeCtrl.h"
 #include "project/CProjTreeNode.h"
 #include "res/resource.h"
 #include "tests/compiler/ProjectFixture.h"
@@ -168,6 +171,109 @@ TEST_F(LadderViewTest, PicturesOfTheEditorOfflineAndOnline) {
     TestImage offline(client.Width(), client.Height());
     editor().OnPaint(&offline.DC());
     offline.SaveBmp(TestOutputPath("ld-editor-offline.bmp"));
+}
+
+// Holds Shift down for the thread's key state while it lives.
+class ShiftHeld {
+public:
+    ShiftHeld() { Set(0x80); }
+    ~ShiftHeld() { Set(0); }
+
+private:
+    static void Set(BYTE state) {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = state;
+        ::SetKeyboardState(keys);
+    }
+};
+
+TEST_F(LadderViewTest, KeysMouseAndMenusThroughTheWindow) {
+    Click(450, 100);
+    for (int k = 0; k < 4; ++k) Command(ID_LD_NEW_NETWORK);
+    ASSERT_EQ(5, model().GetNetworkCount());
+    view->SendMessage(WM_VSCROLL, SB_TOP);
+    // Arrows and Enter on an empty cell move the cursor.
+    Click(1250, 20);
+    Key(VK_LEFT);
+    EXPECT_EQ(11, editor().CursorRect().left / 100);
+    Type("\r");
+    EXPECT_EQ(12, editor().CursorRect().left / 100);
+    // Shift+Down from the second network's header selects it and the next ones.
+    Click(150, 4 * 40 + 20);
+    {
+        ShiftHeld shift;
+        Key(VK_DOWN);
+        Key(VK_DOWN);
+        Key(VK_DOWN);
+    }
+    ASSERT_TRUE(editor().HasNetworkSelection());
+    EXPECT_EQ(1, editor().SelectionFirst());
+    EXPECT_EQ(3, editor().SelectionLast());
+    // The band is black across the view at the selected rows.
+    CRect client;
+    view->GetClientRect(&client);
+    TestImage picture(client.Width(), client.Height());
+    editor().OnPaint(&picture.DC());
+    EXPECT_EQ(RGB(0, 0, 0), picture.Pixel(client.Width() - 5, 5 * 40 + 10));
+    EXPECT_EQ(RGB(255, 255, 255), picture.Pixel(client.Width() - 5, 20));
+    Key(VK_DELETE);
+    EXPECT_EQ(2, model().GetNetworkCount());
+
+    // Right clicks: the offline menu, the in-cell box's menu, none while the branch tool is armed.
+    shell.menus.clear();
+    view->SendMessage(WM_VSCROLL, SB_TOP);
+    view->SendMessage(WM_HSCROLL, SB_LEFT);
+    Paint();
+    view->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(450, 100));
+    CCellRect contact = model().GetItem(1)->m_pSeries->GetCellRect();
+    Click(contact.m_nColumn * 100 + 20, contact.m_nRow * 40 + 5);
+    ASSERT_TRUE(editor().IsCellEditActive());
+    CPoint inBox = editor().CellEdit().m_rect.CenterPoint();
+    view->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(inBox.x, inBox.y));
+    Type("\x1b");
+    Command(ID_LD_PARALLEL_BRANCH);
+    ASSERT_TRUE(editor().IsBranchToolArmed());
+    view->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(450, 100));
+    EXPECT_FALSE(editor().IsBranchToolArmed());
+    workspace.onlineMonitoring = 1;
+    view->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(450, 100));
+    workspace.onlineMonitoring = 0;
+    EXPECT_EQ((std::vector<unsigned>{133, 276, 126}), shell.menus);
+    // The system's cancel-mode message frees the mouse an armed tool confines.
+    Command(ID_LD_PARALLEL_BRANCH);
+    ASSERT_TRUE(editor().IsBranchToolArmed());
+    view->SendMessage(WM_CANCELMODE);
+    EXPECT_FALSE(editor().IsBranchToolArmed());
+    EXPECT_FALSE(editor().BranchTool().IsMouseConfined());
+}
+
+TEST_F(LadderViewTest, TreeDoubleClickInsertsIntoTheEditorButNotWhileOnline) {
+    auto* tree = new CInsTreeView;
+    ASSERT_TRUE(tree->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 500), frame, 77));
+    tree->FillTree(TRUE);
+    CTreeCtrl& items = tree->GetTreeCtrl();
+    HTREEITEM move = nullptr;
+    for (HTREEITEM group = items.GetRootItem(); group && !move; group = items.GetNextSiblingItem(group))
+        for (HTREEITEM item = items.GetChildItem(group); item; item = items.GetNextSiblingItem(item))
+            if (items.GetItemText(item) == "MOVE") move = item;
+    ASSERT_NE(nullptr, move);
+    items.Expand(items.GetParentItem(move), TVE_EXPAND);
+    CRect rect;
+    ASSERT_TRUE(items.GetItemRect(move, &rect, TRUE));
+    auto doubleClick = [&] {
+        Click(150, 100);  // the contact of the first network
+        tree->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rect.left + 5, rect.CenterPoint().y));
+        app.PumpUntilIdle();
+    };
+    workspace.onlineMonitoring = 1;
+    CString before = IL();
+    doubleClick();
+    EXPECT_EQ(before, IL());
+    workspace.onlineMonitoring = 0;
+    doubleClick();
+    EXPECT_NE(-1, IL().Find("MOVE")) << IL().GetString();
+    tree->DestroyWindow();
 }
 
 }  // namespace
