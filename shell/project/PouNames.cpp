@@ -6,6 +6,7 @@
 #include "platform/StringCopies.h"
 #include "project/CProjTreeNode.h"
 #include "project/CQLXProject.h"
+#include "project/FileUtils.h"
 
 #include <cstring>
 
@@ -50,6 +51,28 @@ CString PouProgramPath(const CString& folder, const CProjTreeNode& node) {
     if (node.language == 1 || node.language == 2)
         path += ".ilp";
     return path;
+}
+
+CProjTreeNode* FindPouNodeOfFile(CQLXProject& project, const CString& path) {
+    const CString file = GetFileNamePart(path);
+    const CString name = GetPouNameFromFileName(file);
+    if (name.IsEmpty())
+        return nullptr;
+    if (file.Left(5).CompareNoCase("MAIN_") == 0)
+        return project.hasMain && project.mainPou.name.CompareNoCase(name) == 0 ? &project.mainPou : nullptr;
+    const CString tag = file.Left(3);
+    const bool subroutine = tag.CompareNoCase("SBR") == 0;
+    if (!subroutine && tag.CompareNoCase("INT") != 0)
+        return nullptr;
+    for (POSITION at = (subroutine ? project.sbrByName : project.intByName).GetStartPosition(); at != nullptr;) {
+        CString key;
+        CObject* object = nullptr;
+        (subroutine ? project.sbrByName : project.intByName).GetNextAssoc(at, key, object);
+        auto* node = static_cast<CProjTreeNode*>(object);
+        if (PouFileBase(node->kind, node->number, node->name).CompareNoCase(file.Left(file.ReverseFind('.'))) == 0)
+            return node;
+    }
+    return nullptr;
 }
 
 PouNameCheck CheckPouName(const CQLXProject& project, int kind, const CString& name, CString* delimiterFound) {

@@ -15,6 +15,12 @@ CString PouFileBase(int kind, int number, const CString& name);
 // LD POU.
 CString PouProgramPath(const CString& folder, const CProjTreeNode& node);
 
+// The POU whose program or variable file the path names ("...\\SBR03_PUMP.ilp"): by the
+// kind and number of the file name's prefix and the name after it; null when none. An
+// editor opened from a compile message or a cross-reference row finds its POU this way,
+// whatever the project tree's current item is.
+CProjTreeNode* FindPouNodeOfFile(CQLXProject& project, const CString& path);
+
 // Why a typed POU name is refused.
 enum class PouNameCheck { Valid, Empty, Keyword, Delimiter, Duplicate };
 

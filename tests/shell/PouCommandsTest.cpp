@@ -2,6 +2,7 @@
 #include "project/CQLXFunc.h"
 #include "res/resource.h"
 #include "shell/project/CPOUPropertyDlg.h"
+#include "shell/project/PouNames.h"
 #include "tests/shell/ProjectTreeFixture.h"
 #include "tests/support/ModalScript.h"
 
@@ -228,6 +229,27 @@ TEST_F(PouCommands, TypingInTheDialogMarksTheProjectEvenOnCancel) {
     tree->SendMessage(WM_COMMAND, ID_TREE_PROPERTIES);
     EXPECT_EQ(projectShell.calls, std::vector<std::string>{"modified"});
     EXPECT_EQ(tree->GetItemRecord(Find("(SBR03)  SBR_3"))->author, "");
+}
+
+// An editor opened from a compile message or the cross reference finds its POU by the
+// file, not by the tree's current item.
+TEST_F(PouCommands, APouIsFoundByItsFile) {
+    Rename("(SBR03)  SBR_3", "Pump");
+    const std::string f = folder.Path() + "\\";
+    struct Case { std::string path; const CProjTreeNode* node; };
+    const Case cases[] = {
+        {f + "MAIN_MAIN.ilp", &workspace.project.mainPou},
+        {f + "main_main.ILV", &workspace.project.mainPou},
+        {f + "SBR03_Pump.ilp", tree->GetItemRecord(Find("(SBR03)  Pump"))},
+        {f + "SBR02_Pump.ilp", nullptr},  // the number must match too
+        {f + "SBR00_SBR_0.ilv", tree->GetItemRecord(Find("(SBR00)  SBR_0"))},
+        {f + "INT00_INT_0.ilp", tree->GetItemRecord(Find("(INT00)  INT_0"))},
+        {f + "INT00_SBR_0.ilp", nullptr},
+        {f + "MAIN_OTHER.ilp", nullptr},
+        {f + "Demo.qgv", nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FindPouNodeOfFile(workspace.project, c.path.c_str()), c.node) << c.path;
 }
 
 }  // namespace
