@@ -93,7 +93,7 @@ BOOL CLadderEditor::OnPreparePrinting(CPrintInfo* info) {
 
 void CLadderEditor::OnPrint(CDC* dc, CPrintInfo* info) {
     if (info->GetMaxPage() == 0) {
-        ::EndDoc(dc->GetSafeHdc());
+        dc->EndDoc();
         return;
     }
     CommitCellEdit();

@@ -17,7 +17,9 @@
 #include "res/resource.h"
 #include "tests/compiler/ProjectFixture.h"
 #include "tests/editors/LadderDialogFixture.h"
+#include "tests/editors/StandInPrinter.h"
 #include "tests/support/ModalScript.h"
+#include "tests/support/ScriptedCommonDialogs.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
@@ -274,6 +276,21 @@ TEST_F(LadderViewTest, TreeDoubleClickInsertsIntoTheEditorButNotWhileOnline) {
     doubleClick();
     EXPECT_NE(-1, IL().Find("MOVE")) << IL().GetString();
     tree->DestroyWindow();
+}
+
+TEST_F(LadderViewTest, PrintsATitlePageAndOneNetworkPage) {
+    StandInPrinter printer;
+    {
+        ScriptedCommonDialogs dialogs{ChoosePrinter(printer.m_hDC)};
+        Command(ID_FILE_PRINT);
+    }
+    EXPECT_EQ(2, printer.pages) << "a title page and one network page";
+    EXPECT_GT(printer.InkedPixels(), 100);
+    EXPECT_FALSE(editor().IsPrinting());
+    EXPECT_EQ(CSize(100, 40), editor().CellSize());
+    // The screen shows the networks again at full size.
+    Paint();
+    EXPECT_EQ(2, editor().Rows().GetSize());
 }
 
 }  // namespace
