@@ -183,17 +183,20 @@ BOOL CLadderEditor::HeightBelowLimit() const {
 // ---- layout and scrolling ----
 
 void CLadderEditor::LayoutNetworks() {
-    m_pModel->ClearCellMap();
+    if (m_pModel->GetNetworkCount() > 0) Sheet().LayOut();
+    TakeStartRows();
+}
+
+void CLadderEditor::TakeStartRows() {
     m_rows.Clear();
     int count = m_pModel->GetNetworkCount();
     if (count == 0) {
+        m_pModel->ClearCellMap();
         m_rows.SetRow(0, 1);
         m_pModel->m_bLoaded = FALSE;
         return;
     }
-    CLadderSheet& sheet = Sheet();
-    sheet.LayOut();
-    const CDWordArray& starts = sheet.GetNetworkStartRows();
+    const CDWordArray& starts = Sheet().GetNetworkStartRows();
     for (int n = 0; n < starts.GetSize(); ++n) m_rows.SetRow(n, static_cast<int>(starts[n]));
     const CComment* last = static_cast<CComment*>(m_pModel->GetItem(2 * count - 2));
     m_rows.SetRow(count, static_cast<int>(starts[count - 1]) + last->m_nNetworkRows + 1);

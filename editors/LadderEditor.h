@@ -180,6 +180,8 @@ public:
 
 private:
     CLadderSheet& Sheet();
+    // The network row table from the sheet's last layout.
+    void TakeStartRows();
     CLadderModel& Model() const { return *m_pModel; }
     CLadderElement* Current() const;
     BOOL IsCurrentParallelCoil() const;

@@ -67,7 +67,6 @@ void CLadderEditor::DrawNetworks(CDC* dc) {
     CLadderSheet& sheet = Sheet();
     if (m_bNetworkSelection) {
         // The selected networks in the selected look on a black band; the rest as usual.
-        LayoutNetworks();
         CRect band(0, m_nSelTop - scroll.y, client.cx, m_nSelBottom - scroll.y);
         int saved = dc->SaveDC();
         dc->ExcludeClipRect(&band);
@@ -81,7 +80,7 @@ void CLadderEditor::DrawNetworks(CDC* dc) {
     } else {
         sheet.Draw(dc, scrollCell.x, scrollCell.y, FALSE, FALSE);
     }
-    LayoutNetworks();
+    TakeStartRows();
     if (IsOnline()) DrawLiveValues(dc, scrollCell);
     DrawOverlays(dc);
     dc->SetBkMode(oldMode);

@@ -293,4 +293,17 @@ TEST_F(LadderViewTest, PrintsATitlePageAndOneNetworkPage) {
     EXPECT_EQ(2, editor().Rows().GetSize());
 }
 
+TEST_F(LadderViewTest, APouWithoutNetworksPrintsNothing) {
+    Click(450, 100);
+    Command(ID_LD_DELETE_NETWORK);
+    ASSERT_EQ(0, model().GetNetworkCount());
+    StandInPrinter printer;
+    {
+        ScriptedCommonDialogs dialogs{ChoosePrinter(printer.m_hDC)};
+        Command(ID_FILE_PRINT);
+    }
+    EXPECT_EQ(0, printer.pages);
+    EXPECT_EQ(0, printer.InkedPixels());
+}
+
 }  // namespace
