@@ -116,6 +116,8 @@ private:
 public:
     // Forcing and the PLC's force table, which travels in project.forceRequest.
     CForcingService forcingService;
+    // The project as forcing sees it.
+    ForceProject& ForceAccess() { return m_forceAccess; }
 };
 
 extern CPlcWorkspace* theWorkspace;

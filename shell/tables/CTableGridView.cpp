@@ -34,6 +34,8 @@ void CTableGridView::MarkModified() {
         shell->SetProjectModified(TRUE);
 }
 
+UINT CTableGridView::GetContextMenuId() const { return IDR_MENU_GRID_EDIT; }
+
 void CTableGridView::OnDraw(CDC* dc) {
     OnGridDraw(dc);
     if (ShowsFocusInStatusBar())
@@ -107,7 +109,7 @@ void CTableGridView::OnRButtonDown(UINT flags, CPoint point) {
     if (TableViewShell* shell = GetTableViewShell()) {
         CPoint screen = point;
         ClientToScreen(&screen);
-        shell->TrackContextMenu(IDR_MENU_GRID_EDIT, screen, this);
+        shell->TrackContextMenu(GetContextMenuId(), screen, this);
     }
 }
 

@@ -32,6 +32,8 @@ protected:
     // The column Enter goes back to on the next row.
     virtual int GetFirstEditCol() const { return 0; }
     virtual BOOL ShowsFocusInStatusBar() const { return TRUE; }
+    // The menu a right click on a cell opens.
+    virtual UINT GetContextMenuId() const;
 
     void OnInsertRowAbove();
     void OnInsertRowBelow();
