@@ -213,7 +213,8 @@ void CLadderEditor::ResolveBoxPinTypes(CBlock* box) const {
         if (!pin) return;
         DWORD word = 0;
         OperandTypeBits(pin->textA, word);
-        pin->SetCurrentFlags(word & (kAreaBits | (pin->currentFlags & kTypeBits)));
+        // Narrowed from the pin's declared types each time, so a second start gives the same.
+        pin->SetCurrentFlags(word & (kAreaBits | (pin->GetFlags() & kTypeBits)));
     };
     int first = box->GetBoxType() == CBlock::FUNCTION ? 1 : 0;
     for (int i = first; i < box->GetInputCount(); ++i) resolve(box->InputPin(i));
