@@ -268,3 +268,9 @@ CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
 CWindowDC::CWindowDC(CWnd* wnd) : m_hWnd(wnd ? wnd->m_hWnd : nullptr) { Attach(::GetWindowDC(m_hWnd)); }
 
 CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
+
+BOOL CDC::DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags, CBrush* brush) {
+    HBRUSH fill = brush ? static_cast<HBRUSH>(*brush) : nullptr;
+    LPARAM data = reinterpret_cast<LPARAM>(bitmap ? static_cast<HBITMAP>(*bitmap) : nullptr);
+    return ::DrawStateA(m_hDC, fill, nullptr, data, 0, point.x, point.y, size.cx, size.cy, flags | DST_BITMAP);
+}

@@ -145,6 +145,8 @@ public:
     BOOL DrawFrameControl(LPRECT rect, UINT type, UINT state) { return ::DrawFrameControl(m_hDC, rect, type, state); }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
     BOOL DrawIcon(POINT point, HICON icon) { return DrawIcon(point.x, point.y, icon); }
+    // A bitmap (DST_BITMAP, with DSS_ state flags) drawn at the point in the given size.
+    BOOL DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags, CBrush* brush = nullptr);
 
     // Text.
     BOOL TextOut(int x, int y, LPCSTR text, int count) { return ::TextOutA(m_hDC, x, y, text, count); }
