@@ -10,3 +10,9 @@ void CException::Delete() {
 void AfxThrowMemoryException() {
     throw new CMemoryException;
 }
+
+IMPLEMENT_DYNAMIC(CResourceException, CException)
+
+void AfxThrowResourceException() {
+    throw new CResourceException;
+}

@@ -20,4 +20,12 @@ public:
     CMemoryException() = default;
 };
 
+// A window or another system resource could not be created.
+class CResourceException : public CException {
+    DECLARE_DYNAMIC(CResourceException)
+public:
+    CResourceException() = default;
+};
+
 [[noreturn]] void AfxThrowMemoryException();
+[[noreturn]] void AfxThrowResourceException();

@@ -63,3 +63,15 @@ TEST(CObject, ExceptionsAreThrownAsPointersAndDeleted) {
     }
     FAIL() << "nothing thrown";
 }
+
+TEST(CObject, ResourceFailuresThrowTheResourceException) {
+    try {
+        AfxThrowResourceException();
+    } catch (CException* e) {
+        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CResourceException)));
+        EXPECT_FALSE(e->IsKindOf(RUNTIME_CLASS(CMemoryException)));
+        e->Delete();
+        return;
+    }
+    FAIL() << "nothing thrown";
+}

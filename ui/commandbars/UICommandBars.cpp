@@ -5,6 +5,7 @@
 #include "ui/commandbars/UICommandBarsMessages.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIMenuSoundThread.h"
+#include "ui/commandbars/UIToolBar.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
 #include "platform/CDocTemplate.h"
@@ -89,7 +90,7 @@ CUICommandBar* CUICommandBars::CreateMenuBar(LPCSTR caption, UINT menuId) {
     if (bar == nullptr)
         return nullptr;
     bar->SetCommandBars(this);
-    bar->m_dockingFlags = MenuBarDocking;
+    EnableDockingOf(bar, MenuBarDocking);
     bar->SetTitle(caption);
     bar->SetBarID(MenuBarId);
     CMenu menu;
@@ -116,7 +117,7 @@ CUICommandBar* CUICommandBars::AddToolBar(LPCSTR caption, int position, CRuntime
         return nullptr;
     }
     bar->SetCommandBars(this);
-    bar->m_dockingFlags = ToolBarDocking;
+    EnableDockingOf(bar, ToolBarDocking);
     bar->SetTitle(caption);
     if (!bar->Create(position)) {
         bar->SetCommandBars(nullptr);
@@ -135,9 +136,10 @@ CUICommandBar* CUICommandBars::CreateToolBar(LPCSTR caption, UINT barId, BOOL te
     UIBarCreateRecord record = {bar, 0, 0, 1, tearOff, caption, static_cast<INT_PTR>(barId)};
     if (m_site && m_site->GetSafeHwnd())
         m_site->SendMessage(CommandBarsCreateBarNotify, 0, reinterpret_cast<LPARAM>(&record));
-    // A bar the frame gave a drag tracker of its own keeps its docking permissions
-    // (drag tracking comes with the toolbar class).
-    bar->m_dockingFlags = ToolBarDocking;
+    // A bar the frame made dockable itself keeps its docking permissions.
+    CUIToolBar* toolBar = dynamic_cast<CUIToolBar*>(bar);
+    if (toolBar == nullptr || !toolBar->IsDockingEnabled())
+        EnableDockingOf(bar, ToolBarDocking);
     bar->SetTitle(caption);
     if (!bar->Create(tearOff ? uiBarFloating : uiBarTop)) {
         bar->SetCommandBars(nullptr);

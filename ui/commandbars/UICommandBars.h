@@ -13,6 +13,8 @@ class CWnd;
 class CUICommandBar;
 class CUICommandBarsTheme;
 class CUIControl;
+class CUIDockBar;
+class CUIToolBar;
 
 // All command bars of one frame: binds them to the frame (the site), owns their
 // options, chooses their paint manager, routes the frame's keys and window messages
@@ -42,6 +44,15 @@ public:
     // A toolbar made at run time (tear-off, customize); null on failure.
     CUICommandBar* CreateToolBar(LPCSTR caption, UINT barId, BOOL tearOff);
     void RecalcFrameLayout(BOOL delay = FALSE);
+    // The four dock bars along the site frame's edges.
+    void EnableDockingBars();
+    CUIDockBar* GetDockBar(int position) const;
+    // Makes the toolbar a child window of the frame and puts it into the dock bar at
+    // the screen rectangle (or into a new last row); FALSE when its window cannot be made.
+    BOOL DockCommandBar(CUIToolBar* bar, LPCRECT rect, CUIDockBar* dockBar);
+    BOOL DockCommandBarTo(CUIToolBar* bar, int position);
+    // Gives the toolbar its floating window and takes it out of its dock bar.
+    BOOL FloatCommandBar(CUIToolBar* bar);
     void RedrawCommandBars();
     BOOL PreTranslateFrameMessage(MSG* msg);
     BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
@@ -84,6 +95,7 @@ private:
     BOOL OfferMnemonicToMenuBar(const MSG* msg);
     void EndTrackingFor(UINT message, WPARAM wParam);
     void AppendBar(CUICommandBar* bar);
+    static void EnableDockingOf(CUICommandBar* bar, DWORD flags);
 
     CUICommandBarsTheme* m_paintManager = nullptr;
     UINT m_defaultMenuId = 0;
@@ -92,4 +104,5 @@ private:
     std::vector<CUICommandBar*> m_bars;
     CFrameWnd* m_site = nullptr;
     CUICommandBar* m_menuBar = nullptr;
+    CUIDockBar* m_dockBars[4] = {};
 };

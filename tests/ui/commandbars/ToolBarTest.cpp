@@ -1,0 +1,200 @@
+#include "tests/ui/commandbars/RecordingTheme.h"
+#include "tests/ui/commandbars/TestBars.h"
+
+#include "ui/commandbars/UICommandBars.h"
+#include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIDockBar.h"
+#include "ui/commandbars/UIImageStore.h"
+#include "ui/commandbars/UIMouseTrackHook.h"
+#include "ui/commandbars/UIToolBar.h"
+
+#include "platform/CFrameWnd.h"
+#include "res/resource.h"
+#include "tests/support/TestApplication.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The menu bar stands in as a toolbar of bar type menu bar.
+class MenuBarStandIn : public CUIToolBar {
+public:
+    MenuBarStandIn() { m_barType = uiBarTypeMenuBar; }
+};
+
+class ToolBarFactory : public TestBarFactory {
+public:
+    CUICommandBar* CreateMenuBar() override { return new MenuBarStandIn; }
+    CUICommandBar* CreateToolBar() override { return new CUIToolBar; }
+};
+
+// A frame with its four dock bars, the menu bar and the toolbars of the program.
+class ToolBars : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SelectTheme(uiThemeClassic);
+        m_frame = new CFrameWnd;
+        ASSERT_TRUE(m_frame->Create(nullptr, "Tessaron", WS_OVERLAPPEDWINDOW, CRect(0, 0, 900, 400)));
+        m_app.m_pMainWnd = m_frame;
+        m_frame->ShowWindow(SW_SHOW);
+        m_bars = new CUICommandBars;
+        m_bars->SetFrameSite(m_frame);
+        m_bars->EnableDockingBars();
+        m_menuBar = dynamic_cast<CUIToolBar*>(m_bars->CreateMenuBar("菜单栏", IDR_PROJECT_TYPE));
+        ASSERT_NE(nullptr, m_menuBar);
+    }
+    void TearDown() override {
+        CUIMouseTrackHook::Get().EndTracking();
+        delete m_bars;
+        m_app.m_pMainWnd = nullptr;
+        m_frame->DestroyWindow();
+    }
+    CUIToolBar* AddToolBar(UINT id, LPCSTR title) {
+        CUIToolBar* bar = static_cast<CUIToolBar*>(m_bars->AddToolBar(title, uiBarTop, RUNTIME_CLASS(CUIToolBar)));
+        if (bar)
+            bar->LoadToolBar(id, TRUE);
+        return bar;
+    }
+    void Layout(int width) {
+        m_frame->SetWindowPos(nullptr, 0, 0, width, 400, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+        m_frame->RecalcLayout();
+    }
+    CRect WindowIn(CWnd* window, CWnd* parent) {
+        CRect rect;
+        window->GetWindowRect(&rect);
+        parent->ScreenToClient(&rect);
+        return rect;
+    }
+    int HiddenForRoom(CUIToolBar* bar) {
+        int hidden = 0;
+        for (int i = 0; i < bar->GetControlCount(); ++i)
+            hidden += bar->GetControl(i)->GetHideFlags() == uiHideWrap ? 1 : 0;
+        return hidden;
+    }
+
+    TestApplication m_app;
+    ToolBarFactory m_factory;
+    RecordingThemeFactory m_themes;
+    CFrameWnd* m_frame = nullptr;
+    CUICommandBars* m_bars = nullptr;
+    CUIToolBar* m_menuBar = nullptr;
+};
+
+}  // namespace
+
+TEST_F(ToolBars, LoadingTakesTheButtonsGroupsAndImagesOfTheResource) {
+    CUIToolBar* standard = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    ASSERT_NE(nullptr, standard);
+    EXPECT_EQ(IDR_TOOLBAR_STANDARD, standard->GetBarID());
+    // 14 entries, 3 of them separators; the options button the layout adds is temporary.
+    int loaded = 0;
+    for (int i = 0; i < standard->GetControlCount(); ++i)
+        loaded += standard->GetControl(i)->m_temporary ? 0 : 1;
+    EXPECT_EQ(11, loaded);
+    int groups = 0;
+    for (int i = 0; i < loaded; ++i) {
+        groups += standard->GetControl(i)->GetBeginGroup() ? 1 : 0;
+        EXPECT_NE(nullptr, GetImageManager()->GetImage(standard->GetControl(i)->GetID(), 16)) << i;
+    }
+    EXPECT_EQ(3, groups);
+    EXPECT_NE(nullptr, standard->GetControls()->GetOriginalControls());
+    EXPECT_EQ(CSize(16, 16), standard->GetButtonSize());
+    EXPECT_EQ(static_cast<DWORD>(0x3F), standard->m_dockingFlags);
+    EXPECT_EQ(static_cast<DWORD>(0x5F), m_menuBar->m_dockingFlags);
+
+    // A missing resource leaves the bar empty.
+    EXPECT_FALSE(standard->LoadToolBar(77, FALSE));
+    EXPECT_EQ(0, standard->GetControlCount());
+}
+
+TEST_F(ToolBars, TheMenuBarHasItsRowAndTheToolbarsShareTheNext) {
+    CUIToolBar* first = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    CUIToolBar* second = AddToolBar(IDR_TOOLBAR_PROJECT, "工程");
+    ASSERT_NE(nullptr, second);
+    Layout(900);
+    CRect rect;
+    first->GetWindowRect(&rect);
+    rect.OffsetRect(1, 0);  // just right of the first: the same row, after it
+    ASSERT_TRUE(m_bars->DockCommandBar(second, rect, first->m_dockBar));
+    Layout(900);
+    CUIDockBar* top = m_bars->GetDockBar(uiBarTop);
+    ASSERT_NE(nullptr, top);
+    EXPECT_EQ(top, first->m_dockBar);
+    const CRect menu = WindowIn(m_menuBar, top);
+    const CRect one = WindowIn(first, top);
+    const CRect two = WindowIn(second, top);
+    CRect dock;
+    top->GetClientRect(&dock);
+    EXPECT_EQ(0, menu.top);
+    EXPECT_EQ(dock.Width(), menu.Width());  // stretched over its row
+    EXPECT_EQ(menu.bottom, one.top);
+    EXPECT_EQ(one.top, two.top);
+    EXPECT_EQ(one.right, two.left);
+    EXPECT_EQ(two.bottom, dock.bottom);
+    EXPECT_EQ(nullptr, ::GetMenu(m_frame->m_hWnd));
+    // Other dock bars hold nothing and take no room.
+    CRect left;
+    m_bars->GetDockBar(uiBarLeft)->GetClientRect(&left);
+    EXPECT_EQ(0, left.Width());
+}
+
+TEST_F(ToolBars, NarrowingHidesTrailingButtonsBehindTheOptionsButtonAndWideningRestoresThem) {
+    CUIToolBar* standard = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    Layout(900);
+    EXPECT_EQ(0, HiddenForRoom(standard));
+    CUIControl* options = standard->GetControls()->FindControl(ID_TOOLBAR_OPTIONS);
+    ASSERT_NE(nullptr, options);
+    EXPECT_TRUE(options->IsVisible());  // always shown with the default options
+    CRect window;
+    standard->GetClientRect(&window);
+    EXPECT_EQ(window.right - 2, options->GetRect().right);
+    EXPECT_EQ(CUIToolBar::OptionsWidth, options->GetRect().Width());
+    EXPECT_FALSE(static_cast<CUIControlToolbarOptions*>(options)->HasHiddenButtons());
+
+    Layout(200);
+    const int hidden = HiddenForRoom(standard);
+    EXPECT_GT(hidden, 0);
+    EXPECT_LT(hidden, 11);
+    // The hidden ones are the trailing buttons.
+    EXPECT_EQ(uiHideWrap, standard->GetControl(10)->GetHideFlags());
+    EXPECT_TRUE(standard->GetControl(0)->IsVisible());
+    EXPECT_TRUE(static_cast<CUIControlToolbarOptions*>(options)->HasHiddenButtons());
+
+    Layout(900);
+    EXPECT_EQ(0, HiddenForRoom(standard));
+}
+
+TEST_F(ToolBars, FloatingAndDockingMoveTheWindowBetweenFrameAndDockBar) {
+    CUIToolBar* standard = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    CUIDockBar* top = m_bars->GetDockBar(uiBarTop);
+    ASSERT_TRUE(m_bars->FloatCommandBar(standard));
+    EXPECT_EQ(uiBarFloating, standard->GetPosition());
+    EXPECT_EQ(nullptr, standard->m_dockBar);
+    EXPECT_EQ(-1, top->FindBar(standard));
+    EXPECT_TRUE(standard->GetStyle() & WS_POPUP);
+    EXPECT_EQ(m_frame->m_hWnd, ::GetWindow(standard->m_hWnd, GW_OWNER));
+    standard->SendMessage(WM_CLOSE);  // Alt+F4 leaves a floating toolbar alone
+    EXPECT_TRUE(::IsWindow(standard->m_hWnd));
+
+    ASSERT_TRUE(m_bars->DockCommandBarTo(standard, uiBarBottom));
+    CUIDockBar* bottom = m_bars->GetDockBar(uiBarBottom);
+    EXPECT_EQ(uiBarBottom, standard->GetPosition());
+    EXPECT_EQ(bottom->m_hWnd, ::GetParent(standard->m_hWnd));
+    EXPECT_TRUE(standard->GetStyle() & WS_CHILD);
+    EXPECT_GE(bottom->FindBar(standard), 0);
+}
+
+TEST_F(ToolBars, PreviewHidesVisibleToolbarsAndShowsThemAgain) {
+    CUIToolBar* standard = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    CUIToolBar* hidden = AddToolBar(IDR_TOOLBAR_PLC, "PLC");
+    hidden->SetVisible(FALSE);
+    for (CUIToolBar* bar : {standard, hidden})
+        bar->SetPreviewMode(TRUE);
+    EXPECT_FALSE(standard->IsVisible());
+    EXPECT_FALSE(standard->IsWindowVisible());
+    for (CUIToolBar* bar : {standard, hidden})
+        bar->SetPreviewMode(FALSE);
+    EXPECT_TRUE(standard->IsVisible());
+    EXPECT_TRUE(standard->IsWindowVisible());
+    EXPECT_FALSE(hidden->IsVisible());
+}
