@@ -7,6 +7,7 @@
 #include "compiler/IlCompiler.h"
 #include "compiler/CompileMsg.h"
 #include "compiler/CompileMsgTable.h"
+#include "compiler/CompilePhaseClock.h"
 #include "compiler/CompilerTables.h"
 #include "compiler/PouSymbol.h"
 #include "compiler/VarSymbol.h"
@@ -29,6 +30,11 @@ int NameStart(const CString& path) {
     int separator = path.ReverseFind('\\');
     if (separator < 0) separator = path.ReverseFind(':');
     return separator + 1;
+}
+
+void CloseOutputFile(CAppendFile& file, CompilePhase phase) {
+    CompilePhaseScope closing(phase);
+    file.Close();
 }
 
 }  // namespace
@@ -119,6 +125,7 @@ void CCompileDriver::PreprocessFiles(const char* copyKind, const char* directKin
                 continue;
             }
             const CString copy = ReplaceFileExt(path, intermediateKind);
+            CompilePhaseScope writing(CompilePhase::FileWrites);
             if (!CopyFileA(path, copy, FALSE)) {
                 ReportCompileMsg(8, kSeverityError, "预处理文件时失败");
                 continue;
@@ -131,6 +138,7 @@ void CCompileDriver::PreprocessFiles(const char* copyKind, const char* directKin
 }
 
 void CCompileDriver::DeleteIntermediateFiles() {
+    CompilePhaseScope writing(CompilePhase::FileWrites);
     for (const CString& path : phaseFiles) {
         const CString kind = KindOf(path);
         if ((kind == "CIV" || kind == "CIP" || kind == "CGV") && FileExists(path))
@@ -234,7 +242,7 @@ bool CCompileDriver::Compile(bool hexListing) {
     }
     DeleteIntermediateFiles();
     ReportCompileMsg(5, kSeverityInfo, "");
-    GetObjectFile().Close();
+    CloseOutputFile(GetObjectFile(), CompilePhase::FileWrites);
     RunEndChecks();
 
     CString summary;
@@ -243,11 +251,12 @@ bool CCompileDriver::Compile(bool hexListing) {
     const bool compiled = errorCount == 0;
     ReportCompileMsg(compiled ? 11 : 12, kSeverityInfo, summary);
     if (!compiled && FileExists(objectPath)) DeleteFileA(objectPath);
-    GetCompileLog().Close();
+    CloseOutputFile(GetCompileLog(), CompilePhase::MessageLog);
     return compiled;
 }
 
 bool CCompileDriver::OpenOutputFiles() {
+    CompilePhaseScope writing(CompilePhase::FileWrites);
     if (!CreateEmptyFile(logPath) || !CreateEmptyFile(objectPath)) return false;
     for (const CString* path : {&objectPath, &logPath}) {
         CAppendFile& file = path == &objectPath ? GetObjectFile() : GetCompileLog();
@@ -313,7 +322,10 @@ void CCompileDriver::CompileProgramFiles(CIlCompiler& compiler, bool hexListing)
 
 void CCompileDriver::CompileOneFile(CIlCompiler& compiler, const CString& path, bool programPhase,
                                     bool hexListing) {
-    if (programPhase) NumberingMode = ReadLangMarker(path) == 2 ? kNumberByNetwork : kNumberByLine;
+    if (programPhase) {
+        CompilePhaseScope reading(CompilePhase::Reading);
+        NumberingMode = ReadLangMarker(path) == 2 ? kNumberByNetwork : kNumberByLine;
+    }
     compiler.SetSourceFile(path, projectBasePath);
     int errors = 0, warnings = 0;
     compiler.CompileFile(&errors, &warnings, hexListing);

@@ -1,5 +1,6 @@
 #include "compiler/CompileFileList.h"
 
+#include "compiler/CompilePhaseClock.h"
 #include "compiler/ILPointerExpander.h"
 #include "project/FileUtils.h"
 
@@ -43,7 +44,10 @@ void BuildCompileFileList(const CString& projectFilePath, const std::vector<Comp
             const CString variables = stem + ".ilv";
             files.Add(program);
             files.Add(variables);
-            CopyFileA(variables, TildePath(variables), FALSE);
+            {
+                CompilePhaseScope writing(CompilePhase::FileWrites);
+                CopyFileA(variables, TildePath(variables), FALSE);
+            }
             expander.ExpandFile(program, TildePath(program));
         }
     }

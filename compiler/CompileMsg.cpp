@@ -2,6 +2,7 @@
 
 #include "compiler/AppendFile.h"
 #include "compiler/CompileMsgTable.h"
+#include "compiler/CompilePhaseClock.h"
 #include "compiler/CompileShell.h"
 #include "compiler/CompileVariables.h"
 #include "compiler/PouSymbol.h"
@@ -104,6 +105,7 @@ CString CCompileMsg::FormatInfo() const {
 }
 
 void CCompileMsg::Write() const {
+    CompilePhaseScope logging(CompilePhase::MessageLog);
     CString text;
     switch (severity) {
     case kSeverityError:

@@ -1,5 +1,6 @@
 #include "compiler/ILPointerExpander.h"
 
+#include "compiler/CompilePhaseClock.h"
 #include "language/ILLineParser.h"
 #include "project/LangMarker.h"
 
@@ -19,6 +20,7 @@ bool CILPointerExpander::ExpandFile(const CString& sourcePath,
 }
 
 bool CILPointerExpander::ReadLines(const CString& path, CStringArray& lines) const {
+    CompilePhaseScope reading(CompilePhase::Reading);
     std::ifstream file(path.GetString(), std::ios::binary);
     if (!file) return false;
     char buffer[4096];
@@ -32,6 +34,7 @@ bool CILPointerExpander::ReadLines(const CString& path, CStringArray& lines) con
 }
 
 void CILPointerExpander::ExpandLines(const CStringArray& lines) const {
+    CompilePhaseScope checking(CompilePhase::Checking);
     const CILLineParser parser;
     for (int i = 0; i < lines.GetSize(); ++i) {
         CString code = parser.StripComments(lines[i]);
@@ -44,6 +47,7 @@ void CILPointerExpander::ExpandLines(const CStringArray& lines) const {
 }
 
 bool CILPointerExpander::WriteLines(const CString& path, const CStringArray& lines) const {
+    CompilePhaseScope writing(CompilePhase::FileWrites);
     std::ofstream file(path.GetString(), std::ios::binary | std::ios::trunc);
     if (!file) return false;
     char buffer[4096];

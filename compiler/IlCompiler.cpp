@@ -3,6 +3,7 @@
 #include "compiler/AppendFile.h"
 #include "compiler/CompileMsg.h"
 #include "compiler/CompileMsgTable.h"
+#include "compiler/CompilePhaseClock.h"
 #include "compiler/CompileVariables.h"
 #include "compiler/HexListing.h"
 #include "compiler/PouBlockHeader.h"
@@ -199,6 +200,7 @@ CString CIlCompiler::UnitEndMarker() const {
 
 bool CIlCompiler::ReadSourceLines(const CString& path, std::vector<CString>& lines,
                                   bool reportMissing) {
+    CompilePhaseScope reading(CompilePhase::Reading);
     CString twin = path;
     MakeTildeIlpPath(twin);
     if (!FileExists(twin)) {
@@ -228,6 +230,7 @@ bool CIlCompiler::ReadSourceLines(const CString& path, std::vector<CString>& lin
 }
 
 void CIlCompiler::RunPass1(const CString& path) {
+    CompilePhaseScope checking(CompilePhase::Checking);
     std::vector<CString> lines;
     if (!ReadSourceLines(path, lines, true)) return;
     const bool program = IsProgramSourceKind(CurrentSourceKind);
@@ -350,6 +353,7 @@ void CIlCompiler::RegisterLabel(const CString& written, int line) {
 }
 
 void CIlCompiler::RunPass2(const CString& path) {
+    CompilePhaseScope emitting(CompilePhase::Emitting);
     std::vector<CString> lines;
     if (!ReadSourceLines(path, lines, true)) return;
     lineNumber = 0;
@@ -403,6 +407,7 @@ bool CIlCompiler::WriteBlockHeader() {
     }
     uint8_t bytes[PouBlockHeader::kSize];
     header.Encode(bytes);
+    CompilePhaseScope writing(CompilePhase::FileWrites);
     if (!GetObjectFile().Append(bytes, sizeof bytes)) {
         ReportMessage(kMsgFile, kSeverityError, sourcePath, "", kLineWholeFile);
         return false;

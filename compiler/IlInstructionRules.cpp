@@ -5,6 +5,7 @@
 #include "compiler/AddressUsageMap.h"
 #include "compiler/AppendFile.h"
 #include "compiler/CompileMsgTable.h"
+#include "compiler/CompilePhaseClock.h"
 #include "compiler/CompileVariables.h"
 #include "compiler/HexListing.h"
 #include "compiler/PouBlockHeader.h"
@@ -367,6 +368,7 @@ void CIlNetworkChecker::CountAndWrite(const CString& m, const uint8_t* buffer, i
     }
     ObjectByteCount += length;
     if (counted) instructionIndex += instructions;
+    CompilePhaseScope writing(CompilePhase::FileWrites);
     if (!GetObjectFile().Append(buffer, length)) writeFailed = true;
     if (hexListing) HexListing::AppendLine(hexPath, HexListing::StatementLine(StatementWords(), buffer, length));
 }
