@@ -32,9 +32,9 @@ int NameStart(const CString& path) {
     return separator + 1;
 }
 
-void CloseOutputFile(CAppendFile& file, CompilePhase phase) {
+bool CloseOutputFile(CAppendFile& file, CompilePhase phase) {
     CompilePhaseScope closing(phase);
-    file.Close();
+    return file.Close();
 }
 
 }  // namespace
@@ -242,7 +242,8 @@ bool CCompileDriver::Compile(bool hexListing) {
     }
     DeleteIntermediateFiles();
     ReportCompileMsg(5, kSeverityInfo, "");
-    CloseOutputFile(GetObjectFile(), CompilePhase::FileWrites);
+    if (!CloseOutputFile(GetObjectFile(), CompilePhase::FileWrites))
+        ReportCompileMsg(8, kSeverityError, objectPath + " 写入失败");
     RunEndChecks();
 
     CString summary;
@@ -322,14 +323,19 @@ void CCompileDriver::CompileProgramFiles(CIlCompiler& compiler, bool hexListing)
 
 void CCompileDriver::CompileOneFile(CIlCompiler& compiler, const CString& path, bool programPhase,
                                     bool hexListing) {
-    if (programPhase) {
-        CompilePhaseScope reading(CompilePhase::Reading);
-        NumberingMode = ReadLangMarker(path) == 2 ? kNumberByNetwork : kNumberByLine;
-    }
+    if (programPhase) NumberingMode = LanguageOf(path) == 2 ? kNumberByNetwork : kNumberByLine;
     compiler.SetSourceFile(path, projectBasePath);
     int errors = 0, warnings = 0;
     compiler.CompileFile(&errors, &warnings, hexListing);
     compiler.SetProgramName("");
     errorCount += errors;
     warningCount += warnings;
+}
+
+// The language marker of a program file, read once for both runs.
+int CCompileDriver::LanguageOf(const CString& path) {
+    const auto known = fileLanguages.find(path.GetString());
+    if (known != fileLanguages.end()) return known->second;
+    CompilePhaseScope reading(CompilePhase::Reading);
+    return fileLanguages[path.GetString()] = ReadLangMarker(path);
 }

@@ -3,6 +3,8 @@
 #include "platform/CString.h"
 
 #include <cstdint>
+#include <map>
+#include <string>
 #include <vector>
 
 class CIlCompiler;
@@ -65,6 +67,7 @@ private:
     bool AppendPhaseFile(const CString& path);
     bool CheckCallTree(std::vector<CString>& path, int n, const CPouSymbol& pou, CString& chain);
     static bool IsOnCallPath(const CString& name, const std::vector<CString>& path, int count);
+    int LanguageOf(const CString& path);
 
     int callDepth = 0;
     CString nestingChain;
@@ -73,6 +76,7 @@ private:
     CString* fileNames;
     std::vector<CString> fileNamesAsPassed;
     std::vector<CString> phaseFiles;
+    std::map<std::string, int> fileLanguages;
     CString projectBasePath;
     CString logPath;
     CString objectPath;

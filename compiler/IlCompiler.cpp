@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -139,7 +140,7 @@ int CIlCompiler::CompileFile(int* errors, int* warnings, bool hexListing) {
         // Program files are announced, variable files never.
         if (IsProgramSourceKind(CurrentSourceKind) && !skipPass1)
             ReportMessage(1, kSeverityInfo, sourcePath, "", kLineWholeFile);
-        if (!FileExists(sourcePath)) {
+        if (!SourceFileExists()) {
             ReportMessage(kMsgMissingFile, kSeverityError, sourcePath, "", kLineWholeFile);
         } else {
             if (!skipPass1) {
@@ -198,41 +199,49 @@ CString CIlCompiler::UnitEndMarker() const {
     }
 }
 
-bool CIlCompiler::ReadSourceLines(const CString& path, std::vector<CString>& lines,
-                                  bool reportMissing) {
+// A file that pass 1 read is known to exist in pass 2; otherwise its attributes tell,
+// which costs less than opening it.
+bool CIlCompiler::SourceFileExists() const {
+    if (sourceLines.count(sourcePath.GetString()) > 0) return true;
+    const DWORD attributes = GetFileAttributesA(sourcePath);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The lines of the file's twin, read in one piece and kept for the second pass.
+const std::vector<CString>* CIlCompiler::SourceLines(const CString& path) {
+    const auto kept = sourceLines.find(path.GetString());
+    if (kept != sourceLines.end()) return &kept->second;
     CompilePhaseScope reading(CompilePhase::Reading);
-    CString twin = path;
-    MakeTildeIlpPath(twin);
-    if (!FileExists(twin)) {
-        if (reportMissing)
-            ReportMessage(kMsgFile, kSeverityError, sourcePath, "文件打开失败(内部调试性错误)",
-                          kLineWholeFile);
-        return false;
-    }
-    std::ifstream file(twin.GetString(), std::ios::binary);
+    std::ifstream file(TildeIlpPath(path).GetString(), std::ios::binary);
     if (!file) {
+        ReportMessage(kMsgFile, kSeverityError, sourcePath, "文件打开失败(内部调试性错误)", kLineWholeFile);
+        return nullptr;
+    }
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
         ReportMessage(kMsgFile, kSeverityError, sourcePath, "", kLineWholeFile);
-        return false;
+        return nullptr;
     }
-    const bool skipMarker = UpperCased(GetFileExt(path)) == "ILP";
-    std::string line;
-    bool firstLine = true;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (firstLine && skipMarker) {
-            firstLine = false;
-            continue;
-        }
-        firstLine = false;
-        lines.emplace_back(line.c_str(), static_cast<int>(line.size()));
+    std::vector<CString>& lines = sourceLines[path.GetString()];
+    // The first line of a program file is its language marker.
+    bool skip = UpperCased(GetFileExt(path)) == "ILP";
+    for (size_t start = 0; start < bytes.size();) {
+        size_t feed = bytes.find('\n', start);
+        if (feed == std::string::npos) feed = bytes.size();
+        size_t end = feed;
+        if (end > start && bytes[end - 1] == '\r') --end;
+        if (!skip) lines.emplace_back(bytes.data() + start, static_cast<int>(end - start));
+        skip = false;
+        start = feed + 1;
     }
-    return true;
+    return &lines;
 }
 
 void CIlCompiler::RunPass1(const CString& path) {
     CompilePhaseScope checking(CompilePhase::Checking);
-    std::vector<CString> lines;
-    if (!ReadSourceLines(path, lines, true)) return;
+    const std::vector<CString>* source = SourceLines(path);
+    if (!source) return;
+    const std::vector<CString>& lines = *source;
     const bool program = IsProgramSourceKind(CurrentSourceKind);
     if (program) ScanLabels(lines);
 
@@ -354,8 +363,9 @@ void CIlCompiler::RegisterLabel(const CString& written, int line) {
 
 void CIlCompiler::RunPass2(const CString& path) {
     CompilePhaseScope emitting(CompilePhase::Emitting);
-    std::vector<CString> lines;
-    if (!ReadSourceLines(path, lines, true)) return;
+    const std::vector<CString>* source = SourceLines(path);
+    if (!source) return;
+    const std::vector<CString>& lines = *source;
     lineNumber = 0;
     VarSectionOpen = false;
     if (IsProgramSourceKind(CurrentSourceKind) && !WriteBlockHeader()) return;

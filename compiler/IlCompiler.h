@@ -3,6 +3,8 @@
 #include "compiler/IlNetworkChecker.h"
 #include "platform/CString.h"
 
+#include <map>
+#include <string>
 #include <vector>
 
 // Compiles one source file at a time (the global variable file, a POU variable file or
@@ -66,7 +68,10 @@ private:
     };
 
     bool PrepareFile();
-    bool ReadSourceLines(const CString& path, std::vector<CString>& lines, bool reportMissing);
+    // The lines of the file, read once for both passes; null (after a message) when the
+    // file cannot be read.
+    const std::vector<CString>* SourceLines(const CString& path);
+    bool SourceFileExists() const;
     void RunPass1(const CString& path);
     void ScanLabels(const std::vector<CString>& lines);
     void RegisterLabel(const CString& written, int line);
@@ -89,6 +94,7 @@ private:
     CString basePath;
     CString sourcePath;
     std::vector<CompiledFileRecord> fileTable;
+    std::map<std::string, std::vector<CString>> sourceLines;
     int mainCodeSize = 0;
     CString pouName;
     std::vector<std::vector<CString>> paramCallTable;

@@ -3,6 +3,7 @@
 #include "language/CpuClassSource.h"
 #include "language/KeywordTable.h"
 #include "language/LanguageText.h"
+#include "language/TableIndex.h"
 
 #include <cstring>
 
@@ -336,9 +337,12 @@ const InstrSpec InstrSpecTable[INSTR_SPEC_COUNT] = {
 
 namespace {
 
-bool HasName(const InstrSpec& spec, const char* name) {
-    return std::strcmp(spec.mnemonic, name) == 0 || std::strcmp(spec.matchName, name) == 0 ||
-           std::strcmp(spec.variantName, name) == 0;
+// The rows that carry a name as mnemonic, match name or variant name.
+const std::vector<const InstrSpec*>& RowsNamed(const char* name) {
+    static const TableIndex<InstrSpec> index(InstrSpecTable, [](const InstrSpec& spec) {
+        return std::vector<const char*>{spec.mnemonic, spec.matchName, spec.variantName};
+    });
+    return index.Rows(name);
 }
 
 // The first operand (1-based) that the slots do not cover, 0 when all are covered.
@@ -358,10 +362,10 @@ bool IsCandidate(const InstrSpec& spec, DWORD cpuMask, int operandCount) {
 
 bool ResolveILInstruction(const char* name, const InstrSpec& query, InstrSpec& record) {
     const DWORD cpuMask = CurrentCpuMask();
-    for (const InstrSpec& spec : InstrSpecTable) {
-        if (HasName(spec, name) && IsCandidate(spec, cpuMask, query.operandCount) &&
-            FirstUncoveredOperand(spec, query, SlotCoversOperand) == 0) {
-            record = spec;
+    for (const InstrSpec* spec : RowsNamed(name)) {
+        if (IsCandidate(*spec, cpuMask, query.operandCount) &&
+            FirstUncoveredOperand(*spec, query, SlotCoversOperand) == 0) {
+            record = *spec;
             return true;
         }
     }
@@ -387,9 +391,9 @@ bool ResolveInstruction(const char* name, InstrSpec& record, int& errorIndex) {
 }
 
 bool FindInstrSpec(const char* name, InstrSpec& record) {
-    for (const InstrSpec& spec : InstrSpecTable) {
-        if (spec.enabled && HasName(spec, name)) {
-            record = spec;
+    for (const InstrSpec* spec : RowsNamed(name)) {
+        if (spec->enabled) {
+            record = *spec;
             return true;
         }
     }
@@ -398,8 +402,8 @@ bool FindInstrSpec(const char* name, InstrSpec& record) {
 
 bool IsInstructionName(const char* name) {
     const DWORD cpuMask = CurrentCpuMask();
-    for (const InstrSpec& spec : InstrSpecTable)
-        if ((spec.cpuMask & cpuMask) && HasName(spec, name))
+    for (const InstrSpec* spec : RowsNamed(name))
+        if (spec->cpuMask & cpuMask)
             return true;
     return false;
 }

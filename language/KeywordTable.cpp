@@ -1,8 +1,8 @@
 #include "language/KeywordTable.h"
 
 #include "language/CpuClassSource.h"
+#include "language/TableIndex.h"
 
-#include <cstring>
 
 const KeywordSpec KeywordTable[KEYWORD_COUNT] = {
     {0, "FALSE", KW_OTHER, 1, 1, CPU_MASK_ALL},
@@ -279,11 +279,18 @@ const KeywordSpec KeywordTable[KEYWORD_COUNT] = {
 
 namespace {
 
+const std::vector<const KeywordSpec*>& RowsNamed(const char* name) {
+    static const TableIndex<KeywordSpec> index(KeywordTable, [](const KeywordSpec& spec) {
+        return std::vector<const char*>{spec.name};
+    });
+    return index.Rows(name);
+}
+
 const KeywordSpec* FindKeywordOnCurrentCpu(const char* name) {
     const DWORD cpuMask = CurrentCpuMask();
-    for (const KeywordSpec& spec : KeywordTable)
-        if ((spec.cpuMask & cpuMask) && std::strcmp(spec.name, name) == 0)
-            return &spec;
+    for (const KeywordSpec* spec : RowsNamed(name))
+        if (spec->cpuMask & cpuMask)
+            return spec;
     return nullptr;
 }
 
@@ -303,8 +310,8 @@ int LookupKeyword(const char* name, KeywordSpec& record) {
 }
 
 bool IsFunctionKeyword(const char* name) {
-    for (const KeywordSpec& spec : KeywordTable)
-        if (spec.enabled && spec.keywordClass == KW_FUNCTION && std::strcmp(spec.name, name) == 0)
+    for (const KeywordSpec* spec : RowsNamed(name))
+        if (spec->enabled && spec->keywordClass == KW_FUNCTION)
             return true;
     return false;
 }

@@ -111,13 +111,16 @@ BOOL CreateEmptyFile(const CString& path) {
     return TRUE;
 }
 
+CString TildeIlpPath(const CString& path) {
+    CString ext = GetFileExt(path);
+    ext.MakeUpper();
+    return ext == "ILP" ? GetFolderPart(path) + "~" + GetFileNamePart(path) : path;
+}
+
 BOOL MakeTildeIlpPath(CString& path) {
     if (path.IsEmpty())
         return FALSE;
-    CString ext = GetFileExt(path);
-    ext.MakeUpper();
-    if (ext == "ILP")
-        path = GetFolderPart(path) + "~" + GetFileNamePart(path);
+    path = TildeIlpPath(path);
     return FileExists(path);
 }
 

@@ -27,8 +27,10 @@ CString GetPouNameFromFileName(const CString& fileName);
 BOOL FileExists(const CString& path);
 // Creates or truncates the file; on failure tells the user and gives FALSE.
 BOOL CreateEmptyFile(const CString& path);
-// An ".ilp" path (any case) becomes its "~"-prefixed twin in the same folder; other
-// paths stay as they are. TRUE when the resulting path names an existing file.
+// The "~"-prefixed twin in the same folder of an ".ilp" path (any case); other paths as
+// they are.
+CString TildeIlpPath(const CString& path);
+// The same in place; TRUE when the resulting path names an existing file.
 BOOL MakeTildeIlpPath(CString& path);
 
 // One entry of a folder listing, "." and ".." left out.

@@ -9,8 +9,6 @@ CString LangMarkerLine(int language) {
 }
 
 BYTE ReadLangMarker(const CString& path) {
-    if (!FileExists(path))
-        return 255;
     CStdioFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone | CFile::typeText))
         return 255;
