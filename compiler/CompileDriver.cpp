@@ -323,8 +323,9 @@ void CCompileDriver::CompileProgramFiles(CIlCompiler& compiler, bool hexListing)
 
 void CCompileDriver::CompileOneFile(CIlCompiler& compiler, const CString& path, bool programPhase,
                                     bool hexListing) {
-    if (programPhase) NumberingMode = LanguageOf(path) == 2 ? kNumberByNetwork : kNumberByLine;
-    compiler.SetSourceFile(path, projectBasePath);
+    const CString& diskPath = DiskPathOf(path);
+    if (programPhase) NumberingMode = LanguageOf(diskPath) == 2 ? kNumberByNetwork : kNumberByLine;
+    compiler.SetSourceFile(path, projectBasePath, diskPath);
     int errors = 0, warnings = 0;
     compiler.CompileFile(&errors, &warnings, hexListing);
     compiler.SetProgramName("");
@@ -338,4 +339,12 @@ int CCompileDriver::LanguageOf(const CString& path) {
     if (known != fileLanguages.end()) return known->second;
     CompilePhaseScope reading(CompilePhase::Reading);
     return fileLanguages[path.GetString()] = ReadLangMarker(path);
+}
+
+// The caller's spelling of one of its files (the compile works on upper-cased paths);
+// intermediate copies are on disk as the compile named them.
+const CString& CCompileDriver::DiskPathOf(const CString& path) const {
+    for (int i = 0; i < fileCount; ++i)
+        if (fileNames[i] == path) return fileNamesAsPassed[i];
+    return path;
 }

@@ -68,6 +68,7 @@ private:
     bool CheckCallTree(std::vector<CString>& path, int n, const CPouSymbol& pou, CString& chain);
     static bool IsOnCallPath(const CString& name, const std::vector<CString>& path, int count);
     int LanguageOf(const CString& path);
+    const CString& DiskPathOf(const CString& path) const;
 
     int callDepth = 0;
     CString nestingChain;

@@ -91,8 +91,9 @@ CIlCompiler::CIlCompiler(const CString& sourcePath, const CString& basePath)
     SetSourceFile(sourcePath, basePath);
 }
 
-void CIlCompiler::SetSourceFile(const CString& source, const CString& base) {
+void CIlCompiler::SetSourceFile(const CString& source, const CString& base, const CString& disk) {
     sourcePath = Trimmed(source);
+    sourceDiskPath = disk.IsEmpty() ? sourcePath : Trimmed(disk);
     basePath = Trimmed(base);
     CurrentSourceKind = kSourceUnknown;
     status = kUsable;
@@ -144,7 +145,7 @@ int CIlCompiler::CompileFile(int* errors, int* warnings, bool hexListing) {
             ReportMessage(kMsgMissingFile, kSeverityError, sourcePath, "", kLineWholeFile);
         } else {
             if (!skipPass1) {
-                RunPass1(sourcePath);
+                RunPass1();
                 if (static_cast<int>(fileTable.size()) < kMaxFiles)
                     fileTable.push_back({sourcePath, FileErrorCount, FileWarningCount});
                 else
@@ -153,7 +154,7 @@ int CIlCompiler::CompileFile(int* errors, int* warnings, bool hexListing) {
             }
             if (GetFileErrorCount(sourcePath) == 0 && !skipPass2) {
                 checker.SetOutputPaths(objectPath, hexPath);
-                RunPass2(sourcePath);
+                RunPass2();
             }
         }
     }
@@ -203,16 +204,16 @@ CString CIlCompiler::UnitEndMarker() const {
 // which costs less than opening it.
 bool CIlCompiler::SourceFileExists() const {
     if (sourceLines.count(sourcePath.GetString()) > 0) return true;
-    const DWORD attributes = GetFileAttributesA(sourcePath);
+    const DWORD attributes = GetFileAttributesA(sourceDiskPath);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // The lines of the file's twin, read in one piece and kept for the second pass.
-const std::vector<CString>* CIlCompiler::SourceLines(const CString& path) {
-    const auto kept = sourceLines.find(path.GetString());
+const std::vector<CString>* CIlCompiler::SourceLines() {
+    const auto kept = sourceLines.find(sourcePath.GetString());
     if (kept != sourceLines.end()) return &kept->second;
     CompilePhaseScope reading(CompilePhase::Reading);
-    std::ifstream file(TildeIlpPath(path).GetString(), std::ios::binary);
+    std::ifstream file(TildeIlpPath(sourceDiskPath).GetString(), std::ios::binary);
     if (!file) {
         ReportMessage(kMsgFile, kSeverityError, sourcePath, "文件打开失败(内部调试性错误)", kLineWholeFile);
         return nullptr;
@@ -222,9 +223,9 @@ const std::vector<CString>* CIlCompiler::SourceLines(const CString& path) {
         ReportMessage(kMsgFile, kSeverityError, sourcePath, "", kLineWholeFile);
         return nullptr;
     }
-    std::vector<CString>& lines = sourceLines[path.GetString()];
+    std::vector<CString>& lines = sourceLines[sourcePath.GetString()];
     // The first line of a program file is its language marker.
-    bool skip = UpperCased(GetFileExt(path)) == "ILP";
+    bool skip = UpperCased(GetFileExt(sourcePath)) == "ILP";
     for (size_t start = 0; start < bytes.size();) {
         size_t feed = bytes.find('\n', start);
         if (feed == std::string::npos) feed = bytes.size();
@@ -237,9 +238,9 @@ const std::vector<CString>* CIlCompiler::SourceLines(const CString& path) {
     return &lines;
 }
 
-void CIlCompiler::RunPass1(const CString& path) {
+void CIlCompiler::RunPass1() {
     CompilePhaseScope checking(CompilePhase::Checking);
-    const std::vector<CString>* source = SourceLines(path);
+    const std::vector<CString>* source = SourceLines();
     if (!source) return;
     const std::vector<CString>& lines = *source;
     const bool program = IsProgramSourceKind(CurrentSourceKind);
@@ -361,9 +362,9 @@ void CIlCompiler::RegisterLabel(const CString& written, int line) {
         AddLabel(scoped);
 }
 
-void CIlCompiler::RunPass2(const CString& path) {
+void CIlCompiler::RunPass2() {
     CompilePhaseScope emitting(CompilePhase::Emitting);
-    const std::vector<CString>* source = SourceLines(path);
+    const std::vector<CString>* source = SourceLines();
     if (!source) return;
     const std::vector<CString>& lines = *source;
     lineNumber = 0;

@@ -26,7 +26,9 @@ public:
     CIlCompiler& operator=(const CIlCompiler&) = delete;
     virtual ~CIlCompiler() = default;
 
-    void SetSourceFile(const CString& sourcePath, const CString& basePath);
+    // The path names the file in messages; the disk path, when given, is the same file
+    // spelt as it is on disk, which opens faster where names are compared without case.
+    void SetSourceFile(const CString& sourcePath, const CString& basePath, const CString& diskPath = CString());
     // Compiles the file; gives its error and warning counts and returns the errors.
     int CompileFile(int* errors, int* warnings, bool hexListing);
     int GetFileErrorCount(const CString& path) const;
@@ -70,9 +72,9 @@ private:
     bool PrepareFile();
     // The lines of the file, read once for both passes; null (after a message) when the
     // file cannot be read.
-    const std::vector<CString>* SourceLines(const CString& path);
+    const std::vector<CString>* SourceLines();
     bool SourceFileExists() const;
-    void RunPass1(const CString& path);
+    void RunPass1();
     void ScanLabels(const std::vector<CString>& lines);
     void RegisterLabel(const CString& written, int line);
     void CheckLine(const CString& line);
@@ -83,7 +85,7 @@ private:
     void ExpandCallWithoutParams(const CString& name);
     void ExpandCallWithParams(const CString& name, int firstActual);
     void CheckCallRow(int row, int generatedLines);
-    void RunPass2(const CString& path);
+    void RunPass2();
     bool WriteBlockHeader();
     void EmitCallLine(const CString& line);
     void EmitGenerated(const CString& text);
@@ -93,6 +95,7 @@ private:
 
     CString basePath;
     CString sourcePath;
+    CString sourceDiskPath;
     std::vector<CompiledFileRecord> fileTable;
     std::map<std::string, std::vector<CString>> sourceLines;
     int mainCodeSize = 0;
