@@ -924,8 +924,13 @@ void CWnd::RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags, LPRE
             rect.right -= param->right;
             rect.bottom -= param->bottom;
         }
-        CWnd wrapper(leftOverWnd);
-        wrapper.CalcWindowRect(&rect);
+        // The window's own object when it has one, so that its override adjusts the rectangle.
+        if (CWnd* owner = FromHandlePermanent(leftOverWnd)) {
+            owner->CalcWindowRect(&rect);
+        } else {
+            CWnd wrapper(leftOverWnd);
+            wrapper.CalcWindowRect(&rect);
+        }
         AfxRepositionWindow(&layout, leftOverWnd, &rect);
     }
     if (layout.hDWP)

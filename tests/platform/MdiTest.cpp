@@ -144,3 +144,26 @@ TEST_F(MdiFrames, ClosingTheLastViewClosesTheDocument) {
 }
 
 }  // namespace
+
+namespace {
+// An MDI client object that keeps a band of 30 pixels at the top for itself.
+class BandedClient : public CWnd {
+public:
+    void CalcWindowRect(LPRECT rect, UINT adjustType) override {
+        rect->top += 30;
+        CWnd::CalcWindowRect(rect, adjustType);
+    }
+};
+
+TEST_F(MdiFrames, LayoutAsksTheSubclassedMdiClientForItsRectangle) {
+    BandedClient client;
+    ASSERT_TRUE(client.SubclassWindow(m_frame->m_hWndMDIClient));
+    m_frame->RecalcLayout();
+    CRect frameClient, mdi;
+    m_frame->GetClientRect(&frameClient);
+    ::GetWindowRect(m_frame->m_hWndMDIClient, &mdi);
+    m_frame->ScreenToClient(&mdi);
+    EXPECT_EQ(frameClient.top + 30, mdi.top);
+    client.UnsubclassWindow();
+}
+}  // namespace
