@@ -1,0 +1,3 @@
+#include "shell/frames/StandInView.h"
+
+IMPLEMENT_DYNCREATE(CStandInView, CView)
