@@ -290,7 +290,9 @@ int CString::Find(char ch, int start) const {
 int CString::Find(const char* text, int start) const {
     const int textLength = text ? static_cast<int>(std::strlen(text)) : 0;
     const int last = GetLength() - textLength;
-    if (textLength == 0 || start > last)
+    // Without a byte match anywhere there is no match on a character boundary either;
+    // most searches end here without the character walk.
+    if (textLength == 0 || start > last || m_text.find(text, std::max(start, 0)) == std::string::npos)
         return -1;
     return FindCharFrom(start, [&](const char* c, int) {
         return c - m_text.data() <= last && std::memcmp(c, text, textLength) == 0;
