@@ -10,6 +10,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import cursors  # noqa: E402
+import editor_glyphs  # noqa: E402
 import formats  # noqa: E402
 import glyphs as g  # noqa: E402
 import pictures  # noqa: E402
@@ -43,6 +44,7 @@ STRIPS = [
     ('menubar_system.bmp', TOOLBAR_MASK,
      [g.window_restore, g.window_minimize, g.window_maximize, g.window_close]),
     ('tab_groups.bmp', GREEN_MASK, [g.new_horizontal_tab_group, g.new_vertical_tab_group]),
+    ('image_editor_tools.bmp', TOOLBAR_MASK, editor_glyphs.STRIP),
 ]
 
 CURSORS = [
@@ -57,6 +59,10 @@ CURSORS = [
     ('split_vertical.cur', cursors.split_vertical),
     ('drop_allowed.cur', cursors.drop_allowed),
     ('drop_refused.cur', cursors.drop_refused),
+    ('image_editor_shape.cur', editor_glyphs.shape_cursor),
+    ('image_editor_pick.cur', editor_glyphs.pick_cursor),
+    ('image_editor_fill.cur', editor_glyphs.fill_cursor),
+    ('image_editor_pencil.cur', editor_glyphs.pencil_cursor),
 ]
 
 
@@ -71,6 +77,7 @@ def main():
     for name, draw in CURSORS:
         rows, hotspot = draw()
         formats.write_cur(output(name), rows, hotspot)
+    formats.write_bmp32(output('image_editor_tools_alpha.bmp'), g.strip(editor_glyphs.STRIP, TOOLBAR_MASK), TOOLBAR_MASK)
     formats.write_bmp(output('splash.bmp'), pictures.splash())
     formats.write_ico(output('application.ico'),
                       [pictures.application_icon(32), pictures.application_icon(16)], ICON_TRANSPARENT)

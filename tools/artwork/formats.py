@@ -26,6 +26,18 @@ def write_bmp(path, canvas):
         f.write(file_header + _bitmap_info_header(canvas.width, canvas.height, 24, len(data)) + data)
 
 
+def write_bmp32(path, canvas, transparent):
+    """A 32-bit bitmap with alpha: pixels of the transparent colour are fully
+    see-through (all four bytes 0), the others opaque."""
+    data = bytearray()
+    for y in reversed(range(canvas.height)):
+        for r, g, b in canvas.pixels[y]:
+            data += bytes((0, 0, 0, 0)) if (r, g, b) == transparent else bytes((b, g, r, 255))
+    file_header = struct.pack('<2sIHHI', b'BM', 14 + 40 + len(data), 0, 0, 14 + 40)
+    with open(path, 'wb') as f:
+        f.write(file_header + _bitmap_info_header(canvas.width, canvas.height, 32, len(data)) + bytes(data))
+
+
 def _mask_rows(width, height, is_set):
     """1-bit rows bottom-up, padded to four bytes; is_set(x, y) gives the bit."""
     stride = ((width + 31) // 32) * 4

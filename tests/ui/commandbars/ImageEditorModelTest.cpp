@@ -273,3 +273,40 @@ TEST(ImageEditorPicture, CellsOverABottomAnchoredCheckerboardInAFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ImageEditorResources, DialogImagesCursorsAndTextsArePresent) {
+    HMODULE module = ::GetModuleHandleA(nullptr);
+    EXPECT_TRUE(::FindResourceA(module, MAKEINTRESOURCEA(9351), MAKEINTRESOURCEA(5))) << "dialog";  // RT_DIALOG
+    HBITMAP plain = static_cast<HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(9352), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_TRUE(plain);
+    BITMAP info = {};
+    ::GetObjectA(plain, sizeof(info), &info);
+    EXPECT_EQ(256, info.bmWidth);
+    EXPECT_EQ(16, info.bmHeight);
+    ::DeleteObject(plain);
+    EXPECT_FALSE(IsAlphaBitmapResource(module, 9352));
+    HBITMAP alpha = LoadAlphaBitmap(module, 9353);
+    ASSERT_TRUE(alpha);
+    const std::vector<DWORD> pixels = ReadPixels32(alpha, CSize(256, 16));
+    ::DeleteObject(alpha);
+    ASSERT_EQ(256u * 16u, pixels.size());
+    EXPECT_EQ(0u, pixels[0]) << "the corner of the pencil is see-through";
+    for (UINT cursor = 9375; cursor <= 9378; ++cursor) EXPECT_TRUE(::LoadCursorA(module, MAKEINTRESOURCEA(cursor))) << cursor;
+
+    const struct {
+        UINT id;
+        const char* text;
+    } texts[] = {{9363, "\nPencil"}, {9364, "\nFill With Color"}, {9368, "\nEllipse"}, {9450, "Black"}, {9478, "Turquiose"},
+                 {9481, "Gray-25%"}, {9489, "White"}};
+    for (const auto& t : texts) {
+        char buffer[256] = {};
+        ::LoadStringA(module, t.id, buffer, sizeof(buffer));
+        EXPECT_STREQ(t.text, buffer) << t.id;
+    }
+    char filter[512] = {};
+    EXPECT_LT(100, ::LoadStringA(module, 9396, filter, sizeof(filter)));
+}
+
+}  // namespace
