@@ -1,5 +1,6 @@
 #include "shell/frames/CChFrmInitData.h"
 
+#include "comm/CStatusTblView.h"
 #include "project/CPlcWorkspace.h"
 #include "shell/tables/CInitDataView.h"
 
@@ -7,18 +8,9 @@ IMPLEMENT_DYNAMIC(CChFrmInitData, CGridChildFrame)
 IMPLEMENT_DYNAMIC(CChildFrmStatus, CGridChildFrame)
 
 namespace {
-// An empty grid in place of the status table until that view is built.
-class CStandInGridView : public CCPGridView {
-public:
-    void GetCellText(int, int, CString& text, int& mark) override {
-        text.Empty();
-        mark = 0;
-    }
-};
+CCPGridView* MakeStatusTable() { return new CStatusTblView; }
 
-CCPGridView* MakeStandInGrid() { return new CStandInGridView; }
-
-CChildFrmStatus::ViewFactory statusViewFactory = MakeStandInGrid;
+CChildFrmStatus::ViewFactory statusViewFactory = MakeStatusTable;
 }  // namespace
 
 CChFrmInitData* CChFrmInitData::Open() {
@@ -33,7 +25,7 @@ int CChFrmInitData::ProjectRowCount() const { return static_cast<int>(theWorkspa
 void CChFrmInitData::SetViewRows(int rows) { static_cast<CInitDataView*>(GetGridView())->SetRowCount(rows); }
 
 void CChildFrmStatus::SetViewFactory(ViewFactory factory) {
-    statusViewFactory = factory ? factory : MakeStandInGrid;
+    statusViewFactory = factory ? factory : MakeStatusTable;
 }
 
 CChildFrmStatus* CChildFrmStatus::Open() {
@@ -45,4 +37,9 @@ CCPGridView* CChildFrmStatus::MakeGridView() { return statusViewFactory(); }
 
 int CChildFrmStatus::ProjectRowCount() const { return static_cast<int>(theWorkspace->project.statusRows.GetSize()); }
 
-void CChildFrmStatus::SetViewRows(int rows) { GetGridView()->SetGridRowCount(rows); }
+void CChildFrmStatus::SetViewRows(int rows) {
+    if (auto* table = dynamic_cast<CStatusTblView*>(GetGridView()))
+        table->SetRowCount(rows);
+    else
+        GetGridView()->SetGridRowCount(rows);
+}

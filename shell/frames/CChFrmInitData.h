@@ -21,8 +21,8 @@ class CChildFrmStatus : public CGridChildFrame {
     DECLARE_DYNAMIC(CChildFrmStatus)
 
 public:
-    // Makes the status table's grid view (not yet created). Installed by the status
-    // table; until then a grid without columns stands in.
+    // Makes the status table's grid view (not yet created); the status table itself
+    // unless a test installs another.
     using ViewFactory = CCPGridView* (*)();
     static void SetViewFactory(ViewFactory factory);
 

@@ -1,3 +1,4 @@
+#include "comm/CStatusTblView.h"
 #include "platform/CMDIFrameWnd.h"
 #include "project/CQLXInitData.h"
 #include "shell/frames/CChFrmCrossRef.h"
@@ -152,6 +153,7 @@ TEST_F(ChildFramesTest, GridWindowsShowTheProjectsRowsAndAtLeastSix) {
     EXPECT_EQ(32875, initData->GetGridView()->GetDlgCtrlID());
     auto* status = dynamic_cast<CChildFrmStatus*>(host.slots.Open(ChildWindow::StatusTable));
     ASSERT_NE(nullptr, status);
+    EXPECT_NE(nullptr, dynamic_cast<CStatusTblView*>(status->GetGridView()));
     EXPECT_EQ(6, status->GetRowCount());
     EXPECT_EQ(6, status->GetGridView()->GetGridRowCount());
     EXPECT_EQ(status->GetGridView(), CWnd::GetFocus()) << "the status grid takes the focus";
