@@ -67,6 +67,11 @@ int CStatusTblView::GetInitialRowCount() const {
     return std::max(MinimumRows, static_cast<int>(m_project.statusRows.GetSize()));
 }
 
+void CStatusTblView::SetGridRowCount(int rows) {
+    CTableGridView::SetGridRowCount(rows);
+    m_table.FillRows(rows);
+}
+
 UINT CStatusTblView::GetContextMenuId() const { return IDR_MENU_STATUS_TABLE; }
 
 CWnd* CStatusTblView::CreateCellCtrl(int col, int row, DWORD style, UINT id) {

@@ -19,6 +19,9 @@ public:
     int GetInitialRowCount() const;   // every saved row, at least 6
     CStatusTable& GetTable() { return m_table; }
 
+    // However the row count is given (the status window gives it to the grid), every
+    // row has its object in the project.
+    void SetGridRowCount(int rows) override;
     CWnd* CreateCellCtrl(int col, int row, DWORD style, UINT id) override;
     void OnSetActiveCell(int col, int row) override;
     BOOL ActivateCtrl(int col, int row, int show) override;

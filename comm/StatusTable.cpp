@@ -93,6 +93,10 @@ CStatusInput* CStatusTable::RowAt(int row) const {
 
 void CStatusTable::SetRowCount(int rows) {
     m_grid.SetGridRowCount(rows);
+    FillRows(rows);
+}
+
+void CStatusTable::FillRows(int rows) {
     while (GetRowCount() < rows)
         m_project.statusRows.Add(new CStatusInput);
 }

@@ -20,6 +20,8 @@ public:
 
     // The grid's row count, the project's rows filled up to it with empty ones.
     void SetRowCount(int rows);
+    // The project's rows filled up to the count with empty ones.
+    void FillRows(int rows);
     int GetRowCount() const;
     CStatusInput* RowAt(int row) const;
 

@@ -21,7 +21,7 @@ protected:
         workspace.project.AllocateForceImages(5970);
         view = Make<CStatusTblView>(CRect(0, 0, 700, 300), workspace.project, workspace.forcingService,
                                     workspace.ForceAccess());
-        view->SetRowCount(view->GetInitialRowCount());
+        view->SetGridRowCount(view->GetInitialRowCount());
     }
     void TearDown() override { theSerialPort.AttachLine(nullptr); }
 
@@ -100,6 +100,9 @@ TEST_F(StatusTblView, CuttingForcedValuesKeepsTheAddresses) {
 }
 
 TEST_F(StatusTblView, KeysMenuAndPasteRefusal) {
+    // The rows given to the grid itself, as the status window does, have their objects.
+    EXPECT_EQ(6, view->GetTable().GetRowCount());
+
     // Enter on the last cell of the last row adds a row and goes to its address.
     view->SetFocusCell(5, 6);
     view->SendMessage(WM_KEYDOWN, VK_RETURN);
