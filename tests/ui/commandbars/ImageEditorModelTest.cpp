@@ -1,7 +1,9 @@
 #include "tests/ui/commandbars/ImageTestIcons.h"
+#include "ui/commandbars/UIImageEditorClipboard.h"
 #include "ui/commandbars/UIImageEditorIcon.h"
 #include "ui/commandbars/UIImageEditorModel.h"
 #include "ui/commandbars/UIImageEditorRendering.h"
+#include "ui/commandbars/UIImageEditorTooltip.h"
 #include "ui/commandbars/UIImageFunctions.h"
 
 #include <gtest/gtest.h>
@@ -307,6 +309,30 @@ TEST(ImageEditorResources, DialogImagesCursorsAndTextsArePresent) {
     }
     char filter[512] = {};
     EXPECT_LT(100, ::LoadStringA(module, 9396, filter, sizeof(filter)));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ImageEditorClipboard, AlphaIsTakenFromTheOfferedFormats) {
+    const UINT dib32 = ::RegisterClipboardFormatA("Test DIB32 Image");
+    const UINT leading = ::RegisterClipboardFormatA("DIB32 First");
+    const UINT marker = ::RegisterClipboardFormatA("Alpha Bitmap Image");
+    const struct {
+        std::vector<UINT> formats;
+        BOOL alpha;
+    } cases[] = {{{CF_BITMAP}, FALSE}, {{CF_BITMAP, dib32}, TRUE}, {{CF_BITMAP, leading}, FALSE}, {{CF_BITMAP, marker}, TRUE}, {{}, FALSE}};
+    for (const auto& c : cases) EXPECT_EQ(c.alpha, IsPastedBitmapAlpha(c.formats)) << c.formats.size();
+}
+
+TEST(ImageEditorClipboard, TooltipsAreTheTextAfterTheLineBreakCutToSeventyNine) {
+    std::string text;
+    ASSERT_TRUE(LoadImageEditorTooltip(::GetModuleHandleA(nullptr), 9364, &text));
+    EXPECT_EQ("Fill With Color", text);
+    EXPECT_FALSE(LoadImageEditorTooltip(::GetModuleHandleA(nullptr), 9349 + 50000, &text));
+    EXPECT_EQ(std::string(79, 'x'), TooltipFromPrompt("prompt\n" + std::string(200, 'x')));
+    EXPECT_EQ("", TooltipFromPrompt("no line break"));
 }
 
 }  // namespace
