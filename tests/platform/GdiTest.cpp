@@ -124,3 +124,20 @@ TEST(Gdi, HalftoneBrushInvertsEveryOtherPixel) {
 }
 
 }  // namespace
+
+TEST(Gdi, DrawStateDrawsABitmapAtItsPlace) {
+    TestImage picture(4, 4, RGB(0, 0, 255));
+    TestImage image(20, 20, RGB(255, 255, 255));
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&image.DC(), 4, 4);
+    {
+        CDC source;
+        source.CreateCompatibleDC(&image.DC());
+        CBitmap* old = source.SelectObject(&bitmap);
+        source.BitBlt(0, 0, 4, 4, &picture.DC(), 0, 0, SRCCOPY);
+        source.SelectObject(old);
+    }
+    EXPECT_TRUE(image.DC().DrawState(CPoint(5, 6), CSize(4, 4), &bitmap, DSS_NORMAL));
+    EXPECT_EQ(16, image.CountPixels(CRect(5, 6, 9, 10), RGB(0, 0, 255)));
+    EXPECT_EQ(RGB(255, 255, 255), image.Pixel(4, 6));
+}
