@@ -107,8 +107,7 @@ void CStatusTblView::OnSaveCellData(int col, int row) {
 
 void CStatusTblView::OnFixedRowDown(int col) {
     if (col == CStatusTable::ColAddress) {
-        SaveModifyed(0);
-        const CPSortOrder order = GetSortOrder() == CPSortAscending ? CPSortDescending : CPSortAscending;
+        const CPSortOrder order = BeginHeaderSort();
         m_table.Sort(order);
         SetSortCol(col, order);
     }

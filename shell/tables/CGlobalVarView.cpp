@@ -89,8 +89,7 @@ void CGlobalVarView::OnSaveCellData(int col, int row) {
 
 void CGlobalVarView::OnFixedRowDown(int col) {
     if (col <= CGlobalVarTable::ColType) {
-        SaveModifyed(0);
-        CPSortOrder order = GetSortOrder() == CPSortAscending ? CPSortDescending : CPSortAscending;
+        const CPSortOrder order = BeginHeaderSort();
         m_table.Sort(col, order);
         SetSortCol(col, order);
     }

@@ -50,8 +50,7 @@ void CInitDataView::OnSaveCellData(int col, int row) {
 
 void CInitDataView::OnFixedRowDown(int col) {
     if (col == 0) {
-        SaveModifyed(0);
-        CPSortOrder order = GetSortOrder() == CPSortAscending ? CPSortDescending : CPSortAscending;
+        const CPSortOrder order = BeginHeaderSort();
         m_table.Sort(order);
         SetSortCol(col, order);
     }

@@ -124,3 +124,8 @@ void CTableGridView::OnEditGridPaste() {
     SetFocus();
     RedrawGrid();
 }
+
+CPSortOrder CTableGridView::BeginHeaderSort() {
+    SaveModifyed(0);
+    return GetSortOrder() == CPSortAscending ? CPSortDescending : CPSortAscending;
+}

@@ -43,6 +43,9 @@ protected:
     void OnRButtonDown(UINT flags, CPoint point);
 
     void MoveToNextCell();
+    // A header click sorts: commits an open editor and answers the order to sort by,
+    // the opposite of the one shown (ascending first).
+    CPSortOrder BeginHeaderSort();
 
     DECLARE_MESSAGE_MAP()
 };
