@@ -4,6 +4,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIMenuBar.h"
 #include "ui/commandbars/UIMenuSoundThread.h"
 #include "ui/commandbars/UIToolBar.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
@@ -95,7 +96,11 @@ CUICommandBar* CUICommandBars::CreateMenuBar(LPCSTR caption, UINT menuId) {
     bar->SetBarID(MenuBarId);
     CMenu menu;
     const BOOL loaded = menuId == 0 || menu.LoadMenu(menuId);
-    if (!loaded || !bar->Create(uiBarTop) || (menuId != 0 && !bar->LoadMenu(&menu, TRUE))) {
+    CUIMenuBar* menuBar = dynamic_cast<CUIMenuBar*>(bar);
+    BOOL filled = FALSE;
+    if (loaded && bar->Create(uiBarTop))
+        filled = menuBar ? menuBar->LoadMenuBar(menuId) : (menuId == 0 || bar->LoadMenu(&menu, TRUE));
+    if (!filled) {
         bar->SetCommandBars(nullptr);
         bar->InternalRelease();
         return nullptr;

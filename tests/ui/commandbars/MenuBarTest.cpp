@@ -1,0 +1,127 @@
+#include "tests/ui/commandbars/RecordingTheme.h"
+#include "tests/ui/commandbars/TestBars.h"
+
+#include "ui/commandbars/UICommandBars.h"
+#include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIImageStore.h"
+#include "ui/commandbars/UIMenuBar.h"
+#include "ui/commandbars/UIMouseTrackHook.h"
+
+#include "platform/CMDIChildWnd.h"
+#include "platform/CMDIFrameWnd.h"
+#include "res/resource.h"
+#include "tests/support/TestApplication.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MenuBarFactory : public TestBarFactory {
+public:
+    CUICommandBar* CreateMenuBar() override { return new CUIMenuBar; }
+};
+
+// A child window that records the system commands posted to it.
+class RecordingChild : public CMDIChildWnd {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) != SC_KEYMENU) {
+            m_commands.push_back(static_cast<UINT>(wParam & 0xFFF0));
+            return 0;
+        }
+        return CMDIChildWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<UINT> m_commands;
+};
+
+class MenuBars : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SelectTheme(uiThemeClassic);
+        m_frame = new CMDIFrameWnd;
+        ASSERT_TRUE(m_frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
+        m_app.m_pMainWnd = m_frame;
+        m_frame->ShowWindow(SW_SHOW);
+        ASSERT_NE(nullptr, ::GetMenu(m_frame->m_hWnd));
+        m_bars = new CUICommandBars;
+        m_bars->SetFrameSite(m_frame);
+        m_bars->EnableDockingBars();
+        m_menuBar = dynamic_cast<CUIMenuBar*>(m_bars->CreateMenuBar("标准菜单栏", IDR_PROJECT_TYPE));
+        ASSERT_NE(nullptr, m_menuBar);
+        m_frame->RecalcLayout();
+    }
+    void TearDown() override {
+        CUIMouseTrackHook::Get().EndTracking();
+        delete m_bars;
+        m_app.m_pMainWnd = nullptr;
+        m_frame->DestroyWindow();
+    }
+    std::vector<UINT> ButtonIds() {
+        std::vector<UINT> ids;
+        for (int i = 0; i < m_menuBar->GetControlCount(); ++i) {
+            const UINT id = m_menuBar->GetControl(i)->GetID();
+            if (id >= CUIMenuBar::CloseId && id <= CUIMenuBar::MinimizeId)
+                ids.push_back(id);
+        }
+        return ids;
+    }
+
+    TestApplication m_app;
+    MenuBarFactory m_factory;
+    RecordingThemeFactory m_themes;
+    CMDIFrameWnd* m_frame = nullptr;
+    CUICommandBars* m_bars = nullptr;
+    CUIMenuBar* m_menuBar = nullptr;
+};
+
+}  // namespace
+
+TEST_F(MenuBars, TheBarTakesTheFramesMenuAwayAndShowsItsTitles) {
+    EXPECT_EQ(nullptr, ::GetMenu(m_frame->m_hWnd));
+    EXPECT_EQ(10, m_menuBar->GetControlCount());
+    EXPECT_EQ(IDR_PROJECT_TYPE, m_menuBar->GetCurrentMenuId());
+    for (UINT command : {SC_RESTORE, SC_MINIMIZE, SC_MAXIMIZE, SC_CLOSE})
+        EXPECT_NE(nullptr, GetImageManager()->GetImage(command, 16)) << command;
+    // The frame's menu stays away when the MDI client is told to set one.
+    ::SendMessageA(m_frame->m_hWndMDIClient, WM_MDISETMENU, 0, 0);
+    EXPECT_EQ(nullptr, ::GetMenu(m_frame->m_hWnd));
+}
+
+TEST_F(MenuBars, AltAloneEntersMenuModeOnTheFirstTitle) {
+    m_frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    EXPECT_EQ(uiTracking, m_menuBar->GetTrackingMode());
+    EXPECT_EQ(0, m_menuBar->GetSelectedIndex());
+    m_menuBar->EndTrackingMode();
+    // Not while a drag suspends menu tracking.
+    CUIMouseTrackHook::Get().m_suspendCount = 1;
+    m_frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    CUIMouseTrackHook::Get().m_suspendCount = 0;
+    EXPECT_EQ(uiNotTracking, m_menuBar->GetTrackingMode());
+}
+
+TEST_F(MenuBars, AMaximisedChildAddsItsButtonsAndTheyPostSystemCommands) {
+    RecordingChild* child = new RecordingChild;
+    ASSERT_TRUE(child->LoadFrame(IDR_MAINFRAME, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, m_frame, nullptr));
+    child->MDIActivate();
+    m_menuBar->RefreshMdiChild();
+    EXPECT_TRUE(ButtonIds().empty());
+    ::SendMessageA(m_frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+    m_menuBar->SendMessage(WM_TIMER, CUIMenuBar::RefreshTimerId);
+    EXPECT_EQ((std::vector<UINT>{CUIMenuBar::MinimizeId, CUIMenuBar::RestoreId, CUIMenuBar::CloseId}), ButtonIds());
+    m_menuBar->GetControls()->FindControl(CUIMenuBar::RestoreId)->OnExecute();
+    MSG msg;
+    while (::PeekMessageA(&msg, child->m_hWnd, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    EXPECT_EQ(std::vector<UINT>{SC_RESTORE}, child->m_commands);
+
+    ::SendMessageA(m_frame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+    m_menuBar->SendMessage(WM_TIMER, CUIMenuBar::RefreshTimerId);
+    EXPECT_TRUE(ButtonIds().empty());
+
+    // A child without a minimise box gets no minimise button.
+    child->ModifyStyle(WS_MINIMIZEBOX, 0);
+    ::SendMessageA(m_frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+    m_menuBar->SendMessage(WM_TIMER, CUIMenuBar::RefreshTimerId);
+    EXPECT_EQ((std::vector<UINT>{CUIMenuBar::RestoreId, CUIMenuBar::CloseId}), ButtonIds());
+    child->MDIDestroy();
+}
