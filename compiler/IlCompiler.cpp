@@ -64,7 +64,7 @@ int ClassifySource(const CString& fileName, CString& pouName) {
 }  // namespace
 
 bool CIlCompiler::LineCounter::Count(const CString& line) {
-    const CString upper = UpperCased(Trimmed(line));
+    const CString upper = UpperCased(Trimmed(line).Left(6));
     bool afterRead = false;
     if (pending) {
         countNext = true;

@@ -7,8 +7,10 @@
 #include "language/DelimiterTable.h"
 #include "language/DirectAddress.h"
 #include "language/KeywordTable.h"
+#include "platform/Gbk.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -60,18 +62,22 @@ std::vector<CString> StatementDelimiters() {
     return delimiters;
 }
 
-// The delimiter found first in the text (the earlier row on equal positions); -1 when
-// there is none.
-int FindFirstDelimiter(const CString& text, const std::vector<CString>& delimiters, int& which) {
-    int best = -1;
+// The delimiter that starts at byte `at` of the text (the earlier row when several do);
+// -1 when none does.
+int DelimiterAt(const CString& text, int at, const std::vector<CString>& delimiters) {
+    const int room = text.GetLength() - at;
+    const char* here = static_cast<const char*>(text) + at;
     for (int i = 0; i < static_cast<int>(delimiters.size()); ++i) {
-        const int at = text.Find(delimiters[i]);
-        if (at < 0 || (best >= 0 && at >= best)) continue;
-        best = at;
-        which = i;
-        if (at == 0) break;
+        const char* delimiter = delimiters[i];
+        const int length = delimiters[i].GetLength();
+        if (*here == *delimiter && length <= room && std::memcmp(here, delimiter, length) == 0) return i;
     }
-    return best;
+    return -1;
+}
+
+void AddTrimmedWord(std::vector<CString>& words, CString word) {
+    word.Trim();
+    if (!word.IsEmpty()) words.push_back(word);
 }
 
 }  // namespace
@@ -107,24 +113,25 @@ bool CIlNetworkChecker::GenerateStatement(uint8_t hexListing) {
 void CIlNetworkChecker::SplitStatement() {
     static const std::vector<CString> delimiters = StatementDelimiters();
     tokens.clear();
-    CString rest = statementText;
-    rest.Trim();
+    CString text = statementText;
+    text.Trim();
+    const int length = text.GetLength();
     std::vector<CString> words;
-    while (!rest.IsEmpty()) {
-        int which = 0;
-        const int at = FindFirstDelimiter(rest, delimiters, which);
-        if (at < 0) {
-            words.push_back(rest);
-            break;
+    // One walk over the characters: each delimiter ends the word before it and is a word
+    // of its own unless it is blank; the last word is kept as it stands.
+    int wordStart = 0;
+    for (int at = 0; at < length;) {
+        const int which = DelimiterAt(text, at, delimiters);
+        if (which < 0) {
+            at += GbkCharLength(text, at, length);
+            continue;
         }
-        CString before = rest.Left(at);
-        before.Trim();
-        if (!before.IsEmpty()) words.push_back(before);
-        CString delimiter = delimiters[which];
-        delimiter.Trim();
-        if (!delimiter.IsEmpty()) words.push_back(delimiter);
-        rest = rest.Mid(at + delimiters[which].GetLength());
+        AddTrimmedWord(words, text.Mid(wordStart, at - wordStart));
+        AddTrimmedWord(words, delimiters[which]);
+        at += delimiters[which].GetLength();
+        wordStart = at;
     }
+    if (wordStart < length) words.push_back(text.Mid(wordStart));
     for (const CString& word : words) {
         auto token = std::make_unique<CTokenChecker>(word);
         token->Classify();

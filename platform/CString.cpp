@@ -332,6 +332,9 @@ void CString::TrimLeft(const char* charSet) {
 }
 
 void CString::TrimRight() {
+    // A text whose last byte is no blank ends in a character that is no blank, so the
+    // walk over the characters is needed only when the last byte is one.
+    if (m_text.empty() || !IsSingleByteSpace(&m_text.back(), 1)) return;
     TrimRightWhere(IsSingleByteSpace);
 }
 

@@ -107,6 +107,9 @@ TEST(CString, TrimByCharacters) {
         {"乗乗a乗", "乗", "a乗", "乗乗a"},
         {"A丄A", "A", "丄A", "A丄"},
         {"", "x", "", ""},
+        {" \tx", nullptr, "x", " \tx"},
+        // A lead byte takes the blank after it as its trail byte.
+        {"a \x81 ", nullptr, "a \x81 ", "a \x81 "},
     };
     for (const Case& c : cases) {
         CString left(c.text), right(c.text);
