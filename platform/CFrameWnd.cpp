@@ -247,8 +247,16 @@ void CFrameWnd::RecalcLayout(BOOL) {
         return;
     m_bInRecalcLayout = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    RepositionBarsAround(0, 0xFFFF, GetLayoutLeftOver(), reposExtra, &m_rectBorder);
     m_bInRecalcLayout = FALSE;
+}
+
+HWND CFrameWnd::GetLayoutLeftOver() const {
+    HWND leftOver = nullptr;
+    for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(child) == AFX_IDW_PANE_FIRST)
+            leftOver = child;
+    return leftOver;
 }
 
 void CFrameWnd::DelayUpdateFrameMenu(HMENU menuAlt) {

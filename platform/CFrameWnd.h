@@ -137,6 +137,8 @@ protected:
     // empty when there is no such string.
     static CString FirstLineOfString(UINT id);
     virtual BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context);
+    // The window that takes what the bars leave: the first pane (AFX_IDW_PANE_FIRST).
+    virtual HWND GetLayoutLeftOver() const;
     int OnCreateHelper(LPCREATESTRUCT cs, CCreateContext* context);
     void UpdateFrameTitleForDocument(LPCSTR documentName);
     void EnterPreviewMode(CPrintPreviewState* state);

@@ -46,6 +46,8 @@ public:
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context) override;
+    // The MDI client, not any other child with its id (docking pane views have it too).
+    HWND GetLayoutLeftOver() const override { return m_hWndMDIClient; }
     void OnDestroy();
     BOOL OnMDIWindowCmd(UINT id);
     void OnUpdateMDIWindowCmd(CCmdUI* cmdUI);

@@ -892,6 +892,15 @@ int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) {
 
 void CWnd::RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags, LPRECT param, LPCRECT clientRect,
                           BOOL stretch) {
+    HWND leftOverWnd = nullptr;
+    for (HWND child = ::GetTopWindow(m_hWnd); child && leftOver != 0; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (static_cast<UINT>(::GetDlgCtrlID(child)) == leftOver)
+            leftOverWnd = child;
+    RepositionBarsAround(first, last, leftOverWnd, flags, param, clientRect, stretch);
+}
+
+void CWnd::RepositionBarsAround(UINT first, UINT last, HWND leftOverWnd, UINT flags, LPRECT param,
+                                LPCRECT clientRect, BOOL stretch) {
     AFX_SIZEPARENTPARAMS layout = {};
     layout.bStretch = stretch;
     if (clientRect)
@@ -900,12 +909,9 @@ void CWnd::RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags, LPRE
         GetClientRect(&layout.rect);
     bool query = (flags & ~reposNoPosLeftOver) == reposQuery;
     layout.hDWP = query ? nullptr : ::BeginDeferWindowPos(8);
-    HWND leftOverWnd = nullptr;
     for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         UINT id = static_cast<UINT>(::GetDlgCtrlID(child));
-        if (id == leftOver)
-            leftOverWnd = child;
-        else if (id >= first && id <= last && FromHandlePermanent(child))
+        if (child != leftOverWnd && id >= first && id <= last && FromHandlePermanent(child))
             ::SendMessageA(child, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
     }
     if (query) {
@@ -916,7 +922,7 @@ void CWnd::RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags, LPRE
             ::SetRect(param, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
         return;
     }
-    if (leftOver != 0 && leftOverWnd && !(flags & reposNoPosLeftOver)) {
+    if (leftOverWnd && !(flags & reposNoPosLeftOver)) {
         CRect rect = layout.rect;
         if ((flags & ~reposNoPosLeftOver) == reposExtra && param) {
             rect.left += param->left;

@@ -209,6 +209,9 @@ public:
     enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
     void RepositionBars(UINT first, UINT last, UINT leftOver, UINT flags = reposDefault, LPRECT param = nullptr,
                         LPCRECT clientRect = nullptr, BOOL stretch = TRUE);
+    // The same around a given window (null: none), whatever its id.
+    void RepositionBarsAround(UINT first, UINT last, HWND leftOver, UINT flags = reposDefault,
+                              LPRECT param = nullptr, LPCRECT clientRect = nullptr, BOOL stretch = TRUE);
 
     // State.
     BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }

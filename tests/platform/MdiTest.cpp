@@ -143,6 +143,24 @@ TEST_F(MdiFrames, ClosingTheLastViewClosesTheDocument) {
     EXPECT_EQ(ActiveDocument()->GetTitle(), "Program2");
 }
 
+TEST_F(MdiFrames, TheMdiClientTakesTheRestNotAnotherChildWithItsId) {
+    // A window of the frame with the pane id (as docking pane views have) stays where it is.
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "Static", "", WS_CHILD | WS_VISIBLE, CRect(5, 5, 25, 25), m_frame,
+                               AFX_IDW_PANE_FIRST));
+    m_frame->RecalcLayout();
+    CRect client, mdi;
+    m_frame->GetClientRect(&client);
+    ::GetWindowRect(m_frame->m_hWndMDIClient, &mdi);
+    m_frame->ScreenToClient(&mdi);
+    EXPECT_EQ(mdi, client);
+    CRect rest;
+    other.GetWindowRect(&rest);
+    m_frame->ScreenToClient(&rest);
+    EXPECT_EQ(rest, CRect(5, 5, 25, 25));
+    other.DestroyWindow();
+}
+
 }  // namespace
 
 namespace {

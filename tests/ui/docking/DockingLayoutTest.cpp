@@ -65,6 +65,26 @@ TEST_F(DockingLayoutTest, StartUpPanesSurroundTheDocumentArea) {
     EXPECT_EQ(nullptr, module->floatingHolder);
 }
 
+TEST_F(DockingLayoutTest, StartUpInAnMdiFrameLeavesTheRestToTheMdiClient) {
+    frame->DestroyWindow();
+    frame = DockingTestFrame::Make(1000, 700, TRUE);
+    frame->MakeStartUpPanes();
+    frame->RecalcLayout();
+    const int bottom = RectInParent(frame->statusBar.m_hWnd).top;
+    ASSERT_LT(bottom, 700);
+    EXPECT_EQ(CRect(0, 0, 205, bottom - 124), RectInParent(HolderOf(frame->Pane(ProjectPane))->m_hWnd));
+    EXPECT_EQ(CRect(0, bottom - 120, 856, bottom), RectInParent(HolderOf(frame->Pane(OutputPane))->m_hWnd));
+    EXPECT_EQ(CRect(860, 0, 1000, bottom), RectInParent(HolderOf(frame->Pane(LdPane))->m_hWnd));
+    CRect document(209, 0, 856, bottom - 124);
+    EXPECT_EQ(document, frame->manager.GetClientPane()->m_rect);
+    EXPECT_EQ(document, RectInParent(frame->m_hWndMDIClient));
+    std::vector<CRect> splitters;
+    CollectSplitters(Top(), splitters);
+    std::vector<CRect> expected = {CRect(856, 0, 860, bottom), CRect(0, bottom - 124, 856, bottom - 120),
+                                   CRect(205, 0, 209, bottom - 124)};
+    EXPECT_EQ(expected, splitters);
+}
+
 TEST_F(DockingLayoutTest, ShownPanesGetTheirViewsInsideTheirContainers) {
     frame->MakeStartUpPanes();
     frame->RecalcLayout();

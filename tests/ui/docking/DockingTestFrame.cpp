@@ -2,9 +2,14 @@
 
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
-DockingTestFrame* DockingTestFrame::Make(int width, int height) {
+DockingTestFrame* DockingTestFrame::Make(int width, int height, BOOL statusBar) {
     auto* frame = new DockingTestFrame;
     frame->Create(nullptr, "Docking", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, width, height));
+    if (statusBar) {
+        static const UINT indicators[] = {ID_SEPARATOR, ID_SEPARATOR};
+        frame->statusBar.Create(frame);
+        frame->statusBar.SetIndicators(indicators, 2);
+    }
     frame->manager.InstallDockingPanes(frame);
     return frame;
 }
@@ -36,7 +41,7 @@ std::vector<int> DockingTestFrame::Actions() const {
 
 LRESULT DockingTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != DockingPaneNotify)
-        return CFrameWnd::WindowProc(message, wParam, lParam);
+        return CMDIFrameWnd::WindowProc(message, wParam, lParam);
     DockingNote note = {wParam, -1, 0, nullptr, 0};
     if (wParam == DockingPaneNotifyAction) {
         auto* record = reinterpret_cast<DockingPaneActionRecord*>(lParam);

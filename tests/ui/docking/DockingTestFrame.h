@@ -3,7 +3,8 @@
 #include <set>
 #include <vector>
 
-#include "platform/CFrameWnd.h"
+#include "platform/CMDIFrameWnd.h"
+#include "platform/CStatusBar.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
 
@@ -16,14 +17,15 @@ struct DockingNote {
     int direction;
 };
 
-// A borderless frame (its client area is its whole rectangle) with a docking pane
-// manager, recording every DockingPaneNotify. It attaches a plain window to a pane the
+// A borderless MDI frame (its client area is its whole rectangle) with a docking pane
+// manager around its MDI client, optionally under a status bar, recording every DockingPaneNotify. It attaches a plain window to a pane the
 // first time the pane is shown, answers the close question with closeAnswer and
 // refuses the queries listed in refused (all panes, or only refusedPane when set).
 // It deletes itself when its window is destroyed.
-class DockingTestFrame : public CFrameWnd {
+class DockingTestFrame : public CMDIFrameWnd {
 public:
-    static DockingTestFrame* Make(int width = 1000, int height = 700);
+    // The status bar, when asked for, is made before the panes, as the program does.
+    static DockingTestFrame* Make(int width = 1000, int height = 700, BOOL statusBar = FALSE);
 
     // The five panes of the program's main window, as it makes them.
     void MakeStartUpPanes();
@@ -33,6 +35,7 @@ public:
     std::vector<int> Actions() const;
 
     CUIDockingPaneHostWnd manager;
+    CStatusBar statusBar;
     std::vector<DockingNote> notes;
     LRESULT closeAnswer = 0;
     std::set<int> refused;
