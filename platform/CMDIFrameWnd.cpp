@@ -185,3 +185,9 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT id) {
 }
 
 void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* cmdUI) { cmdUI->Enable(MDIGetActive() != nullptr); }
+
+HWND CMDIFrameWnd::GetLayoutLeftOver() const {
+    if (m_hWndMDIClient && ::GetDlgCtrlID(m_hWndMDIClient) == AFX_IDW_PANE_FIRST)
+        return m_hWndMDIClient;
+    return CFrameWnd::GetLayoutLeftOver();
+}

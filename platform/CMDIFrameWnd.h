@@ -46,8 +46,9 @@ public:
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT cs, CCreateContext* context) override;
-    // The MDI client, not any other child with its id (docking pane views have it too).
-    HWND GetLayoutLeftOver() const override { return m_hWndMDIClient; }
+    // The MDI client, not any other child with its id (docking pane views have it too);
+    // during print preview, when the client gave its id to the preview, the preview.
+    HWND GetLayoutLeftOver() const override;
     void OnDestroy();
     BOOL OnMDIWindowCmd(UINT id);
     void OnUpdateMDIWindowCmd(CCmdUI* cmdUI);
