@@ -1,8 +1,6 @@
 #include "comm/ForceTable.h"
-#include "comm/MonitorWorker.h"
 #include "comm/ProjectMonitorCells.h"
 #include "language/AddressCode.h"
-#include "comm/ReplyTimeouts.h"
 #include "comm/SerialPort.h"
 #include "editors/EditorShell.h"
 #include "editors/ILLineMonitor.h"
@@ -10,10 +8,9 @@
 #include "platform/CCmdUI.h"
 #include "project/MonitorCells.h"
 #include "res/resource.h"
-#include "tests/comm/InProcessLink.h"
 #include "tests/editors/ILEditorFixture.h"
+#include "tests/editors/SimulatedMonitoring.h"
 #include "tests/support/TestImage.h"
-#include "tools/simplc/SampleImage.h"
 
 #include <gtest/gtest.h>
 
@@ -30,49 +27,14 @@ const COLORREF kValueGreen = RGB(0, 128, 0);
 class ILOnlineTest : public ILEditorTest {
 protected:
     void SetUp() override {
-        theSerialPort.Settings() = SerialSettings();
-        theSerialPort.AttachLine(&link);
-        SetReplyTimeoutsForCpuClass(1);
+        monitoring.Connect();
         project().AllocateForceImages(5970);
         Load({"(* Network 0 *)", "LD      %I0.0", "AND     T5", "ST      %Q0.0", "MOVE    %VW20, %VW22",
               "ADD     %VW20, %VW22", "TON     T5, 100"});
         for (const char* operand : {"%I0.0", "%Q0.0", "%VW20", "%VW22", "%T5"}) ASSERT_TRUE(AddMonitorCells(operand));
-        project().BuildMonitorLists();
-        MonitorLists lists = MonitorListsOf(project());
-        SampleImageSpec spec;
-        spec.monitorCodes = lists.bytes;
-        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.words.begin(), lists.words.end());
-        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.timersCounters.begin(), lists.timersCounters.end());
-        spec.monitorDataSize = static_cast<uint16_t>(lists.DataSize());
-        plc.State().image = MakeSampleImage(spec);
-        window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        monitoring.LoadProgramOf(project());
     }
-    void TearDown() override {
-        StopMonitoring();
-        DestroyWindow(window);
-        theSerialPort.AttachLine(nullptr);
-    }
-    void StartMonitoring() {
-        InterlockedExchange(&workspace.onlineMonitoring, 1);
-        worker = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD { return MonitorThreadProc(p); },
-                              workspace.PrepareMonitorWorker(window), 0, nullptr);
-        ASSERT_NE(nullptr, worker);
-        for (int i = 0; i < 500 && plc.State().monitorCycles < 2; ++i) Sleep(10);
-        ASSERT_GE(plc.State().monitorCycles, 2u);
-    }
-    // Ends the worker's polling; the editor stays online with the last values.
-    void StopWorker() {
-        if (!worker) return;
-        InterlockedExchange(&workspace.onlineMonitoring, 0);
-        WaitForSingleObject(worker, 10000);
-        CloseHandle(worker);
-        worker = nullptr;
-        InterlockedExchange(&workspace.onlineMonitoring, 1);
-    }
-    void StopMonitoring() {
-        StopWorker();
-        InterlockedExchange(&workspace.onlineMonitoring, 0);
-    }
+    void TearDown() override { monitoring.End(); }
     CILLineMonitor* RecordOf(int line) {
         for (auto& record : engine().MonitorRecords())
             if (record->GetLine() == line) return record.get();
@@ -86,19 +48,16 @@ protected:
     }
     int Green() { return image.CountPixels(CRect(0, 0, 800, 480), kValueGreen); }
 
-    SimulatedPlc plc;
-    InProcessLink link{plc};
-    HWND window = nullptr;
-    HANDLE worker = nullptr;
+    SimulatedMonitoring monitoring{workspace};
     TestImage image{800, 480};
 };
 
 TEST_F(ILOnlineTest, LiveValuesOfTheShownLinesFromTheMonitorWorker) {
     workspace.showGlobalNames = 0;
-    StartMonitoring();
+    monitoring.Start();
     engine().OnMonitorStart();
     EXPECT_EQ(300, engine().GetMonitorWidth());
-    StopWorker();
+    monitoring.StopWorker();
     engine().OnPaint(&image.DC());
     EXPECT_GT(Green(), 0);
     ASSERT_NE(nullptr, RecordOf(1));
@@ -121,9 +80,9 @@ TEST_F(ILOnlineTest, LiveValuesOfTheShownLinesFromTheMonitorWorker) {
 }
 
 TEST_F(ILOnlineTest, ALockHeldElsewhereLeavesTheValuesOutWithinOneWait) {
-    StartMonitoring();
+    monitoring.Start();
     engine().OnMonitorStart();
-    StopWorker();
+    monitoring.StopWorker();
     HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread holder([&] {
@@ -146,7 +105,7 @@ TEST_F(ILOnlineTest, ALockHeldElsewhereLeavesTheValuesOutWithinOneWait) {
 }
 
 TEST_F(ILOnlineTest, ForcingTheOperandUnderTheCaretReachesThePLC) {
-    StartMonitoring();
+    monitoring.Start();
     engine().PlaceCaret(3, 10);
     engine().PickForceTarget();
     EXPECT_STREQ("%Q0.0", engine().m_strForceTarget);
@@ -155,7 +114,7 @@ TEST_F(ILOnlineTest, ForcingTheOperandUnderTheCaretReachesThePLC) {
     EXPECT_TRUE(state.m_bEnabled);
     engine().ForceTrue();
     std::vector<ForcedValue> forces;
-    ASSERT_TRUE(ParseForceTable(plc.State().forceTable, forces));
+    ASSERT_TRUE(ParseForceTable(monitoring.plc.State().forceTable, forces));
     ASSERT_EQ(1u, forces.size());
     EXPECT_EQ(1u, forces[0].value);
     // A word operand can be forced only through the dialog.
@@ -173,7 +132,7 @@ TEST_F(ILOnlineTest, ForcingTheOperandUnderTheCaretReachesThePLC) {
 }
 
 TEST_F(ILOnlineTest, CancelAllForcesEmptiesThePlcsTableAndTheLocalCopy) {
-    StartMonitoring();
+    monitoring.Start();
     engine().PlaceCaret(3, 10);
     engine().PickForceTarget();
     engine().ForceTrue();
@@ -181,19 +140,19 @@ TEST_F(ILOnlineTest, CancelAllForcesEmptiesThePlcsTableAndTheLocalCopy) {
     std::unique_ptr<CPOUEditorView> view(new CPOUEditorView);
     view->OnCmdMsg(ID_UNFORCE_ALL, CN_COMMAND, nullptr, nullptr);
     std::vector<ForcedValue> forces;
-    ASSERT_TRUE(ParseForceTable(plc.State().forceTable, forces));
+    ASSERT_TRUE(ParseForceTable(monitoring.plc.State().forceTable, forces));
     EXPECT_TRUE(forces.empty());
     EXPECT_TRUE(project().forceEntries.IsEmpty());
 }
 
 TEST_F(ILOnlineTest, AGlobalNameIsForcedAtItsAddress) {
-    StartMonitoring();
+    monitoring.Start();
     engine().m_strForceTarget = "START";
     engine().m_forceTargetType = 1;
     engine().m_bForceTargetValid = TRUE;
     engine().ForceFalse();
     std::vector<ForcedValue> forces;
-    ASSERT_TRUE(ParseForceTable(plc.State().forceTable, forces));
+    ASSERT_TRUE(ParseForceTable(monitoring.plc.State().forceTable, forces));
     ASSERT_EQ(1u, forces.size());
     EXPECT_EQ(EncodeAddressCode("%I0.0", FALSE), forces[0].code);
 }
@@ -204,9 +163,9 @@ TEST_F(ILOnlineTest, OnlyTheRowsShownAreRead) {
     std::vector<std::string> lines = {"(* Network 0 *)"};
     for (int i = 1; i < 200; ++i) lines.push_back("LD      %I0.0");
     Load(lines);
-    StartMonitoring();
+    monitoring.Start();
     engine().OnMonitorStart();
-    StopWorker();
+    monitoring.StopWorker();
     engine().OnPaint(&image.DC());
     int shownRows = 480 / engine().GetLineHeight();
     EXPECT_FALSE(RecordOf(1)->Operands()[0].value.IsEmpty());
@@ -219,9 +178,9 @@ TEST_F(ILOnlineTest, OnlyTheRowsShownAreRead) {
 
 namespace {
 TEST_F(ILOnlineTest, TheMonitorColumnIsDraggedNoNarrowerThan34) {
-    StartMonitoring();
+    monitoring.Start();
     engine().OnMonitorStart();
-    StopWorker();
+    monitoring.StopWorker();
     int border = engine().GetGutterWidth() + engine().GetMonitorWidth();
     engine().OnSetCursor(nullptr, HTCLIENT, WM_MOUSEMOVE, border - 2, 10);
     engine().OnLButtonDown(0, border - 2, 10);

@@ -3,17 +3,14 @@
 #include <chrono>
 #include <thread>
 
-#include "comm/MonitorWorker.h"
 #include "comm/ProjectMonitorCells.h"
-#include "comm/ReplyTimeouts.h"
 #include "comm/SerialPort.h"
 #include "project/CPlcWorkspace.h"
 #include "project/CQLXFBPara.h"
 #include "project/MonitorCells.h"
-#include "tests/comm/InProcessLink.h"
 #include "tests/editors/LadderEditorFixture.h"
+#include "tests/editors/SimulatedMonitoring.h"
 #include "tests/support/TestImage.h"
-#include "tools/simplc/SampleImage.h"
 
 namespace {
 const COLORREF kLiveRed = RGB(255, 0, 0);
@@ -25,9 +22,7 @@ class LadderOnlineTest : public LadderEditorTest {
 protected:
     void SetUp() override {
         workspace.showGlobalNames = 0;
-        theSerialPort.Settings() = SerialSettings();
-        theSerialPort.AttachLine(&link);
-        SetReplyTimeoutsForCpuClass(1);
+        monitoring.Connect();
         workspace.project.AllocateForceImages(5970);
         CStringArray lines;
         for (const char* line : {"(* Network 0 *)", "LD      %I0.0", "AND     %M0.1", "ST      %Q0.0",
@@ -35,46 +30,13 @@ protected:
             lines.Add(line);
         ASSERT_TRUE(model.LoadFromIL(lines));
         for (const char* operand : {"%I0.0", "%M0.1", "%Q0.0", "%VW20", "%VW22"}) ASSERT_TRUE(AddMonitorCells(operand));
-        workspace.project.BuildMonitorLists();
-        MonitorLists lists = MonitorListsOf(workspace.project);
-        SampleImageSpec spec;
-        spec.monitorCodes = lists.bytes;
-        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.words.begin(), lists.words.end());
-        spec.monitorCodes.insert(spec.monitorCodes.end(), lists.timersCounters.begin(), lists.timersCounters.end());
-        spec.monitorDataSize = static_cast<uint16_t>(lists.DataSize());
-        plc.State().image = MakeSampleImage(spec);
-        window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        monitoring.LoadProgramOf(workspace.project);
         Layout();
     }
-    void TearDown() override {
-        StopWorker();
-        InterlockedExchange(&workspace.onlineMonitoring, 0);
-        DestroyWindow(window);
-        theSerialPort.AttachLine(nullptr);
-    }
-    void StartMonitoring() {
-        InterlockedExchange(&workspace.onlineMonitoring, 1);
-        worker = CreateThread(nullptr, 0, [](LPVOID p) -> DWORD { return MonitorThreadProc(p); },
-                              workspace.PrepareMonitorWorker(window), 0, nullptr);
-        ASSERT_NE(nullptr, worker);
-        for (int i = 0; i < 500 && plc.State().monitorCycles < 2; ++i) Sleep(10);
-        ASSERT_GE(plc.State().monitorCycles, 2u);
-    }
-    // Ends the polling; the editor stays online with the last values.
-    void StopWorker() {
-        if (!worker) return;
-        InterlockedExchange(&workspace.onlineMonitoring, 0);
-        WaitForSingleObject(worker, 10000);
-        CloseHandle(worker);
-        worker = nullptr;
-        InterlockedExchange(&workspace.onlineMonitoring, 1);
-    }
+    void TearDown() override { monitoring.End(); }
     int Count(COLORREF colour) { return image.CountPixels(CRect(0, 0, 800, 480), colour); }
 
-    SimulatedPlc plc;
-    InProcessLink link{plc};
-    HWND window = nullptr;
-    HANDLE worker = nullptr;
+    SimulatedMonitoring monitoring{workspace};
     TestImage image{800, 480};
 };
 
@@ -83,18 +45,18 @@ TEST_F(LadderOnlineTest, LiveValuesFromTheMonitorWorkerInRed) {
     editor->OnPaint(&offline.DC());
     EXPECT_TRUE(offline.SaveBmp(TestOutputPath("ld-editor-offline-plain.bmp")));
     int redOffline = offline.CountPixels(CRect(0, 0, 800, 480), kLiveRed);
-    StartMonitoring();
+    monitoring.Start();
     editor->OnMonitorStart();
-    StopWorker();
+    monitoring.StopWorker();
     editor->OnPaint(&image.DC());
     EXPECT_GT(Count(kLiveRed) + Count(kPowerBlue), redOffline);
     EXPECT_TRUE(image.SaveBmp(TestOutputPath("ld-editor-online.bmp")));
 }
 
 TEST_F(LadderOnlineTest, ALockHeldPastFiftyMillisecondsLeavesTheValuesOut) {
-    StartMonitoring();
+    monitoring.Start();
     editor->OnMonitorStart();
-    StopWorker();
+    monitoring.StopWorker();
     TestImage plain(800, 480);
     workspace.onlineMonitoring = 0;
     editor->OnPaint(&plain.DC());
@@ -120,7 +82,7 @@ TEST_F(LadderOnlineTest, ALockHeldPastFiftyMillisecondsLeavesTheValuesOut) {
 }
 
 TEST_F(LadderOnlineTest, MoveBoxPinsTakeTheirOperandsTypesAndABoxPinIsForced) {
-    StartMonitoring();
+    monitoring.Start();
     editor->OnMonitorStart();
     CBlock* move = nullptr;
     CObArray flat;
