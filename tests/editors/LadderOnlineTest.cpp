@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <thread>
-
 #include "comm/ProjectMonitorCells.h"
 #include "comm/SerialPort.h"
 #include "project/CPlcWorkspace.h"
@@ -61,24 +58,9 @@ TEST_F(LadderOnlineTest, ALockHeldPastFiftyMillisecondsLeavesTheValuesOut) {
     workspace.onlineMonitoring = 0;
     editor->OnPaint(&plain.DC());
     workspace.onlineMonitoring = 1;
-    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    std::thread holder([&] {
-        workspace.monitorDataLock.Lock();
-        SetEvent(held);
-        WaitForSingleObject(release, 10000);
-        workspace.monitorDataLock.Unlock();
-    });
-    WaitForSingleObject(held, 5000);
-    auto start = std::chrono::steady_clock::now();
-    editor->OnPaint(&image.DC());
-    auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
-    SetEvent(release);
-    holder.join();
-    CloseHandle(held);
-    CloseHandle(release);
+    const long long waited = monitoring.MillisecondsWhileLockHeldElsewhere([&] { editor->OnPaint(&image.DC()); });
     EXPECT_EQ(plain.CountPixels(CRect(0, 0, 800, 480), kLiveRed), Count(kLiveRed));
-    EXPECT_LT(waited.count(), 400);
+    EXPECT_LT(waited, 400);
 }
 
 TEST_F(LadderOnlineTest, MoveBoxPinsTakeTheirOperandsTypesAndABoxPinIsForced) {

@@ -1,6 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "comm/MonitorWorker.h"
 #include "comm/ProjectMonitorCells.h"
 #include "comm/ReplyTimeouts.h"
@@ -48,6 +51,28 @@ struct SimulatedMonitoring {
         CloseHandle(worker);
         worker = nullptr;
         InterlockedExchange(&workspace.onlineMonitoring, 1);
+    }
+    // Runs the action while another thread holds the monitor data lock; answers how many
+    // milliseconds it took.
+    template <class Action>
+    long long MillisecondsWhileLockHeldElsewhere(Action action) {
+        HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        std::thread holder([&] {
+            workspace.monitorDataLock.Lock();
+            SetEvent(held);
+            WaitForSingleObject(release, 10000);
+            workspace.monitorDataLock.Unlock();
+        });
+        WaitForSingleObject(held, 5000);
+        const auto start = std::chrono::steady_clock::now();
+        action();
+        const auto waited = std::chrono::steady_clock::now() - start;
+        SetEvent(release);
+        holder.join();
+        CloseHandle(held);
+        CloseHandle(release);
+        return std::chrono::duration_cast<std::chrono::milliseconds>(waited).count();
     }
     // Offline again, the port given back.
     void End() {
