@@ -13,6 +13,7 @@
 #include "platform/CMenu.h"
 #include "platform/CWinApp.h"
 #include "res/resource.h"
+#include "tools/BenchTiming.h"
 
 #include <algorithm>
 #include <chrono>
@@ -41,18 +42,6 @@ std::vector<UINT> ToolBarIds(UINT resourceId) {
     return resource.ids;
 }
 
-template <typename Pass>
-double MedianMilliseconds(Pass pass) {
-    std::vector<double> times;
-    for (int i = 0; i < kPasses; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        pass();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
 // The three derived forms of every image of the four toolbars, made afresh each pass
 // as the first painting after a palette change makes them.
 void TimeDerivedImages() {
@@ -65,7 +54,7 @@ void TimeDerivedImages() {
             if (id != 0) sets.push_back(store->GetImage(id, 16));
         }
     }
-    const double median = MedianMilliseconds([&] {
+    const double median = MedianMilliseconds(kPasses, [&] {
         for (CUIImageIconSet* set : sets) {
             set->ClearDerived();
             set->GetFadedIcon();
@@ -114,7 +103,7 @@ int main() {
         bars.push_back(bar);
     }
 
-    const double idle = MedianMilliseconds([&] {
+    const double idle = MedianMilliseconds(kPasses, [&] {
         for (BenchBar* bar : bars)
             bar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
     });

@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
+#include "tools/BenchTiming.h"
 
 #include <algorithm>
 #include <chrono>
@@ -16,18 +17,6 @@
 namespace {
 
 const int kPasses = 200;
-
-template <typename Pass>
-double MedianMilliseconds(Pass pass) {
-    std::vector<double> times;
-    for (int i = 0; i < kPasses; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        pass();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The frame attaches a plain window to each pane shown, as the program attaches its views.
 class BenchFrame : public CMDIFrameWnd {
@@ -69,8 +58,8 @@ int main() {
     panes.SetTheme(5);
     frame->RecalcLayout();
 
-    const double layout = MedianMilliseconds([&] { frame->RecalcLayout(); });
-    const double repaint = MedianMilliseconds([&] {
+    const double layout = MedianMilliseconds(kPasses, [&] { frame->RecalcLayout(); });
+    const double repaint = MedianMilliseconds(kPasses, [&] {
         frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
     });
     std::printf("layout: %.3f ms\n", layout);

@@ -4,6 +4,7 @@
 #include "project/CPlcWorkspace.h"
 #include "res/resource.h"
 #include "shell/tables/CGlobalVarView.h"
+#include "tools/BenchTiming.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,35 +15,6 @@ namespace {
 
 const int Rows = 5000;
 const int PastedRows = 1000;
-
-class Stopwatch {
-public:
-    Stopwatch() {
-        ::QueryPerformanceFrequency(&m_frequency);
-        ::QueryPerformanceCounter(&m_start);
-    }
-    double Milliseconds() const {
-        LARGE_INTEGER now;
-        ::QueryPerformanceCounter(&now);
-        return 1000.0 * static_cast<double>(now.QuadPart - m_start.QuadPart) / static_cast<double>(m_frequency.QuadPart);
-    }
-
-private:
-    LARGE_INTEGER m_frequency;
-    LARGE_INTEGER m_start;
-};
-
-// The median of several runs of one step.
-double Median(int runs, const std::function<void(int)>& step) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        Stopwatch watch;
-        step(i);
-        times.push_back(watch.Milliseconds());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 class BenchApp : public CWinApp {
 public:
@@ -84,35 +56,35 @@ int main() {
     CBitmap* old = screen.SelectObject(&bitmap);
     auto paint = [&] { view->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(screen.m_hDC), PRF_CLIENT); };
 
-    std::printf("grid paint: %.3f\n", Median(50, [&](int) { paint(); }));
-    std::printf("grid scroll: %.3f\n", Median(50, [&](int i) {
+    std::printf("grid paint: %.3f\n", MedianMilliseconds(50, [&](int) { paint(); }));
+    std::printf("grid scroll: %.3f\n", MedianMilliseconds(50, [&](int i) {
         view->SendMessage(WM_VSCROLL, i % 2 ? SB_PAGEUP : SB_PAGEDOWN);
         paint();
     }));
-    std::printf("grid commit: %.3f\n", Median(50, [&](int i) {
+    std::printf("grid commit: %.3f\n", MedianMilliseconds(50, [&](int i) {
         view->SetActiveCell(1, 2500);
         view->GetCellCtrl(0)->SetWindowText(i % 2 ? "RENAMED" : "VAR2500X");
         view->SaveModifyed(0);
         paint();
     }));
-    std::printf("table commit: %.3f\n", Median(50, [&](int i) {
+    std::printf("table commit: %.3f\n", MedianMilliseconds(50, [&](int i) {
         view->GetTable().Commit(0, 2499, i % 2 ? "RENAMED" : "VAR2500X");
     }));
-    std::printf("editor open and close: %.3f\n", Median(50, [&](int i) {
+    std::printf("editor open and close: %.3f\n", MedianMilliseconds(50, [&](int i) {
         view->SetActiveCell(1, 2500);
         view->CancelEdit();
     }));
-    std::printf("grid insert: %.3f\n", Median(20, [&](int) {
+    std::printf("grid insert: %.3f\n", MedianMilliseconds(20, [&](int) {
         view->SetFocusCell(1, 2500);
         view->SendMessage(WM_COMMAND, ID_GRID_INSERT_ROW_ABOVE);
         paint();
     }));
-    std::printf("grid sort: %.3f\n", Median(5, [&](int) {
+    std::printf("grid sort: %.3f\n", MedianMilliseconds(5, [&](int) {
         view->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, 10));  // the name header
         view->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(90, 10));
         paint();
     }));
-    std::printf("grid paste 1000: %.3f\n", Median(5, [&](int i) {
+    std::printf("grid paste 1000: %.3f\n", MedianMilliseconds(5, [&](int i) {
         view->SetSelectRange(0, 3, 0, PastedRows - 1);
         view->SendMessage(WM_COMMAND, ID_EDIT_COPY);
         view->SetSelectRange(0, 0, 3000 + (i % 2) * PastedRows, 3000 + (i % 2) * PastedRows);

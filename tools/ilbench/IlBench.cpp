@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "project/CPlcWorkspace.h"
 #include "project/MonitorCells.h"
+#include "tools/BenchTiming.h"
 
 #include <chrono>
 #include <cstdio>
@@ -18,16 +19,6 @@
 
 namespace {
 const int kLineCount = 5000;
-
-class Stopwatch {
-public:
-    double Milliseconds() const {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_start).count();
-    }
-
-private:
-    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
-};
 
 // The POU being measured, with no variables of its own.
 class BenchDocument : public CPOUEditorDoc {

@@ -14,6 +14,7 @@
 #include "project/CQLXFBPara.h"
 #include "project/CQLXFunc.h"
 #include "project/CQLXStatus.h"
+#include "tools/BenchTiming.h"
 
 #include <windows.h>
 
@@ -56,17 +57,6 @@ public:
     CPOUEditorDoc* GetActivePOUDocument() const override { return &document; }
 
     mutable BenchDocument document;
-};
-
-class Stopwatch {
-public:
-    double Milliseconds() const {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - m_start)
-            .count();
-    }
-
-private:
-    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
 
 CContact* NewContact(const CString& operand, const char* symbol, int linkType) {
@@ -159,22 +149,6 @@ void RegisterCells(CPlcWorkspace& workspace) {
     }
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Step>
-double MedianOf(int times, Step step) {
-    std::vector<double> values;
-    for (int k = 0; k < times; ++k) {
-        Stopwatch watch;
-        step();
-        values.push_back(watch.Milliseconds());
-    }
-    return Median(values);
-}
-
 // The editor on the same POU: painting a page, editing commands, the in-cell box's
 // commit, undo, pasting every network into an empty POU and the print layout.
 void BenchEditor(const CStringArray& lines, CPOUEditorDoc* document, MemoryView& view) {
@@ -187,20 +161,20 @@ void BenchEditor(const CStringArray& lines, CPOUEditorDoc* document, MemoryView&
     model.TakeSnapshot();
     editor->LayoutNetworks();
     editor->UpdateScrollSizes();
-    double paint = MedianOf(20, [&] { editor->OnPaint(view.Clear()); });
+    double paint = MedianMilliseconds(20, [&] { editor->OnPaint(view.Clear()); });
     int lastRow = model.GetItem(2 * kNetworks - 2)->GetCellRect().m_nRow;
     auto clickLastContact = [&] { editor->ClickAt(150, (lastRow + 1) * 40 + 20, FALSE, TRUE); };
-    double edit = MedianOf(20, [&] {
+    double edit = MedianMilliseconds(20, [&] {
         clickLastContact();
         editor->InsertContact(FALSE);
         editor->OnPaint(view.Clear());
     });
-    double commit = MedianOf(20, [&] {
+    double commit = MedianMilliseconds(20, [&] {
         editor->ClickAt(150, (lastRow + 1) * 40 + 5, FALSE, FALSE);
         editor->OnChar('1', 1, 0);
         editor->CommitCellEdit();
     });
-    double undo = MedianOf(20, [&] {
+    double undo = MedianMilliseconds(20, [&] {
         editor->Undo();
         editor->LayoutNetworks();
     });
@@ -216,7 +190,7 @@ void BenchEditor(const CStringArray& lines, CPOUEditorDoc* document, MemoryView&
         target->Paste();
         pastes.push_back(watch.Milliseconds());
     }
-    double printLayout = MedianOf(20, [&] { editor->PaginateNetworks(4960, 7016, 600, 600); });
+    double printLayout = MedianMilliseconds(20, [&] { editor->PaginateNetworks(4960, 7016, 600, 600); });
     theWorkspace->ClearLadderClipboard();
     printf("editor paint: %.2f ms\n", paint);
     printf("editor edit: %.2f ms\n", edit);
