@@ -75,11 +75,6 @@ int DelimiterAt(const CString& text, int at, const std::vector<CString>& delimit
     return -1;
 }
 
-void AddTrimmedWord(std::vector<CString>& words, CString word) {
-    word.Trim();
-    if (!word.IsEmpty()) words.push_back(word);
-}
-
 }  // namespace
 
 void CIlNetworkChecker::SetProgramName(const CString& unitKey) {
@@ -116,9 +111,9 @@ void CIlNetworkChecker::SplitStatement() {
     CString text = statementText;
     text.Trim();
     const int length = text.GetLength();
-    std::vector<CString> words;
     // One walk over the characters: each delimiter ends the word before it and is a word
-    // of its own unless it is blank; the last word is kept as it stands.
+    // of its own unless it is blank; the last word is kept as it stands. Each word is
+    // classified as soon as it is cut off.
     int wordStart = 0;
     for (int at = 0; at < length;) {
         const int which = DelimiterAt(text, at, delimiters);
@@ -126,22 +121,28 @@ void CIlNetworkChecker::SplitStatement() {
             at += GbkCharLength(text, at, length);
             continue;
         }
-        AddTrimmedWord(words, text.Mid(wordStart, at - wordStart));
-        AddTrimmedWord(words, delimiters[which]);
+        AddTrimmedToken(text.Mid(wordStart, at - wordStart));
+        AddTrimmedToken(delimiters[which]);
         at += delimiters[which].GetLength();
         wordStart = at;
     }
-    if (wordStart < length) words.push_back(text.Mid(wordStart));
-    for (const CString& word : words) {
-        auto token = std::make_unique<CTokenChecker>(word);
-        token->Classify();
-        QueueTokenMessages(*token);
-        if (!tokens.empty()) tokens.back()->next = token.get();
-        tokens.push_back(std::move(token));
-    }
+    if (wordStart < length) AddToken(text.Mid(wordStart));
     consumed.assign(tokens.size(), false);
     firstUnconsumed = 0;
     statementEnd = -1;
+}
+
+void CIlNetworkChecker::AddTrimmedToken(CString word) {
+    word.Trim();
+    if (!word.IsEmpty()) AddToken(word);
+}
+
+void CIlNetworkChecker::AddToken(const CString& word) {
+    auto token = std::make_unique<CTokenChecker>(word);
+    token->Classify();
+    QueueTokenMessages(*token);
+    if (!tokens.empty()) tokens.back()->next = token.get();
+    tokens.push_back(std::move(token));
 }
 
 void CIlNetworkChecker::QueueTokenMessages(CTokenChecker& token) {
