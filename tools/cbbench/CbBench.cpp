@@ -67,15 +67,10 @@ void TimeDerivedImages() {
     store->InternalRelease();
 }
 
-class BenchApp : public CWinApp {
-public:
-    BenchApp() : CWinApp("cbbench") {}
-};
-
 }  // namespace
 
 int main() {
-    BenchApp app;
+    CWinApp app("cbbench");
     CFrameWnd* frame = new CFrameWnd;
     frame->Create(nullptr, "cbbench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 700, 400));
     app.m_pMainWnd = frame;

@@ -35,15 +35,10 @@ protected:
     }
 };
 
-class BenchApp : public CWinApp {
-public:
-    BenchApp() : CWinApp("dockbench") {}
-};
-
 }  // namespace
 
 int main() {
-    BenchApp app;
+    CWinApp app("dockbench");
     BenchFrame* frame = new BenchFrame;
     frame->Create(nullptr, "dockbench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 1280, 900));
     app.m_pMainWnd = frame;

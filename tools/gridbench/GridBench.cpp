@@ -16,11 +16,6 @@ namespace {
 const int Rows = 5000;
 const int PastedRows = 1000;
 
-class BenchApp : public CWinApp {
-public:
-    BenchApp() : CWinApp("gridbench") {}
-};
-
 void Fill(CGlobalVarTable& table) {
     char text[32];
     for (int row = 0; row < Rows; ++row) {
@@ -38,7 +33,7 @@ int main() {
     CPlcWorkspace workspace;
     workspace.project.cpuClass = 1;
     workspace.LoadInstructionCatalogue();
-    BenchApp app;
+    CWinApp app("gridbench");
     CWnd parent;
     parent.CreateEx(0, nullptr, "gridbench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 1100, 800), nullptr, 0);
     auto* view = new CGlobalVarView(workspace.project);

@@ -4,8 +4,8 @@
 #include "project/CPlcWorkspace.h"
 #include "project/CQLXStatus.h"
 #include "project/MonitorCells.h"
+#include "tools/BenchTiming.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -13,17 +13,6 @@ namespace {
 
 const int Rows = 2000;
 const int Runs = 50;
-
-class BenchApp : public CWinApp {
-public:
-    BenchApp() : CWinApp("statusbench") {}
-};
-
-double Milliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A new live value in every cell, as a monitor cycle leaves them.
 void NextCycle(CQLXProject& project, int cycle) {
@@ -41,7 +30,7 @@ int main() {
     CPlcWorkspace workspace;
     workspace.project.cpuClass = 1;
     workspace.LoadInstructionCatalogue();
-    BenchApp app;
+    CWinApp app("statusbench");
     CWnd parent;
     parent.CreateEx(0, nullptr, "statusbench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 800), nullptr, 0);
     auto* view = new CStatusTblView(workspace.project, workspace.forcingService, workspace.ForceAccess());
@@ -65,18 +54,15 @@ int main() {
     std::vector<double> times;
     for (int cycle = 0; cycle < Runs; ++cycle) {
         NextCycle(workspace.project, cycle);
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
+        Stopwatch watch;
         view->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(screen.m_hDC), PRF_CLIENT);
-        ::QueryPerformanceCounter(&end);
-        times.push_back(Milliseconds(start, end));
+        times.push_back(watch.Milliseconds());
     }
-    std::sort(times.begin(), times.end());
     CString shown;
     int mark = 0;
     view->GetCellText(CStatusTable::ColValue, 0, shown, mark);
     std::printf("rows: %d (first live value \"%s\")\n", view->GetGridRowCount(), shown.GetString());
-    std::printf("status repaint: %.3f ms\n", times[times.size() / 2]);
+    std::printf("status repaint: %.3f ms\n", Median(times));
     workspace.onlineMonitoring = 0;
     screen.SelectObject(old);
     parent.DestroyWindow();
