@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
     ON_MESSAGE(WM_GETTEXT, OnGetText)
     ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+    ON_MESSAGE(SB_SETMINHEIGHT, OnSetMinHeight)
 END_MESSAGE_MAP()
 
 namespace {
@@ -171,7 +172,8 @@ CSize CStatusBar::CalcFixedLayout(BOOL stretch, BOOL horizontal) {
     dc.GetTextMetrics(&metrics);
     if (oldFont)
         ::SelectObject(dc.m_hDC, oldFont);
-    size.cy = metrics.tmHeight - metrics.tmInternalLeading + m_cyTopBorder + m_cyBottomBorder + 4;
+    const int drawingHeight = std::max(static_cast<int>(metrics.tmHeight - metrics.tmInternalLeading + 4), m_minHeight);
+    size.cy = drawingHeight + m_cyTopBorder + m_cyBottomBorder;
     return size;
 }
 
@@ -206,3 +208,8 @@ LRESULT CStatusBar::OnGetText(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CStatusBar::OnGetTextLength(WPARAM, LPARAM) { return m_panes.empty() ? 0 : m_panes[0].text.GetLength(); }
+
+LRESULT CStatusBar::OnSetMinHeight(WPARAM height, LPARAM) {
+    m_minHeight = static_cast<int>(height);
+    return Default();
+}

@@ -59,8 +59,12 @@ protected:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetTextLength(WPARAM wParam, LPARAM lParam);
+    // Keeps the minimum height of the drawing area for the layout, then lets the
+    // window have it.
+    LRESULT OnSetMinHeight(WPARAM height, LPARAM lParam);
 
     std::vector<Pane> m_panes;
+    int m_minHeight = 0;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -24,10 +24,13 @@ public:
     CSize DrawBarGripper(CDC*, CUICommandBar*, BOOL) override;
     CSize DrawControlSeparator(CDC* dc, CUICommandBar* bar, CUIControl* control, BOOL draw) override;
     void AdjustExcludeRect(CRect&, CUIControl*) override {}
-    void DrawStatusBarPane(CDC*, CRect&, UINT, LPCSTR) override {}
-    void DrawStatusBarGripper(CDC*, CRect) override {}
+    void DrawStatusBarPane(CDC*, CRect& rect, UINT style, LPCSTR text) override {
+        Record(std::string("DrawStatusBarPane ") + text);
+        m_panes.push_back({rect, style});
+    }
+    void DrawStatusBarGripper(CDC*, CRect) override { Record("DrawStatusBarGripper"); }
     void FillDockBarBackground(CDC*, CWnd*) override {}
-    void FillStatusBarBackground(CDC*, CWnd*) override {}
+    void FillStatusBarBackground(CDC*, CWnd*) override { Record("FillStatusBarBackground"); }
     CSize DrawSpecialControl(CDC*, int, CUIControl*, CUICommandBar*, BOOL, void*) override { return CSize(0, 0); }
     CSize DrawTearOffGripper(CDC*, CRect, BOOL, BOOL) override { return CSize(0, 0); }
     void DrawControlImage(CDC*, CPoint, CSize, void*, int, int, BOOL, int, BOOL, BOOL) override {}
@@ -39,8 +42,14 @@ public:
 
     void Record(const std::string& call) { m_calls.push_back(call); }
 
+    struct Pane {
+        CRect rect;
+        UINT style;
+    };
+
     int m_kind;
     std::vector<std::string> m_calls;
+    std::vector<Pane> m_panes;
 };
 
 // Makes recording themes for CreateTheme while it lives.
