@@ -149,7 +149,9 @@ void CBlock::PaintLivePin(const CQLXFBPara& pin, int row, BOOL input, LadderPass
     }
     const int W = pass.cellWidth;
     int x = input ? W / 2 - 6 : 2 * W - W / 2 + 6;
-    int y = row * (pass.cellHeight / 2) + 5;
+    // On the pin's own line, over its operand label: one row higher would put an input's
+    // value on the enable line, across the element in front of the box.
+    int y = PinLevel(row, pass.cellHeight);
     CSize extent = pass.canvas->LabelExtent(text);
     POINT corner = CellCorner(pass);
     int left = input ? x - 1 - extent.cx : x + 1;

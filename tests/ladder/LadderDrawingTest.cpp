@@ -322,8 +322,10 @@ TEST_F(LadderOnlineDrawingTest, LiveStateShowsWherePowerPasses) {
     EXPECT_EQ(0, BlueBar(Root(1)));                // %Q0.1 off
     // Operands are drawn in blue while monitoring.
     EXPECT_GT(Count(image, Corner(SecondContact()), 0, 0, 100, 14, kBlue), 0);
-    // The box's input shows "%VW0:   300" left of its pin.
-    EXPECT_GT(Count(image, Corner(Box()), -40, 18, 44, 33, kBlue), 0);
+    // The box's first data input shows "%VW0:   300" left of its own pin, and nothing
+    // is written over the enable line above it.
+    EXPECT_GT(Count(image, Corner(Box()), -40, 38, 44, 53, kBlue), 0);
+    EXPECT_EQ(0, Count(image, Corner(Box()), -40, 18, 44, 33, kBlue));
 }
 
 TEST_F(LadderOnlineDrawingTest, WithoutALiveValueNothingPasses) {
