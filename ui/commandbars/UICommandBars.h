@@ -14,6 +14,7 @@ class CUICommandBar;
 class CUICommandBarsTheme;
 class CUIControl;
 class CUIDockBar;
+class CUIDockState;
 class CUIToolBar;
 
 // All command bars of one frame: binds them to the frame (the site), owns their
@@ -77,6 +78,13 @@ public:
     void StoreOptions(LPCSTR profileName) { m_options->Store(profileName); }
     void RestoreOptions(LPCSTR profileName) { m_options->Restore(profileName); }
 
+    // The places of the toolbars (and, for a customizable frame, their controls) in
+    // the profile under the name. Restoring with silent asks no question.
+    void StoreBarsState(LPCSTR profileName);
+    void RestoreBarsState(LPCSTR profileName, BOOL silent = FALSE);
+    // The file that keeps controls too large for the profile: "<program path>-<name>".
+    static void GetHiddenFileName(CString* path, LPCSTR profileName);
+
     // Opens the popup bar at the point and runs the tracking loop until it closes.
     // With ReturnCommand the chosen id is returned and nothing is sent; otherwise 1.
     // 0 when the popup does not open.
@@ -96,6 +104,10 @@ private:
     void EndTrackingFor(UINT message, WPARAM wParam);
     void AppendBar(CUICommandBar* bar);
     static void EnableDockingOf(CUICommandBar* bar, DWORD flags);
+    void GetDockState(CUIDockState* state) const;
+    void SetDockState(const CUIDockState& state);
+    void SaveDockBars(LPCSTR profileName) const;
+    void LoadDockBars(LPCSTR profileName);
 
     CUICommandBarsTheme* m_paintManager = nullptr;
     UINT m_defaultMenuId = 0;

@@ -60,6 +60,14 @@ int CUIDockBar::FindBar(const void* bar, int exceptIndex) const {
     return -1;
 }
 
+void CUIDockBar::InsertEntry(int index, CUIToolBar* bar) {
+    if (index < 0)
+        return;
+    if (index > GetCount())
+        m_bars.resize(static_cast<size_t>(index), nullptr);
+    m_bars.insert(m_bars.begin() + index, bar);
+}
+
 void CUIDockBar::RemoveBar(CUIToolBar* bar, int exceptIndex) {
     const int index = FindBar(bar, exceptIndex);
     if (index < 0)

@@ -22,6 +22,8 @@ public:
     // Takes out the bar's entry at an index other than exceptIndex; an emptied row goes.
     void RemoveBar(CUIToolBar* bar, int exceptIndex = -1);
     int FindBar(const void* bar, int exceptIndex = -1) const;
+    // Puts an entry (null: a row end) in at the index, row ends filling any gap.
+    void InsertEntry(int index, CUIToolBar* bar);
     // The entry at an index: null ends a row.
     CUIToolBar* GetAt(int index) const;
     int GetCount() const { return static_cast<int>(m_bars.size()); }

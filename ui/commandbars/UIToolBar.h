@@ -4,6 +4,7 @@
 #include "ui/commandbars/UIControlPopup.h"
 
 class CUIDockBar;
+struct CUIBarInfo;
 
 // The options button (the chevron) at the end of a toolbar: it knows whether its bar
 // hides buttons for lack of room and draws itself through the paint manager.
@@ -45,6 +46,9 @@ public:
     void Copy(CUICommandBar* source, BOOL recursive) override;
     virtual BOOL SetFloatingMode(CWnd* frame, BOOL floating);
 
+    // The bar's place as the profile keeps it, and back.
+    void GetBarInfo(CUIBarInfo* info) const;
+    void SetBarInfo(const CUIBarInfo& info);
     // Sets the bar flags; docking (dragging) becomes possible.
     void EnableDocking(DWORD flags);
     BOOL IsDockingEnabled() const { return m_dockingEnabled; }
