@@ -153,6 +153,11 @@ CUICommandBar* CUICommandBars::CreateToolBar(LPCSTR caption, UINT barId, BOOL te
     }
     AppendBar(bar);
     bar->SetBarID(barId);
+    if (toolBar) {
+        // Made at run time: nothing to reset it to; a torn-off one leaves when hidden.
+        toolBar->m_resettable = FALSE;
+        toolBar->m_temporary = tearOff;
+    }
     if (!tearOff)
         RecalcFrameLayout(FALSE);
     return bar;

@@ -15,6 +15,7 @@ class CUICommandBarsTheme;
 class CUIControl;
 class CUIDockBar;
 class CUIDockState;
+class CUIPopupBar;
 class CUIToolBar;
 
 // All command bars of one frame: binds them to the frame (the site), owns their
@@ -35,6 +36,15 @@ public:
 
     virtual BOOL IsCommandHidden(UINT id) const;
     virtual UINT GetActiveMenuId() const;
+    // The toolbars menu at a screen point (not in customize mode); returns when it closes.
+    virtual void ContextMenu(int x, int y);
+    // The toolbars menu with one reference for the caller; null while there is none.
+    virtual CUIPopupBar* CreateToolbarsMenu();
+    // Copies into the popup the controls that the toolbar's dock row hides for lack of room.
+    virtual void GetHiddenControls(CUIToolBar* toolBar, CUICommandBar* popup);
+    // One buttons entry per bar of the toolbar's row, then the customize button when the
+    // bars are customizable (TRUE then).
+    virtual BOOL CreateAddRemovePopup(CUIToolBar* toolBar, CUICommandBar* popup);
 
     void SetFrameSite(CFrameWnd* frame);
     CFrameWnd* GetSite() const { return m_site; }
@@ -54,6 +64,11 @@ public:
     BOOL DockCommandBarTo(CUIToolBar* bar, int position);
     // Gives the toolbar its floating window and takes it out of its dock bar.
     BOOL FloatCommandBar(CUIToolBar* bar);
+    // The dock bar within reach of the screen point: the current one first, then top,
+    // bottom, left, right; null when none.
+    CUIDockBar* CanDock(CPoint point, CUIDockBar* current) const;
+    // The popup entry of a bar's buttons menu.
+    void AddBarButtonsEntry(CUICommandBar* popup, CUIToolBar* bar);
     void RedrawCommandBars();
     BOOL PreTranslateFrameMessage(MSG* msg);
     BOOL OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

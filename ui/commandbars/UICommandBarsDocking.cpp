@@ -2,6 +2,7 @@
 // floating windows.
 #include "ui/commandbars/UICommandBars.h"
 
+#include "ui/commandbars/UIBarDragTracker.h"
 #include "ui/commandbars/UIDockBar.h"
 #include "ui/commandbars/UIToolBar.h"
 
@@ -70,4 +71,20 @@ BOOL CUICommandBars::FloatCommandBar(CUIToolBar* bar) {
     }
     bar->SetPosition(uiBarFloating);
     return TRUE;
+}
+
+CUIDockBar* CUICommandBars::CanDock(CPoint point, CUIDockBar* current) const {
+    const int distance = CUIBarDragTracker::DockDistance;
+    CUIDockBar* candidates[] = {current, m_dockBars[uiBarTop], m_dockBars[uiBarBottom], m_dockBars[uiBarLeft],
+                                m_dockBars[uiBarRight]};
+    for (CUIDockBar* dockBar : candidates) {
+        if (dockBar == nullptr || dockBar->GetSafeHwnd() == nullptr)
+            continue;
+        CRect rect;
+        dockBar->GetWindowRect(&rect);
+        rect.InflateRect(distance, distance);
+        if (rect.PtInRect(point))
+            return dockBar;
+    }
+    return nullptr;
 }

@@ -2,6 +2,7 @@
 // bar, the row order of each dock bar, and the summary.
 #include "ui/commandbars/UICommandBars.h"
 
+#include "ui/commandbars/UIBarDragTracker.h"
 #include "ui/commandbars/UIDockBar.h"
 #include "ui/commandbars/UIDockState.h"
 #include "ui/commandbars/UIToolBar.h"
@@ -22,18 +23,22 @@ void CUIToolBar::GetBarInfo(CUIBarInfo* info) const {
             m_dockBar->ScreenToClient(&rect);
         info->m_position = rect.TopLeft();
     } else {
-        info->m_position = m_floatingPosition;
+        info->m_position = m_dragTracker ? m_dragTracker->m_mruFloatPosition : CPoint(0, 0);
     }
-    info->m_mruDockPosition = m_mruDockPosition;
-    info->m_mruDockRect = m_mruDockRect;
-    info->m_mruFloatPosition = m_floatingPosition;
+    if (m_dragTracker) {
+        info->m_mruDockPosition = m_dragTracker->m_mruDockPosition;
+        info->m_mruDockRect = m_dragTracker->m_mruDockRect;
+        info->m_mruFloatPosition = m_dragTracker->m_mruFloatPosition;
+    }
 }
 
 void CUIToolBar::SetBarInfo(const CUIBarInfo& info) {
     m_widthLimit = info.m_widthLimit;
-    m_mruDockPosition = info.m_mruDockPosition;
-    m_mruDockRect = info.m_mruDockRect;
-    m_floatingPosition = info.m_mruFloatPosition;
+    if (m_dragTracker) {
+        m_dragTracker->m_mruDockPosition = info.m_mruDockPosition;
+        m_dragTracker->m_mruDockRect = info.m_mruDockRect;
+        m_dragTracker->m_mruFloatPosition = info.m_mruFloatPosition;
+    }
     const BOOL floating = m_position == uiBarFloating;
     if (m_hWnd) {
         UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (info.m_visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);

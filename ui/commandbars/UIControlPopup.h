@@ -35,10 +35,12 @@ public:
     BOOL IsContainPopup(const CUIControlPopup* other) const;
     static CUIControlPopup* CreateWithType(int type);
 
+protected:
+    BOOL m_popupOpen = FALSE;
+
 private:
     BOOL IsOnPopupBar() const;
     BOOL InArrowPart(CPoint point, int arrowWidth) const;
 
-    BOOL m_popupOpen = FALSE;
     CUICommandBar* m_popupBar = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "ui/commandbars/UIDockBar.h"
 
+#include "ui/commandbars/UIBarDragTracker.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIDockRowLayout.h"
 #include "ui/commandbars/UIDrawHelpers.h"
@@ -27,6 +28,7 @@ BEGIN_MESSAGE_MAP(CUIDockBar, CWnd)
     ON_WM_PAINT()
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_ERASEBKGND()
+    ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
 
 BOOL CUIDockBar::Create(CWnd* parent, DWORD style, UINT id) {
@@ -95,12 +97,12 @@ void CUIDockBar::DockBar(CUIToolBar* bar, const RECT* screenRect) {
         ScreenToClient(&rect);
         const CPoint centre = rect.CenterPoint();
         inserted = InsertBar(bar, IsHorizontal() ? centre.y : centre.x);
-        bar->m_mruDockRect = rect;
+        SetLastDockPlace(bar, rect);
     } else {
         m_bars.push_back(bar);
         m_bars.push_back(nullptr);
         inserted = GetCount() - 2;
-        bar->m_mruDockRect.SetRectEmpty();
+        SetLastDockPlace(bar, CRect());
     }
     if (bar->GetParent() != this)
         bar->SetParent(this);
@@ -112,6 +114,13 @@ void CUIDockBar::DockBar(CUIToolBar* bar, const RECT* screenRect) {
     IsolateStretchedBars();
     if (CFrameWnd* frame = dynamic_cast<CFrameWnd*>(GetParent()))
         frame->DelayRecalcLayout();
+}
+
+void CUIDockBar::SetLastDockPlace(CUIToolBar* bar, const CRect& rect) const {
+    if (CUIBarDragTracker* tracker = bar->GetDragTracker()) {
+        tracker->m_mruDockPosition = GetDockPosition();
+        tracker->m_mruDockRect = rect;
+    }
 }
 
 int CUIDockBar::InsertBar(CUIToolBar* bar, int centre) {
@@ -198,7 +207,8 @@ int CUIDockBar::LayoutRows(const std::vector<CUIToolBar*>& row, int offset, int 
     for (CUIToolBar* bar : row) {
         UIDockRowBar item;
         item.index = FindBar(bar);
-        item.preferredLeft = horizontal ? bar->m_mruDockRect.left : bar->m_mruDockRect.top;
+        const CRect last = bar->GetDragTracker() ? bar->GetDragTracker()->m_mruDockRect : CRect();
+        item.preferredLeft = horizontal ? last.left : last.top;
         const DWORD mode = GetBarMode(bar);
         item.hidesOverflow = (mode & uiLayoutOneRow) != 0;
         item.size = [bar, mode, horizontal](int along) {
@@ -216,7 +226,8 @@ int CUIDockBar::LayoutRows(const std::vector<CUIToolBar*>& row, int offset, int 
         const CSize along = horizontal ? size : CSize(size.cy, size.cx);
         const CRect rowRect(place.left, place.offset, place.left + along.cx, place.offset + along.cy);
         const CRect rect = horizontal ? rowRect : Transposed(rowRect);
-        bar->m_mruDockPosition = GetDockPosition();
+        if (CUIBarDragTracker* tracker = bar->GetDragTracker())
+            tracker->m_mruDockPosition = GetDockPosition();
         AFX_SIZEPARENTPARAMS own = {*batch, {}, {}, FALSE};
         AfxRepositionWindow(&own, bar->m_hWnd, &rect);
         *batch = own.hDWP;
@@ -308,4 +319,10 @@ void CUIDockBar::OnPaint() {
 LRESULT CUIDockBar::OnPrintClient(WPARAM wParam, LPARAM) {
     Paint(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
     return 0;
+}
+
+void CUIDockBar::OnRButtonDown(UINT, CPoint point) {
+    ClientToScreen(&point);
+    if (m_commandBars)
+        m_commandBars->ContextMenu(point.x, point.y);
 }

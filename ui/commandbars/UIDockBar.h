@@ -42,6 +42,7 @@ protected:
     LRESULT OnSizeParent(WPARAM, LPARAM lParam);
     void OnPaint();
     LRESULT OnPrintClient(WPARAM wParam, LPARAM);
+    void OnRButtonDown(UINT flags, CPoint point);
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void PostNcDestroy() override { delete this; }
 
@@ -50,6 +51,7 @@ private:
     // The index the bar was put at.
     int InsertBar(CUIToolBar* bar, int centre);
     void IsolateStretchedBars();
+    void SetLastDockPlace(CUIToolBar* bar, const CRect& rect) const;
     void Paint(CDC* dc);
 
     CUICommandBars* m_commandBars;

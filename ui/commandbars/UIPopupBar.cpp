@@ -60,6 +60,12 @@ CUIPopupBar::CUIPopupBar() {
     m_widthLimit = 0;
 }
 
+CUIPopupBar* CUIPopupBar::CreatePopupBarFor(CUICommandBars* commandBars) {
+    CUIPopupBar* bar = static_cast<CUIPopupBar*>(RUNTIME_CLASS(CUIPopupBar)->CreateObject());
+    bar->SetCommandBars(commandBars);
+    return bar;
+}
+
 BOOL CUIPopupBar::DestroyWindow() {
     // Windows of hosted controls outlive the popup: they go back to the site.
     CWnd* site = GetSite();
@@ -332,3 +338,9 @@ void CUIPopupBar::DrawCommandBar(CDC* dc) {
 }
 
 IMPLEMENT_DYNCREATE(CUIPopupToolBar, CUIPopupBar)
+
+CUIPopupToolBar* CUIPopupToolBar::CreatePopupToolBarFor(CUICommandBars* commandBars) {
+    CUIPopupToolBar* bar = static_cast<CUIPopupToolBar*>(RUNTIME_CLASS(CUIPopupToolBar)->CreateObject());
+    bar->SetCommandBars(commandBars);
+    return bar;
+}

@@ -29,6 +29,8 @@ public:
     static const int MinimumSide = 22;
 
     CUIPopupBar();
+    // A popup bar bound to the command bars, with one reference for the caller.
+    static CUIPopupBar* CreatePopupBarFor(CUICommandBars* commandBars);
 
     BOOL DestroyWindow() override;
     void DelayRedraw() override;
@@ -103,5 +105,6 @@ class CUIPopupToolBar : public CUIPopupBar {
 
 public:
     CUIPopupToolBar() { m_barType = uiBarTypeToolBar; }
+    static CUIPopupToolBar* CreatePopupToolBarFor(CUICommandBars* commandBars);
     CSize CalcDynamicLayout(int length, DWORD mode) override;
 };

@@ -1,5 +1,6 @@
 #include "ui/commandbars/UIToolBar.h"
 
+#include "ui/commandbars/UIBarDragTracker.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
 #include "ui/commandbars/UIControls.h"
@@ -55,7 +56,14 @@ BEGIN_MESSAGE_MAP(CUIToolBar, CUICommandBar)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_MOUSEACTIVATE()
+    ON_WM_NCCREATE()
     ON_WM_NCACTIVATE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_SETFOCUS()
     ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
@@ -64,10 +72,12 @@ CUIToolBar::CUIToolBar() {
     m_barStyle |= CBRS_GRIPPER;
 }
 
+CUIToolBar::~CUIToolBar() = default;
+
 void CUIToolBar::EnableDocking(DWORD flags) {
     m_dockingFlags = flags;
-    // Dragging the bar (its drag tracker) comes with docking.
-    m_dockingEnabled = TRUE;
+    if (m_dragTracker == nullptr)
+        m_dragTracker.reset(new CUIBarDragTracker(this));
 }
 
 BOOL CUIToolBar::LoadToolBar(UINT resourceId, BOOL loadImages) {
@@ -166,7 +176,7 @@ void CUIToolBar::DelayLayout() {
 }
 
 int CUIToolBar::OnKeyDown(UINT key) {
-    if (!m_dockingEnabled && key == VK_TAB) {
+    if (m_dragTracker == nullptr && key == VK_TAB) {
         // A toolbar in a dialog: Tab leaves it for the next tab stop.
         if (CWnd* parent = GetParent())
             ::SetFocus(::GetNextDlgTabItem(parent->m_hWnd, m_hWnd, ::GetKeyState(VK_SHIFT) < 0));

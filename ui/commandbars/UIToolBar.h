@@ -3,6 +3,9 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControlPopup.h"
 
+#include <memory>
+
+class CUIBarDragTracker;
 class CUIDockBar;
 struct CUIBarInfo;
 
@@ -14,6 +17,9 @@ public:
     CSize GetSize(CDC* dc) override;
     void Draw(CDC* dc) override;
     void SetRect(CRect rect) override;
+    // Opening fills a new popup with the buttons the bar's row hides (and the entry to
+    // add or remove buttons).
+    BOOL OnSetPopup(BOOL open) override;
     BOOL HasHiddenButtons() const { return m_hiddenButtons; }
 
 private:
@@ -35,6 +41,7 @@ public:
     static constexpr int OptionsWidth = 11;
 
     CUIToolBar();
+    ~CUIToolBar() override;
 
     BOOL LoadToolBar(UINT resourceId, BOOL loadImages) override;
     void SetVisible(BOOL visible) override;
@@ -44,20 +51,27 @@ public:
     int OnKeyDown(UINT key) override;
     CSize CalcDynamicLayout(int length, DWORD mode) override;
     void Copy(CUICommandBar* source, BOOL recursive) override;
+    // Asks, then puts back the loaded buttons.
+    void Reset() override;
     virtual BOOL SetFloatingMode(CWnd* frame, BOOL floating);
 
     // The bar's place as the profile keeps it, and back.
     void GetBarInfo(CUIBarInfo* info) const;
     void SetBarInfo(const CUIBarInfo& info);
-    // Sets the bar flags; docking (dragging) becomes possible.
+    // Sets the bar flags; the bar gets its drag tracker (it can be dragged).
     void EnableDocking(DWORD flags);
-    BOOL IsDockingEnabled() const { return m_dockingEnabled; }
+    BOOL IsDockingEnabled() const { return m_dragTracker != nullptr; }
+    // Null for a bar that cannot be dragged (a toolbar in a dialog).
+    CUIBarDragTracker* GetDragTracker() const { return m_dragTracker.get(); }
     void SetButtons(const UINT* ids, int count);
     void SetPreviewMode(BOOL preview);
     // The size in a dock bar row of the length; with the commit mode bit the controls
     // are placed.
     CSize CalcDockedLayout(int length, DWORD mode, int thickness);
     CSize GetButtonSize() const;
+    // One check entry per button (hidden ones unchecked, removed ones back hidden at
+    // their loaded place) and the reset entry.
+    void BuildButtonsMenu(CUICommandBar* menu);
     int GetTextBelowIcons() const { return m_textBelowIcons; }
     // The first control at or after start with the control's id and type; -1 when none.
     static int FindControlFrom(CUIControls* controls, CUIControl* control, int start);
@@ -65,15 +79,18 @@ public:
     CUIDockBar* m_dockBar = nullptr;
     BOOL m_resettable = TRUE;
     BOOL m_temporary = FALSE;
-    CPoint m_floatingPosition = CPoint(100, 100);
-    // The last place in a dock bar: its position and the rectangle in its client area.
-    int m_mruDockPosition = uiBarTop;
-    CRect m_mruDockRect;
 
 protected:
     LRESULT OnSizeParent(WPARAM, LPARAM lParam);
     LRESULT OnFloatStatus(WPARAM flags, LPARAM);
     int OnMouseActivate(CWnd* desktop, UINT hitTest, UINT message);
+    BOOL OnNcCreate(LPCREATESTRUCT cs);
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnLButtonDblClk(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
+    UINT OnNcHitTest(CPoint point);
+    void OnNcLButtonDown(UINT hitTest, CPoint point);
+    void OnSetFocus(CWnd* previous);
     BOOL OnNcActivate(BOOL active);
     void OnClose() {}  // Alt+F4 does not close a floating toolbar
 
@@ -81,7 +98,7 @@ protected:
     CUIControl* GetSpecialControl(UINT id, BOOL create);
     BOOL AnyControlHidesForRoom() const;
 
-    BOOL m_dockingEnabled = FALSE;
+    std::unique_ptr<CUIBarDragTracker> m_dragTracker;
     BOOL m_visibleBeforePreview = FALSE;
 
     DECLARE_MESSAGE_MAP()

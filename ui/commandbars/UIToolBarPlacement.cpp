@@ -3,6 +3,7 @@
 // plain bar placed by its parent's layout.
 #include "ui/commandbars/UIToolBar.h"
 
+#include "ui/commandbars/UIBarDragTracker.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIDrawHelpers.h"
@@ -69,7 +70,7 @@ CSize CUIToolBar::CalcDockedLayout(int length, DWORD mode, int thickness) {
     CRect borders = GetLayoutBorders(&dc, TRUE);
     if (CUIControl* close = GetSpecialControl(ID_TOOLBAR_CLOSE, FALSE))
         close->SetHideFlags(uiHideExpanded);
-    if (m_barType == uiBarTypeMenuBar || !m_dockingEnabled)
+    if (m_barType == uiBarTypeMenuBar || m_dragTracker == nullptr)
         return m_controls->CalcDynamicSize(&dc, length, mode, borders, thickness);
 
     CUIControl* options = GetSpecialControl(ID_TOOLBAR_OPTIONS, TRUE);
@@ -158,7 +159,8 @@ LRESULT CUIToolBar::OnSizeParent(WPARAM, LPARAM lParam) {
 BOOL CUIToolBar::SetFloatingMode(CWnd* frame, BOOL floating) {
     if (m_hWnd == nullptr) {
         LPCSTR windowClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
-        const CRect rect(m_floatingPosition, m_floatingPosition);
+        const CPoint corner = m_dragTracker ? m_dragTracker->m_mruFloatPosition : CPoint(100, 100);
+        const CRect rect(corner, corner);
         if (!CreateEx(0, windowClass, m_title, WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | MFS_SYNCACTIVE, rect, frame, 0))
             return FALSE;
         ShowWindow(SW_SHOWNA);
