@@ -123,9 +123,9 @@ void CInsTreeView::UpdateCpuGroups(BOOL ladder) {
     if (!m_pidGroup && m_timerGroup) m_pidGroup = InsertGroup(PidGroup, m_timerGroup);
 }
 
-void CInsTreeView::AddSubroutine(CQLXFunc* subroutine, const CString& name) {
+void CInsTreeView::AddSubroutine(CQLXFunc* subroutine, const CString& name, HTREEITEM after) {
     if (!m_subroutineGroup) return;
-    HTREEITEM item = GetTreeCtrl().InsertItem(name, ILItemImage, ILItemImage, m_subroutineGroup);
+    HTREEITEM item = GetTreeCtrl().InsertItem(name, ILItemImage, ILItemImage, m_subroutineGroup, after);
     GetTreeCtrl().SetItemData(item, reinterpret_cast<DWORD_PTR>(subroutine));
 }
 

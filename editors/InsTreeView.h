@@ -26,7 +26,8 @@ public:
     void UpdateCpuGroups(BOOL ladder);
     // The subroutine group, which the main window keeps in step with the project.
     HTREEITEM SubroutineGroup() const { return m_subroutineGroup; }
-    void AddSubroutine(CQLXFunc* subroutine, const CString& name);
+    // Adds a subroutine item at the end of the group, or at its sorted place.
+    void AddSubroutine(CQLXFunc* subroutine, const CString& name, HTREEITEM after = TVI_LAST);
 
     // The message a double click on the item posts (see WM_INSERT_INSTRUCTION); FALSE
     // for groups, the empty subroutine group and trees that were never filled.
