@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/CMDIFrameWnd.h"
-#include "platform/CStatusBar.h"
 #include "shell/frame/FrameCommandRules.h"
 #include "shell/frames/ChildWindowSlots.h"
+#include "ui/commandbars/UIFrameStatusBar.h"
 #include "ui/commandbars/UIFrameTemplate.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 
@@ -77,7 +77,7 @@ public:
     CWnd* GetModuleList() const { return m_pModuleList; }
     CUIDockingPaneHostWnd& GetPaneManager() { return m_paneManager; }
     CUIDockingPaneItem* GetPane(UINT id) const;
-    CStatusBar& GetStatusBar() { return m_statusBar; }
+    CUIFrameStatusBar& GetStatusBar() { return m_statusBar; }
     CUICommandBar* GetMenuBar() const { return m_pMenuBar; }
     CUIToolBar* GetToolBar(int index) const { return m_toolBars[index]; }
     // Present once the project manager pane has shown its tree.
@@ -162,7 +162,7 @@ private:
     void OpenChildWindow(ChildWindow window);
     CWnd* ActiveDocumentWindow();
 
-    CStatusBar m_statusBar;
+    CUIFrameStatusBar m_statusBar;
     CUIDockingPaneHostWnd m_paneManager;
     CUICommandBar* m_pMenuBar = nullptr;
     CUIToolBar* m_toolBars[4] = {};

@@ -60,6 +60,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
         return -1;
     m_pProjectDocument = new CProjTreeDOC;
     m_pCommandBars->RestoreOptions(kCommandBarsProfile);
+    m_pCommandBars->RestoreBarsState(kCommandBarsProfile);
     CreateDockingPanes();
     AttachTabClient();
     m_shells->Install();
@@ -76,6 +77,7 @@ BOOL CMainFrame::CreateCommandBars() {
         return FALSE;
     }
     m_pCommandBars->SetFrameSite(this);
+    m_statusBar.SetCommandBars(m_pCommandBars);
     m_pCommandBars->EnableDockingBars();
     CUICommandBarsOptions* options = m_pCommandBars->GetCommandBarsOptions();
     options->m_alwaysShowOptionsButton = FALSE;
@@ -139,6 +141,7 @@ void CMainFrame::SaveLayout() {
     if (CWinApp* app = AfxGetApp())
         app->WriteProfileInt(kTabSection, kTabPositionValue, m_tabPosition);
     m_pCommandBars->StoreOptions(kCommandBarsProfile);
+    m_pCommandBars->StoreBarsState(kCommandBarsProfile);
 }
 
 void CMainFrame::OnDestroy() {

@@ -5,6 +5,7 @@
 #include "shell/project/CProjTreeView.h"
 #include "ui/commandbars/UIDockBar.h"
 #include "ui/commandbars/UIToolBar.h"
+#include "ui/commandbars/themes/UICommandBarsTheme.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,15 @@ TEST_F(MainFrameCreate, BuildsStatusBarMenuBarToolbarsOnOneRowAndPanes) {
 
     ASSERT_NE(nullptr, frame->GetMenuBar());
     EXPECT_EQ(nullptr, ::GetMenu(frame->GetSafeHwnd()));
+    EXPECT_TRUE(IsOpen(ID_VIEW_PROJECT_MANAGER));
+    EXPECT_TRUE(IsOpen(ID_VIEW_OUTPUT));
+    EXPECT_TRUE(IsOpen(ID_PANE_LD_INSTRUCTIONS));
+    EXPECT_TRUE(IsOpen(ID_PANE_IL_INSTRUCTIONS));
+    EXPECT_FALSE(IsOpen(ID_PANE_MODULE_LIST));
+    EXPECT_EQ(Pane(ID_PANE_LD_INSTRUCTIONS)->GetHolder(), Pane(ID_PANE_IL_INSTRUCTIONS)->GetHolder());
+
+    if (GetGlobalTheme() == nullptr)
+        GTEST_SKIP() << "the toolbars' sizes need a command-bar theme";
     CRect first;
     frame->GetToolBar(0)->GetWindowRect(&first);
     for (int i = 0; i < 4; ++i) {
@@ -36,13 +46,6 @@ TEST_F(MainFrameCreate, BuildsStatusBarMenuBarToolbarsOnOneRowAndPanes) {
         }
         EXPECT_EQ(frame->GetToolBar(0)->m_dockBar, bar->m_dockBar);
     }
-
-    EXPECT_TRUE(IsOpen(ID_VIEW_PROJECT_MANAGER));
-    EXPECT_TRUE(IsOpen(ID_VIEW_OUTPUT));
-    EXPECT_TRUE(IsOpen(ID_PANE_LD_INSTRUCTIONS));
-    EXPECT_TRUE(IsOpen(ID_PANE_IL_INSTRUCTIONS));
-    EXPECT_FALSE(IsOpen(ID_PANE_MODULE_LIST));
-    EXPECT_EQ(Pane(ID_PANE_LD_INSTRUCTIONS)->GetHolder(), Pane(ID_PANE_IL_INSTRUCTIONS)->GetHolder());
 }
 
 TEST_F(MainFrameCreate, PaneViewsAreMadeWhenAPaneIsFirstShown) {

@@ -14,6 +14,7 @@ protected:
         frame = new CMainFrame;  // deletes itself with its window
         created = frame->LoadFrame(122, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE);
         if (created) {
+            window = frame->GetSafeHwnd();
             app.m_pMainWnd = frame;
             frame->ShowWindow(SW_SHOWMAXIMIZED);
             frame->UpdateWindow();
@@ -21,8 +22,8 @@ protected:
         }
     }
     ~MainFrameFixture() override {
-        if (frame && ::IsWindow(frame->GetSafeHwnd()))
-            frame->DestroyWindow();
+        if (window && ::IsWindow(window))
+            ::DestroyWindow(window);
         app.m_pMainWnd = nullptr;
         app.DeleteProfile();
     }
@@ -37,5 +38,6 @@ protected:
     TestApplication app;
     ScriptedMessageBoxes boxes;
     CMainFrame* frame = nullptr;
+    HWND window = nullptr;
     BOOL created = FALSE;
 };
