@@ -1,0 +1,149 @@
+#include "tests/shell/frame/MainFrameFixture.h"
+
+#include "editors/InsTreeView.h"
+#include "editors/POUEditorDoc.h"
+#include "editors/POUEditorView.h"
+#include "platform/CDocTemplate.h"
+#include "project/CPlcWorkspace.h"
+#include "project/CQLXFunc.h"
+#include "res/resource.h"
+#include "shell/frames/CChildFrmEditor.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class MainFrameWindows : public MainFrameFixture {
+protected:
+    MainFrameWindows() {
+        // Both instruction sets show their trees.
+        frame->GetPaneManager().ShowPane(Pane(ID_PANE_LD_INSTRUCTIONS));
+        frame->GetPaneManager().ShowPane(Pane(ID_PANE_IL_INSTRUCTIONS));
+        app.PumpUntilIdle();
+    }
+    ~MainFrameWindows() override {
+        ScriptedMessageBoxes noSave{IDNO, IDNO, IDNO};
+        app.CloseAllDocuments(FALSE);
+        workspace.project.sbrFuncByName.RemoveAll();
+    }
+
+    // The subroutine group of a tree as "a,b,c".
+    std::string Subroutines(BOOL ladder) {
+        CInsTreeView* tree = frame->GetInstructionTree(ladder);
+        std::string text;
+        if (tree == nullptr)
+            return "no tree";
+        CTreeCtrl& items = tree->GetTreeCtrl();
+        for (HTREEITEM item = items.GetChildItem(tree->SubroutineGroup()); item; item = items.GetNextSiblingItem(item))
+            text += (text.empty() ? "" : ",") + std::string(items.GetItemText(item));
+        return text;
+    }
+    void ExpectBoth(const std::string& expected) {
+        EXPECT_EQ(expected, Subroutines(TRUE));
+        EXPECT_EQ(expected, Subroutines(FALSE));
+    }
+
+    CQLXFunc fill, count, blink;
+};
+
+TEST_F(MainFrameWindows, SubroutineItemsFollowTheProjectInBothTrees) {
+    ASSERT_TRUE(created);
+    fill.name = "Fill";
+    count.name = "Count";
+    frame->AddSubroutineToInsTrees(&fill);
+    frame->AddSubroutineToInsTrees(&count);
+    frame->AddSubroutineToInsTrees(nullptr);
+    ExpectBoth("Fill,Count");
+    CInsTreeView* ld = frame->GetInstructionTree(TRUE);
+    HTREEITEM first = ld->GetTreeCtrl().GetChildItem(ld->SubroutineGroup());
+    EXPECT_EQ(reinterpret_cast<DWORD_PTR>(&fill), ld->GetTreeCtrl().GetItemData(first));
+
+    // A renamed item missing in one tree changes only the other.
+    ld->GetTreeCtrl().DeleteItem(first);
+    fill.name = "Refill";
+    frame->RenameSubroutineInInsTrees("Fill");
+    EXPECT_EQ("Count", Subroutines(TRUE));
+    EXPECT_EQ("Refill,Count", Subroutines(FALSE));
+
+    frame->RemoveSubroutineFromInsTrees("Count");
+    EXPECT_EQ("", Subroutines(TRUE));
+    EXPECT_EQ("Refill", Subroutines(FALSE));
+
+    frame->ClearSubroutinesInInsTrees();
+    ExpectBoth("");
+
+    blink.name = "Blink";
+    workspace.project.sbrFuncByName.SetAt("Fill", &fill);
+    workspace.project.sbrFuncByName.SetAt("Count", &count);
+    workspace.project.sbrFuncByName.SetAt("Blink", &blink);
+    frame->FillSubroutinesInInsTrees();
+    ExpectBoth("Blink,Count,Fill");
+}
+
+TEST_F(MainFrameWindows, OpenersActivateAnOpenWindowAndMakeANewOneAfterItClosed) {
+    ASSERT_TRUE(created);
+    workspace.projectOpen = 1;
+    frame->OpenGlobalVarWindow();
+    CMDIChildWnd* first = frame->ChildWindows().GetFrame(ChildWindow::GlobalVariables);
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(first, frame->MDIGetActive());
+    frame->OpenCrossRefWindow();
+    EXPECT_NE(first, frame->MDIGetActive());
+    frame->OpenGlobalVarWindow();
+    EXPECT_EQ(first, frame->MDIGetActive());
+    EXPECT_EQ(first, frame->ChildWindows().GetFrame(ChildWindow::GlobalVariables));
+
+    first->SendMessage(WM_CLOSE);
+    app.PumpUntilIdle();
+    EXPECT_FALSE(frame->ChildWindows().IsOpen(ChildWindow::GlobalVariables));
+    frame->OpenGlobalVarWindow();
+    EXPECT_TRUE(frame->ChildWindows().IsOpen(ChildWindow::GlobalVariables));
+    EXPECT_NE(nullptr, frame->ChildWindows().GetFrame(ChildWindow::GlobalVariables));
+
+    frame->OpenInitDataWindow();
+    Command(ID_STATUS_TABLE);
+    EXPECT_TRUE(frame->ChildWindows().IsOpen(ChildWindow::InitData));
+    EXPECT_TRUE(frame->ChildWindows().IsOpen(ChildWindow::StatusTable));
+    frame->OnCloseAllWindows();
+    app.PumpUntilIdle();
+    for (ChildWindow window : {ChildWindow::InitData, ChildWindow::StatusTable, ChildWindow::GlobalVariables,
+                               ChildWindow::CrossReference})
+        EXPECT_FALSE(frame->ChildWindows().IsOpen(window)) << static_cast<int>(window);
+    workspace.projectOpen = 0;
+}
+
+TEST_F(MainFrameWindows, CloseAllWithACancelledSaveQuestionLeavesEveryWindowOpen) {
+    ASSERT_TRUE(created);
+    TempFolder folder;
+    auto* pouTemplate = new CMultiDocTemplate(IDR_POU_TYPE, RUNTIME_CLASS(CPOUEditorDoc),
+                                              RUNTIME_CLASS(CChildFrmEditor), RUNTIME_CLASS(CPOUEditorView));
+    app.AddDocTemplate(pouTemplate);
+    folder.WriteFile("MAIN_MAIN.ilp", "(*1*)\r\n(* Network 0 *)\r\nLD      %I0.0\r\n");
+    workspace.projectOpen = 1;
+    CDocument* pou = app.OpenDocumentFile((folder / "MAIN_MAIN.ilp").c_str());
+    ASSERT_NE(nullptr, pou);
+    pou->SetModifiedFlag(TRUE);
+    frame->OpenGlobalVarWindow();
+    boxes.QueueAnswer(IDCANCEL);
+    frame->OnCloseAllWindows();
+    app.PumpUntilIdle();
+    EXPECT_EQ(1u, boxes.Calls().size());
+    EXPECT_TRUE(frame->ChildWindows().IsOpen(ChildWindow::GlobalVariables));
+    EXPECT_NE(nullptr, pouTemplate->GetFirstDocPosition());
+    pou->SetModifiedFlag(FALSE);
+    workspace.projectOpen = 0;
+}
+
+TEST_F(MainFrameWindows, ShowGlobalNamesSwitchesTheFlag) {
+    ASSERT_TRUE(created);
+    EXPECT_EQ(1, workspace.showGlobalNames);
+    frame->OnShowGlobalNames();
+    EXPECT_EQ(0, workspace.showGlobalNames);
+    frame->OnShowGlobalNames();
+    EXPECT_EQ(1, workspace.showGlobalNames);
+}
+
+}  // namespace
