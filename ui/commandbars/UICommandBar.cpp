@@ -12,7 +12,7 @@
 #include "platform/CMenu.h"
 #include "platform/CWinThread.h"
 
-IMPLEMENT_DYNCREATE(CUICommandBar, CWnd)
+IMPLEMENT_SERIAL(CUICommandBar, CWnd, uiArchiveSchema)
 
 BEGIN_MESSAGE_MAP(CUICommandBar, CWnd)
     ON_WM_CREATE()

@@ -10,6 +10,7 @@ class CMenu;
 class CUICommandBars;
 class CUICommandBarsTheme;
 class CUIControl;
+class CUICommandBarList;
 class CUIControlPopup;
 class CUIControls;
 
@@ -49,7 +50,7 @@ enum UISpecialKey {
 // through the paint manager, the idle update of the controls' command states and
 // tooltips. Subclasses (toolbar, menu bar, popup bar) supply layout and creation.
 class CUICommandBar : public CWnd, public CUIHookClient {
-    DECLARE_DYNCREATE(CUICommandBar)
+    DECLARE_SERIAL(CUICommandBar)
 
 public:
     static const UINT_PTR HoverTimerId = 112223;
@@ -83,6 +84,12 @@ public:
     virtual void Copy(CUICommandBar* source, BOOL recursive);
     virtual CUICommandBar* Clone(BOOL recursive);
     virtual void Reset() {}
+    // Enters the bar and the popup bars of its controls into the list of a controls
+    // archive; popup bars get their ids there.
+    virtual void GenerateCommandBarList(CUICommandBarList* list);
+    // Gives the loaded popup controls the list's popup bars their ids name.
+    virtual void RestoreCommandBarList(CUICommandBarList* list);
+    void Serialize(CArchive& ar) override;
 
     int OnHookMessage(HWND hwnd, UINT message, WPARAM& wParam, LPARAM& lParam, LRESULT& result) override;
     // Holds a reference while a message is handled, so that a handler that makes the

@@ -13,6 +13,9 @@ class CWnd;
 class CUICommandBar;
 class CUICommandBarsTheme;
 class CUIControl;
+class CArchive;
+class CFile;
+class CUICommandBarList;
 class CUIDockBar;
 class CUIDockState;
 class CUIPopupBar;
@@ -99,6 +102,17 @@ public:
     void RestoreBarsState(LPCSTR profileName, BOOL silent = FALSE);
     // The file that keeps controls too large for the profile: "<program path>-<name>".
     static void GetHiddenFileName(CString* path, LPCSTR profileName);
+    // Archives larger than this go into the hidden file instead of the profile.
+    static const UINT MaxProfileControlsSize = 16000;
+
+    // The controls archive: the count of bars, then each bar as an archived object.
+    // Loading ends with FALSE (and the list as far as it got) on any archive error.
+    void SaveCustomization(CArchive& ar, CUICommandBarList* list);
+    BOOL LoadCustomization(CArchive& ar, CUICommandBarList* list);
+    // The bars whose controls differ from the built-in set, with their popup bars.
+    void GenerateCommandBarList(CUICommandBarList* list);
+    // Brings the loaded toolbars into the collection (new ones are added).
+    void ApplyCustomization(CUICommandBarList* list, BOOL silent);
 
     // Opens the popup bar at the point and runs the tracking loop until it closes.
     // With ReturnCommand the chosen id is returned and nothing is sent; otherwise 1.
@@ -123,6 +137,9 @@ private:
     void SetDockState(const CUIDockState& state);
     void SaveDockBars(LPCSTR profileName) const;
     void LoadDockBars(LPCSTR profileName);
+    void StoreCustomization(LPCSTR profileName);
+    void RestoreCustomization(LPCSTR profileName, BOOL silent);
+    void RestoreCustomizationFrom(CFile* file, BOOL silent);
 
     CUICommandBarsTheme* m_paintManager = nullptr;
     UINT m_defaultMenuId = 0;

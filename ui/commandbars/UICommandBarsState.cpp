@@ -64,9 +64,13 @@ void CUICommandBars::StoreBarsState(LPCSTR profileName) {
     GetDockState(&state);
     state.SaveState(profileName);
     SaveDockBars(profileName);
+    if (m_customizable)
+        StoreCustomization(profileName);
 }
 
-void CUICommandBars::RestoreBarsState(LPCSTR profileName, BOOL) {
+void CUICommandBars::RestoreBarsState(LPCSTR profileName, BOOL silent) {
+    if (m_customizable)
+        RestoreCustomization(profileName, silent);
     CUIDockState state;
     state.LoadState(profileName);
     LoadDockBars(profileName);

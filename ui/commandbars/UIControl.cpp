@@ -14,7 +14,7 @@
 
 #include <windowsx.h>
 
-IMPLEMENT_DYNCREATE(CUIControl, CCmdTarget)
+IMPLEMENT_SERIAL(CUIControl, CCmdTarget, uiArchiveSchema)
 
 void CUIControl::SetBeginGroup(BOOL beginGroup) {
     m_beginGroup = beginGroup;
@@ -296,7 +296,7 @@ void CUIControl::PressButton(CRect rect) {
     InternalRelease();
 }
 
-IMPLEMENT_DYNCREATE(CUIControlButton, CUIControl)
+IMPLEMENT_SERIAL(CUIControlButton, CUIControl, uiArchiveSchema)
 
 void CUIControlButton::Copy(CUIControl* source, BOOL recursive) {
     CUIControl::Copy(source, recursive);

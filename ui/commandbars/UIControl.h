@@ -14,6 +14,9 @@ class CUIControls;
 class CUIImageIconSet;
 class CUIImageStore;
 
+// The schema of archived bars and controls: stored objects of schema 6 or less load.
+const UINT uiArchiveSchema = VERSIONABLE_SCHEMA | 6;
+
 // Control types (CommandBarControlType).
 enum UIControlType {
     uiControlButton = 1,
@@ -48,7 +51,7 @@ enum UIControlFlags {
 // the bar, and the flags that hide it or change how it behaves. It reacts to the
 // mouse and keys through its parent bar and turns a click into a command.
 class CUIControl : public CCmdTarget {
-    DECLARE_DYNCREATE(CUIControl)
+    DECLARE_SERIAL(CUIControl)
 
 public:
     CUIControl() = default;
@@ -80,6 +83,7 @@ public:
     virtual void OnMouseHover();
     virtual BOOL OnSetSelected(int state);
     virtual CUIControl* Clone(BOOL recursive);
+    void Serialize(CArchive& ar) override;
 
     // Texts from the string resource of the id ("description\ntooltip"); the caption
     // becomes the tooltip. The id is kept even when no string exists.
@@ -169,7 +173,7 @@ class CUIImageStore;
 
 // The plain command button.
 class CUIControlButton : public CUIControl {
-    DECLARE_DYNCREATE(CUIControlButton)
+    DECLARE_SERIAL(CUIControlButton)
 
 public:
     CUIControlButton() { m_type = uiControlButton; }
@@ -177,4 +181,5 @@ public:
     void OnClick(BOOL keyboard = FALSE, CPoint point = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint point) override;
     CUIControl* Clone(BOOL recursive) override;
+    void Serialize(CArchive& ar) override;
 };

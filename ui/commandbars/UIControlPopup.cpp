@@ -3,7 +3,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControls.h"
 
-IMPLEMENT_DYNCREATE(CUIControlPopup, CUIControl)
+IMPLEMENT_SERIAL(CUIControlPopup, CUIControl, uiArchiveSchema)
 
 CUIControlPopup::~CUIControlPopup() { SetCommandBar(nullptr); }
 

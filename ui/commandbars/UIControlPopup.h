@@ -6,7 +6,7 @@
 // button with a drop-down menu, or a split button whose arrow part opens the popup
 // while its main part runs the command.
 class CUIControlPopup : public CUIControl {
-    DECLARE_DYNCREATE(CUIControlPopup)
+    DECLARE_SERIAL(CUIControlPopup)
 
 public:
     // Width of a split button's arrow part.
@@ -34,6 +34,11 @@ public:
     // (or the reverse).
     BOOL IsContainPopup(const CUIControlPopup* other) const;
     static CUIControlPopup* CreateWithType(int type);
+    void Serialize(CArchive& ar) override;
+
+    // The bar id of the popup bar a loaded control waits for until the archive's bar
+    // list is restored; 0 when none.
+    UINT m_loadedBarId = 0;
 
 protected:
     BOOL m_popupOpen = FALSE;

@@ -53,6 +53,12 @@ public:
     CUIControls* Duplicate(BOOL recursive) const;
     void CreateOriginalControls();
     CUIControls* GetOriginalControls() const { return m_originalControls; }
+    // Takes the original set away from the collection (the caller owns it), or gives
+    // it one (the collection owns it; null for none).
+    CUIControls* DetachOriginalControls();
+    void SetOriginalControls(CUIControls* original);
+    // The controls archive of the collection; the owning bar's schema gates its fields.
+    void Serialize(CArchive& ar, UINT barSchema);
     BOOL Compare(const CUIControls* other) const;
     BOOL IsChanged() const;
 

@@ -43,7 +43,7 @@ void CUIControlMDIButton::OnExecute() {
         child->PostMessage(WM_SYSCOMMAND, m_systemCommand);
 }
 
-IMPLEMENT_DYNCREATE(CUIMenuBar, CUIToolBar)
+IMPLEMENT_SERIAL(CUIMenuBar, CUIToolBar, uiArchiveSchema)
 
 BEGIN_MESSAGE_MAP(CUIMenuBar, CUIToolBar)
     ON_WM_TIMER()

@@ -20,7 +20,7 @@ private:
 // takes the frame's own menu away, follows the menus of the MDI frame's document types,
 // shows buttons for a maximised child at its end and enters menu mode on Alt or F10.
 class CUIMenuBar : public CUIToolBar {
-    DECLARE_DYNCREATE(CUIMenuBar)
+    DECLARE_SERIAL(CUIMenuBar)
 
 public:
     static const UINT_PTR RefreshTimerId = 12223;
@@ -40,6 +40,7 @@ public:
     void RefreshMdiChild();
     int OnHookMessage(HWND hwnd, UINT message, WPARAM& wParam, LPARAM& lParam, LRESULT& result) override;
     UINT GetCurrentMenuId() const { return m_currentMenuId; }
+    void Serialize(CArchive& ar) override;
 
 protected:
     void OnTimer(UINT_PTR id);

@@ -46,7 +46,7 @@ void CUIControlExpandButton::OnMouseHover() {
         OnExecute();
 }
 
-IMPLEMENT_DYNCREATE(CUIPopupBar, CUICommandBar)
+IMPLEMENT_SERIAL(CUIPopupBar, CUICommandBar, uiArchiveSchema)
 
 BEGIN_MESSAGE_MAP(CUIPopupBar, CUICommandBar)
     ON_WM_MOUSEMOVE()
@@ -337,7 +337,7 @@ void CUIPopupBar::DrawCommandBar(CDC* dc) {
     dc->SelectObject(oldBrush);
 }
 
-IMPLEMENT_DYNCREATE(CUIPopupToolBar, CUIPopupBar)
+IMPLEMENT_SERIAL(CUIPopupToolBar, CUIPopupBar, uiArchiveSchema)
 
 CUIPopupToolBar* CUIPopupToolBar::CreatePopupToolBarFor(CUICommandBars* commandBars) {
     CUIPopupToolBar* bar = static_cast<CUIPopupToolBar*>(RUNTIME_CLASS(CUIPopupToolBar)->CreateObject());

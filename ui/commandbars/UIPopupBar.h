@@ -19,7 +19,7 @@ public:
 // beside its opener, scrolled when taller than the work area, with rarely used
 // commands behind an expand entry.
 class CUIPopupBar : public CUICommandBar {
-    DECLARE_DYNCREATE(CUIPopupBar)
+    DECLARE_SERIAL(CUIPopupBar)
 
 public:
     static const UINT_PTR ScrollDownTimerId = 5001;
@@ -44,6 +44,7 @@ public:
     void DrawCommandBar(CDC* dc) override;
     void OnRecalcLayout() override;
     void Copy(CUICommandBar* source, BOOL recursive) override;
+    void Serialize(CArchive& ar) override;
     // Refreshes the shortcut texts from the site frame's accelerators.
     void Reset() override;
 
@@ -101,7 +102,7 @@ protected:
 
 // The popup whose controls wrap in rows like a toolbar's (the toolbar options popup).
 class CUIPopupToolBar : public CUIPopupBar {
-    DECLARE_DYNCREATE(CUIPopupToolBar)
+    DECLARE_SERIAL(CUIPopupToolBar)
 
 public:
     CUIPopupToolBar() { m_barType = uiBarTypeToolBar; }

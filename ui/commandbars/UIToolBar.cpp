@@ -50,7 +50,7 @@ void CUIControlToolbarOptions::SetRect(CRect rect) {
         m_hiddenButtons |= controls->GetAt(i)->GetHideFlags() == uiHideWrap;
 }
 
-IMPLEMENT_DYNCREATE(CUIToolBar, CUICommandBar)
+IMPLEMENT_SERIAL(CUIToolBar, CUICommandBar, uiArchiveSchema)
 
 BEGIN_MESSAGE_MAP(CUIToolBar, CUICommandBar)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)

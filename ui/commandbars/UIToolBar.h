@@ -32,7 +32,7 @@ private:
 // those that do not fit behind the options button; floating it lives in an owned popup
 // window with a caption and a close button.
 class CUIToolBar : public CUICommandBar {
-    DECLARE_DYNCREATE(CUIToolBar)
+    DECLARE_SERIAL(CUIToolBar)
 
 public:
     // Bar flags.
@@ -53,6 +53,7 @@ public:
     void Copy(CUICommandBar* source, BOOL recursive) override;
     // Asks, then puts back the loaded buttons.
     void Reset() override;
+    void Serialize(CArchive& ar) override;
     virtual BOOL SetFloatingMode(CWnd* frame, BOOL floating);
 
     // The bar's place as the profile keeps it, and back.

@@ -1,10 +1,9 @@
 #include "tests/ui/commandbars/RecordingTheme.h"
-#include "tests/ui/commandbars/TestBars.h"
+#include "tests/ui/commandbars/TestBarFrame.h"
 
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIDockBar.h"
 #include "ui/commandbars/UIDockState.h"
-#include "ui/commandbars/UIMouseTrackHook.h"
 #include "ui/commandbars/UIToolBar.h"
 
 #include "platform/CFrameWnd.h"
@@ -19,72 +18,6 @@ namespace {
 
 const char kProfile[] = "QLXCommandBars";
 const int kMissing = -999;
-
-class MenuBarStandIn : public CUIToolBar {
-public:
-    MenuBarStandIn() { m_barType = uiBarTypeMenuBar; }
-};
-
-class ToolBarFactory : public TestBarFactory {
-public:
-    CUICommandBar* CreateMenuBar() override { return new MenuBarStandIn; }
-    CUICommandBar* CreateToolBar() override { return new CUIToolBar; }
-};
-
-// A frame built as the program builds its own: the menu bar in the first row and
-// the four toolbars side by side in the second.
-struct BarFrame {
-    BarFrame() {
-        frame = new CFrameWnd;
-        frame->Create(nullptr, "Tessaron", WS_OVERLAPPEDWINDOW, CRect(0, 0, 1000, 500));
-        AfxGetApp()->m_pMainWnd = frame;
-        frame->ShowWindow(SW_SHOW);
-        bars = new CUICommandBars;
-        bars->SetFrameSite(frame);
-        bars->EnableDockingBars();
-        bars->CreateMenuBar("菜单栏", IDR_PROJECT_TYPE);
-        const UINT ids[] = {IDR_TOOLBAR_STANDARD, IDR_TOOLBAR_PROJECT, IDR_TOOLBAR_LADDER, IDR_TOOLBAR_PLC};
-        for (UINT id : ids) {
-            CUIToolBar* bar = static_cast<CUIToolBar*>(bars->AddToolBar("bar", uiBarTop, RUNTIME_CLASS(CUIToolBar)));
-            bar->LoadToolBar(id, TRUE);
-            if (!toolBars.empty()) {
-                Layout();
-                CUIToolBar* previous = toolBars.back();
-                CRect rect;
-                previous->GetWindowRect(&rect);
-                rect.OffsetRect(1, 0);
-                bars->DockCommandBar(bar, rect, previous->m_dockBar);
-            }
-            toolBars.push_back(bar);
-        }
-        Layout();
-    }
-    ~BarFrame() {
-        CUIMouseTrackHook::Get().EndTracking();
-        delete bars;
-        AfxGetApp()->m_pMainWnd = nullptr;
-        frame->DestroyWindow();
-    }
-    void Layout() { frame->RecalcLayout(); }
-    CUIToolBar* Bar(UINT id) const { return dynamic_cast<CUIToolBar*>(bars->GetToolBar(id)); }
-    CRect InDockBar(CUIToolBar* bar) const {
-        CRect rect;
-        bar->GetWindowRect(&rect);
-        bars->GetDockBar(uiBarTop)->ScreenToClient(&rect);
-        return rect;
-    }
-    std::vector<UINT> TopEntries() const {
-        std::vector<UINT> ids;
-        CUIDockBar* top = bars->GetDockBar(uiBarTop);
-        for (int i = 0; i < top->GetCount(); ++i)
-            ids.push_back(top->GetAt(i) ? top->GetAt(i)->GetBarID() : 0);
-        return ids;
-    }
-
-    CFrameWnd* frame = nullptr;
-    CUICommandBars* bars = nullptr;
-    std::vector<CUIToolBar*> toolBars;
-};
 
 class BarState : public ::testing::Test {
 protected:
