@@ -118,3 +118,61 @@ TEST_F(ToolBars, PreviewHidesVisibleToolbarsAndShowsThemAgain) {
     EXPECT_TRUE(standard->IsWindowVisible());
     EXPECT_FALSE(hidden->IsVisible());
 }
+
+namespace {
+
+// A toolbar that notes the float-status requests its window receives.
+class FloatStatusToolBar : public CUIToolBar {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_FLOATSTATUS)
+            m_requests.push_back(wParam);
+        return CUIToolBar::WindowProc(message, wParam, lParam);
+    }
+    std::vector<WPARAM> m_requests;
+};
+
+}  // namespace
+
+TEST_F(ToolBars, AFloatingWindowMadeWhileItsFrameIsInFrontStartsActive) {
+    for (BOOL frameInFront : {TRUE, FALSE}) {
+        FloatStatusToolBar floating;
+        floating.InternalAddRef();  // lives on the stack
+        floating.SetCommandBars(m_bars);
+        floating.EnableDocking(0x3F);
+        ::SetForegroundWindow(frameInFront ? m_frame->m_hWnd : ::GetDesktopWindow());
+        if (!frameInFront)
+            m_frame->ShowWindow(SW_MINIMIZE);
+        ASSERT_TRUE(floating.SetFloatingMode(m_frame, TRUE));
+        ASSERT_FALSE(floating.m_requests.empty());
+        EXPECT_EQ(static_cast<WPARAM>(frameInFront ? FS_ACTIVATE : FS_DEACTIVATE), floating.m_requests.front())
+            << frameInFront;
+        floating.DestroyWindow();
+        floating.SetCommandBars(nullptr);
+        m_frame->ShowWindow(SW_RESTORE);
+    }
+}
+
+TEST_F(ToolBars, AToolbarInADialogTakesTheKeyboardWithTheFocusAndTabLeavesIt) {
+    CWnd dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, AfxRegisterWndClass(0), "对话框", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200), m_frame, 0));
+    CWnd before, after;
+    ASSERT_TRUE(before.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 80, 20), &dialog, 1));
+    CUIToolBar* bar = new CUIToolBar;  // no drag tracker: a bar inside a dialog
+    const UINT ids[] = {ID_PROJECT_NEW, ID_PROJECT_OPEN};
+    bar->SetButtons(ids, 2);
+    ASSERT_TRUE(bar->CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 30, 200, 60),
+                              &dialog, 2));
+    ASSERT_TRUE(after.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 80, 80, 100), &dialog, 3));
+    before.SetFocus();
+    bar->SetFocus();
+    EXPECT_EQ(uiTracking, bar->GetTrackingMode());
+    EXPECT_EQ(0, bar->GetSelectedIndex());
+    EXPECT_EQ(before.m_hWnd, bar->m_savedFocus);
+    EXPECT_EQ(1, bar->OnKeyDown(VK_TAB));
+    EXPECT_EQ(uiNotTracking, bar->GetTrackingMode());
+    EXPECT_EQ(after.m_hWnd, ::GetFocus());
+    bar->DestroyWindow();
+    bar->InternalRelease();
+    dialog.DestroyWindow();
+}
