@@ -107,7 +107,10 @@ void CUICommandBar::OnTimer(UINT_PTR id) {
             selected->OnMouseHover();
     } else if (id == ShowFullTimerId) {
         KillTimer(ShowFullTimerId);
-        // Showing the hidden commands of an open popup comes with the popup bar.
+        // A menu left open with the pointer on its title shows its hidden commands.
+        CUIControlPopup* open = m_openPopup == m_selected ? dynamic_cast<CUIControlPopup*>(GetControl(m_selected)) : nullptr;
+        if (open && open->IsCursorOver())
+            open->OnExpandBar();
     }
 }
 

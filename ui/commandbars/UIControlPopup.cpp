@@ -2,6 +2,7 @@
 
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIPopupBar.h"
 
 IMPLEMENT_SERIAL(CUIControlPopup, CUIControl, uiArchiveSchema)
 
@@ -157,4 +158,10 @@ CUIControlPopup* CUIControlPopup::CreateWithType(int type) {
     CUIControlPopup* control = new CUIControlPopup;
     control->m_type = type;
     return control;
+}
+
+void CUIControlPopup::OnExpandBar() {
+    CUIPopupBar* popupBar = dynamic_cast<CUIPopupBar*>(m_popupBar);
+    if (m_popupOpen && popupBar && m_type == uiControlPopup)
+        popupBar->ExpandBar();
 }

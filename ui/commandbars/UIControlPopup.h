@@ -33,6 +33,8 @@ public:
     // TRUE when the other's popup bar is this one's or lies in this one's popup chain
     // (or the reverse).
     BOOL IsContainPopup(const CUIControlPopup* other) const;
+    // An open popup menu (type 2) shows its hidden commands.
+    void OnExpandBar();
     static CUIControlPopup* CreateWithType(int type);
     void Serialize(CArchive& ar) override;
 

@@ -50,6 +50,7 @@ IMPLEMENT_SERIAL(CUIPopupBar, CUICommandBar, uiArchiveSchema)
 
 BEGIN_MESSAGE_MAP(CUIPopupBar, CUICommandBar)
     ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
     ON_WM_TIMER()
     ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
@@ -135,6 +136,7 @@ BOOL CUIPopupBar::Popup(CUIControlPopup* opener, BOOL selectFirst) {
     m_idleFlags &= ~idleLayout;
     if (CWnd* owner = GetOwnerSite())
         OnUpdateCmdUI(owner, TRUE);
+    AnimateFirstAppearance();
     GetMenuSoundThread().Play(CUIMenuSoundThread::MenuPopup);
     return TRUE;
 }
@@ -226,8 +228,10 @@ void CUIPopupBar::OnRecalcLayout() {
     if (m_opener)
         ComputeDirection();
     PlaceAndShow();
-    if (m_expansionPending)
+    if (m_expansionPending) {
+        AnimateGrowth();
         GetMenuSoundThread().Play(CUIMenuSoundThread::MenuPopup);
+    }
     Invalidate(FALSE);
     m_expansionPending = FALSE;
 }
@@ -235,6 +239,10 @@ void CUIPopupBar::OnRecalcLayout() {
 void CUIPopupBar::Copy(CUICommandBar* source, BOOL recursive) {
     CUICommandBar::Copy(source, recursive);
     if (CUIPopupBar* popup = dynamic_cast<CUIPopupBar*>(source)) {
+        m_tearOffEnabled = popup->m_tearOffEnabled;
+        m_tearOffCaption = popup->m_tearOffCaption;
+        m_tearOffBarId = popup->m_tearOffBarId;
+        m_tearOffWidth = popup->m_tearOffWidth;
         m_shadow = popup->m_shadow;
         m_toolBarBorders = popup->m_toolBarBorders;
     }
@@ -261,6 +269,7 @@ void CUIPopupBar::OnMouseMove(UINT flags, CPoint point) {
     if (parent && m_opener && client.PtInRect(point))
         parent->SetSelected(m_opener->GetIndex(), FALSE);  // the opener stays lit
     TrackScrollButtons(point);
+    TrackTearOffHover(point);
     CUICommandBar::OnMouseMove(flags, point);
 }
 
@@ -287,6 +296,10 @@ void CUIPopupBar::TrackScrollButtons(CPoint point) {
 }
 
 void CUIPopupBar::OnTimer(UINT_PTR id) {
+    if (id == TearOffTimerId) {
+        OnTearOffTimer();
+        return;
+    }
     if (id != ScrollDownTimerId && id != ScrollUpTimerId) {
         CUICommandBar::OnTimer(id);
         return;
@@ -313,6 +326,9 @@ void CUIPopupBar::ScrollOneStep(BOOL down) {
 
 void CUIPopupBar::DrawCommandBar(CDC* dc) {
     CUICommandBar::DrawCommandBar(dc);
+    CUICommandBarsTheme* paintManager = GetPaintManager();
+    if (m_tearOffEnabled && GetControlCount() > 0 && paintManager)
+        paintManager->DrawTearOffGripper(dc, m_tearOffStrip, m_tearOffHot, TRUE);
     if (!m_scrolling)
         return;
     CUISystemPalette& palette = GetUISystemPalette();

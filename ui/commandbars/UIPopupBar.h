@@ -24,6 +24,9 @@ class CUIPopupBar : public CUICommandBar {
 public:
     static const UINT_PTR ScrollDownTimerId = 5001;
     static const UINT_PTR ScrollUpTimerId = 5002;
+    static const UINT_PTR TearOffTimerId = 5003;
+    // How far the pointer may leave the tear-off strip before the popup is torn off.
+    static const int TearOffDistance = 10;
     static const UINT ScrollElapse = 80;
     static const int ScrollButtonHeight = 16;
     static const int MinimumSide = 22;
@@ -54,6 +57,14 @@ public:
     void ExpandBar();
     // The first visible default entry: its index when byPosition, else its id; -1 when none.
     int GetDefaultItem(BOOL byPosition) const;
+    // Gives the popup a tear-off strip; torn off it becomes a floating toolbar with the
+    // caption, id and width limit (or the command bars' toolbar of that id).
+    void SetTearOff(LPCSTR caption, UINT barId, int width);
+    BOOL IsTearOffEnabled() const { return m_tearOffEnabled; }
+    CRect GetTearOffStrip() const { return m_tearOffStrip; }
+    BOOL IsTearOffHot() const { return m_tearOffHot; }
+    // The kind of animation the popup opens with (none when it hosts a window).
+    int GetAnimationKind() const;
 
     DWORD GetDirection() const { return m_direction; }
     BOOL IsScrolling() const { return m_scrolling; }
@@ -67,6 +78,7 @@ public:
 
 protected:
     void OnMouseMove(UINT flags, CPoint point);
+    void OnLButtonDown(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     int OnMouseActivate(CWnd*, UINT, UINT) { return MA_NOACTIVATE; }
 
@@ -82,6 +94,16 @@ protected:
     void LayoutScrolling(BOOL downwards, CSize size, BOOL invalidate);
     void TrackScrollButtons(CPoint point);
     void ScrollOneStep(BOOL down);
+    BOOL HasChildWindow() const;
+    void AnimateFirstAppearance();
+    void AnimateGrowth();
+    // The strip's height (0 without a strip) and its place above the first entry.
+    int TearOffStripHeight(CDC* dc) const;
+    void TrackTearOffHover(CPoint point);
+    void OnTearOffTimer();
+    void TearOffLoop(CPoint start);
+    void OnTearOffInsideChanged(BOOL inside, CPoint screenPoint);
+    void MoveTornOffBar(CPoint screenPoint);
 
     CUIControlPopup* m_opener = nullptr;
     CPoint m_anchor;
@@ -96,6 +118,16 @@ protected:
     BOOL m_showFull = FALSE;
     BOOL m_expansionPending = FALSE;
     DWORD m_scrollTimers = 0;  // 1 scrolling down, 2 up
+    BOOL m_tearOffEnabled = FALSE;
+    CRect m_tearOffStrip;
+    BOOL m_tearOffHot = FALSE;
+    BOOL m_tearOffTimer = FALSE;
+    BOOL m_tearOffDragging = FALSE;
+    CSize m_tornOffSize;
+    class CUIToolBar* m_tornOffBar = nullptr;
+    CString m_tearOffCaption;
+    UINT m_tearOffBarId = 0;
+    int m_tearOffWidth = 0;
 
     DECLARE_MESSAGE_MAP()
 };

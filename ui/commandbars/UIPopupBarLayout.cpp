@@ -87,6 +87,8 @@ CSize CUIPopupBar::CalcColumnLayout() {
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     CRect borders = paintManager->GetBarBorders(this);
     const int separator = SeparatorHeight(paintManager, &dc, this);
+    const int strip = TearOffStripHeight(&dc);
+    borders.top += strip;
     for (int i = 0; i < GetControlCount(); ++i)
         GetControl(i)->OnCalcDynamicSize(0);
     UpdateRarelyUsed();
@@ -130,6 +132,7 @@ CSize CUIPopupBar::CalcColumnLayout() {
         expand->SetHideFlags(0);
         expand->SetRect(CRect(borders.left, y, borders.left + width, y + expandHeight));
     }
+    m_tearOffStrip = CRect(borders.left, borders.top - strip, borders.left + width, borders.top);
     width = std::max(width, static_cast<int>(MinimumSide));
     if (y == borders.top)
         y = MinimumSide;
@@ -151,6 +154,8 @@ void CUIPopupBar::LayoutScrolling(BOOL downwards, CSize size, BOOL invalidate) {
     MeasureDC dc(this);
     CRect borders = paintManager->GetBarBorders(this);
     const int separator = SeparatorHeight(paintManager, &dc, this);
+    const int strip = TearOffStripHeight(&dc);
+    borders.top += strip;
     int expandHeight = 0;
     if (m_hasHiddenCommands) {
         expandHeight = paintManager->DrawSpecialControl(nullptr, kSpecialExpand, GetExpandButton(TRUE), this, FALSE, nullptr).cy;
@@ -227,13 +232,24 @@ void CUIPopupBar::LayoutScrolling(BOOL downwards, CSize size, BOOL invalidate) {
         expand->SetHideFlags(0);
         expand->SetRect(CRect(left, size.cy - borders.bottom, right, size.cy - borders.bottom + expandHeight));
     }
+    m_tearOffStrip = CRect(left, borders.top - strip, right, borders.top);
     if (invalidate && m_hWnd)
         Invalidate(FALSE);
 }
 
 CSize CUIPopupToolBar::CalcDynamicLayout(int, DWORD) {
     MeasureDC dc(this);
+    CRect borders = m_toolBarBorders;
+    const int strip = TearOffStripHeight(&dc);
+    borders.top += strip;
     Reset();
     const DWORD mode = uiLayoutHorizontal | uiLayoutCommit | uiLayoutWrapAtLimit;
-    return m_controls->CalcDynamicSize(&dc, 0, mode, m_toolBarBorders, 0);
+    const CSize size = m_controls->CalcDynamicSize(&dc, 0, mode, borders, 0);
+    m_tearOffStrip = CRect(borders.left, borders.top - strip, size.cx - borders.left, borders.top);
+    return size;
+}
+
+int CUIPopupBar::TearOffStripHeight(CDC* dc) const {
+    CUICommandBarsTheme* paintManager = GetPaintManager();
+    return m_tearOffEnabled && paintManager ? paintManager->DrawTearOffGripper(dc, CRect(), FALSE, FALSE).cy : 0;
 }

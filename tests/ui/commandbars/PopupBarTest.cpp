@@ -230,3 +230,24 @@ TEST_F(PopupBars, ContextMenusOpenAtThePointAndReturnTheChosenCommand) {
               m_bars->TrackContextMenu(menu.GetSubMenu(0), CUICommandBars::ReturnCommand, 120, 90, m_frame));
     EXPECT_FALSE(CUIMouseTrackHook::Get().IsTracking());
 }
+
+TEST_F(PopupBars, AMenuLeftOpenWithThePointerOnItsTitleShowsItsHiddenCommands) {
+    CUICommandBarsOptions* options = m_bars->GetCommandBarsOptions();
+    options->m_alwaysShowFullMenus = FALSE;
+    options->m_hiddenCommands.Add(ID_PROJECT_NEW);
+    ASSERT_TRUE(m_menuBar->SetOpenPopup(0, FALSE));
+    CUIPopupBar* popup = OpenPopup();
+    ASSERT_NE(nullptr, popup);
+    ASSERT_TRUE(popup->HasHiddenCommands());
+    CUIControl* title = m_menuBar->GetControl(0);
+    CPoint away = title->GetRect().BottomRight() + CPoint(300, 300);
+    m_menuBar->ClientToScreen(&away);
+    ::SetCursorPos(away.x, away.y);
+    m_menuBar->SendMessage(WM_TIMER, CUICommandBar::ShowFullTimerId);
+    EXPECT_FALSE(popup->GetControls()->FindControl(ID_PROJECT_NEW)->IsVisible());  // not on the title
+    CPoint over = title->GetRect().CenterPoint();
+    m_menuBar->ClientToScreen(&over);
+    ::SetCursorPos(over.x, over.y);
+    m_menuBar->SendMessage(WM_TIMER, CUICommandBar::ShowFullTimerId);
+    EXPECT_TRUE(popup->GetControls()->FindControl(ID_PROJECT_NEW)->IsVisible());
+}
