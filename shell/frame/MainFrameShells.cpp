@@ -12,6 +12,7 @@
 #include "project/InitDataCheck.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/FrameApplication.h"
+#include "shell/frame/HardwareWindowPanes.h"
 #include "shell/frames/CChFrmCrossRef.h"
 #include "shell/frames/CChildFrmEditor.h"
 #include "shell/project/CProjTreeView.h"
@@ -53,6 +54,7 @@ void CMainFrameShells::Install() {
     SetEditorShell(this);
     SetTableViewShell(this);
     SetChildFrameHost(this);
+    InstallHardwareWindowPanes(*this);
 }
 
 void CMainFrameShells::Uninstall() {
@@ -66,6 +68,7 @@ void CMainFrameShells::Uninstall() {
         SetTableViewShell(nullptr);
     if (GetChildFrameHost() == this)
         SetChildFrameHost(nullptr);
+    UninstallHardwareWindowPanes();
 }
 
 void CMainFrameShells::SetProjectModified(BOOL modified) {

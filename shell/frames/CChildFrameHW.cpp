@@ -25,9 +25,13 @@ CChildFrameHW* CChildFrameHW::Open() {
 
 BOOL CChildFrameHW::OnCreateClient(LPCREATESTRUCT, CCreateContext* context) {
     const Panes& panes = InstalledPanes();
-    return m_splitter.CreateStatic(this, 2, 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST) &&
-           m_splitter.CreateView(0, 0, panes.grid, CSize(100, kGridRowHeight), context) &&
-           m_splitter.CreateView(1, 0, panes.info, CSize(200, kInfoRowHeight), context);
+    if (!m_splitter.CreateStatic(this, 2, 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST) ||
+        !m_splitter.CreateView(0, 0, panes.grid, CSize(100, kGridRowHeight), context) ||
+        !m_splitter.CreateView(1, 0, panes.info, CSize(200, kInfoRowHeight), context))
+        return FALSE;
+    if (panes.attach)
+        panes.attach(*this);
+    return TRUE;
 }
 
 void CChildFrameHW::OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactivated) {

@@ -16,6 +16,8 @@ public:
         CRuntimeClass* grid;
         CRuntimeClass* info;
         BOOL (*canClose)(CSplitterWnd& splitter);
+        // Gives the new panes what they work on, before they first paint.
+        void (*attach)(CChildFrameHW& frame) = nullptr;
     };
     static void SetPanes(const Panes& panes);
 

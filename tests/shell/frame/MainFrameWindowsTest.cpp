@@ -1,6 +1,8 @@
 #include "tests/shell/frame/MainFrameFixture.h"
 
 #include "editors/InsTreeView.h"
+#include "hardware/CHWInfoView.h"
+#include "hardware/CHardwareGridView.h"
 #include "editors/POUEditorDoc.h"
 #include "editors/POUEditorView.h"
 #include "platform/CDocTemplate.h"
@@ -8,6 +10,7 @@
 #include "project/CQLXFunc.h"
 #include "res/resource.h"
 #include "shell/frames/CChildFrmEditor.h"
+#include "shell/frames/CChildFrameHW.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +147,34 @@ TEST_F(MainFrameWindows, ShowGlobalNamesSwitchesTheFlag) {
     EXPECT_EQ(0, workspace.showGlobalNames);
     frame->OnShowGlobalNames();
     EXPECT_EQ(1, workspace.showGlobalNames);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainFrameWindows, HardwareWindowHoldsTheSlotGridAndSwapsTheInstructionSetsForTheModuleList) {
+    ASSERT_TRUE(created);
+    workspace.projectOpen = 1;
+    frame->OpenHardwareWindow();
+    app.PumpUntilIdle();
+    auto* hardware = dynamic_cast<CChildFrameHW*>(frame->ChildWindows().GetFrame(ChildWindow::Hardware));
+    ASSERT_NE(nullptr, hardware);
+    EXPECT_NE(nullptr, dynamic_cast<CHardwareGridView*>(hardware->GetSplitter().GetPane(0, 0)));
+    EXPECT_NE(nullptr, dynamic_cast<CHWInfoView*>(hardware->GetSplitter().GetPane(1, 0)));
+    EXPECT_EQ(ActiveWindowKind::Hardware, frame->ActiveKind());
+    EXPECT_TRUE(IsOpen(ID_PANE_MODULE_LIST));
+    EXPECT_FALSE(IsOpen(ID_PANE_LD_INSTRUCTIONS));
+    EXPECT_FALSE(IsOpen(ID_PANE_IL_INSTRUCTIONS));
+    EXPECT_NE(nullptr, frame->GetModuleList());
+
+    hardware->SendMessage(WM_CLOSE);
+    app.PumpUntilIdle();
+    EXPECT_FALSE(frame->ChildWindows().IsOpen(ChildWindow::Hardware));
+    EXPECT_FALSE(IsOpen(ID_PANE_MODULE_LIST));
+    EXPECT_TRUE(IsOpen(ID_PANE_LD_INSTRUCTIONS));
+    EXPECT_TRUE(IsOpen(ID_PANE_IL_INSTRUCTIONS));
+    workspace.projectOpen = 0;
 }
 
 }  // namespace
