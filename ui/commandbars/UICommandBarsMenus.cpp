@@ -2,6 +2,7 @@
 // the hidden buttons of a toolbar's row and the "Add or Remove Buttons" entries.
 #include "ui/commandbars/UICommandBars.h"
 
+#include "ui/commandbars/UIControlLists.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIDockBar.h"
 #include "ui/commandbars/UIPopupBar.h"
@@ -28,8 +29,20 @@ std::vector<CUIToolBar*> RowOf(CUIToolBar* toolBar) {
 }  // namespace
 
 CUIPopupBar* CUICommandBars::CreateToolbarsMenu() {
-    // The toolbars menu's entries come with the customize controls.
-    return nullptr;
+    CUIPopupBar* menu = CUIPopupBar::CreatePopupBarFor(this);
+    for (int i = 0; i < GetCount(); ++i) {
+        CUICommandBar* bar = GetAt(i);
+        if (bar->GetType() != uiBarTypeToolBar || !bar->m_listed)
+            continue;
+        CUIControl* entry = menu->GetControls()->InsertControl(new CUIControlToolbar, 0);
+        entry->m_tag = static_cast<DWORD>(i);
+        entry->SetCaption(bar->GetTitle());
+        entry->SetFlags(entry->GetFlags() | uiFlagNoUpdate);
+        entry->m_checked = bar->IsVisible() ? 1 : 0;
+    }
+    if (m_customizable && GetCount() > 0)
+        menu->GetControls()->Add(uiControlButton, ID_CUSTOMIZE)->SetBeginGroup(TRUE);
+    return menu;
 }
 
 void CUICommandBars::ContextMenu(int x, int y) {

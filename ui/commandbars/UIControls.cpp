@@ -1,5 +1,7 @@
 #include "ui/commandbars/UIControls.h"
 
+#include "ui/commandbars/UIControlLists.h"
+
 #include "ui/commandbars/UIBarFactory.h"
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBars.h"
@@ -143,10 +145,8 @@ CUIControl* CUIControls::AddMenuItem(CMenu* menu, int position) {
 
 CUIControl* CUIControls::CreateMenuItemControl(int type, UINT id, LPCSTR text, CMenu* subMenu) {
     if (type == uiControlButton) {
-        // The reserved ids of the list-expanding controls become plain buttons until
-        // those controls exist.
-        CUIControl* button = new CUIControlButton;
-        return button;
+        CUIControl* list = CreateListControlForMenuItem(id, text);
+        return list ? list : new CUIControlButton;
     }
     if (type < uiControlPopup || type > uiControlSplitButtonPopup)
         return nullptr;
@@ -344,8 +344,9 @@ BOOL CUIControls::Compare(const CUIControls* other) const {
 BOOL CUIControls::IsChanged() const { return m_originalControls && !Compare(m_originalControls); }
 
 CSize CUIControls::CalcDynamicSize(CDC* dc, int length, DWORD mode, CRect borders, int minimumThickness) {
-    for (auto control = m_controls.rbegin(); control != m_controls.rend(); ++control)
-        (*control)->OnCalcDynamicSize(mode);
+    // By index: a list control puts its entries in after itself meanwhile.
+    for (int i = GetCount() - 1; i >= 0; --i)
+        m_controls[static_cast<size_t>(i)]->OnCalcDynamicSize(mode);
     std::vector<UILayoutRecord> records(m_controls.size());
     for (size_t i = 0; i < m_controls.size(); ++i) {
         CUIControl* control = m_controls[i];
