@@ -3,6 +3,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIPopupBar.h"
+#include "ui/commandbars/themes/UICommandBarsTheme.h"
 
 IMPLEMENT_SERIAL(CUIControlPopup, CUIControl, uiArchiveSchema)
 
@@ -164,4 +165,9 @@ void CUIControlPopup::OnExpandBar() {
     CUIPopupBar* popupBar = dynamic_cast<CUIPopupBar*>(m_popupBar);
     if (m_popupOpen && popupBar && m_type == uiControlPopup)
         popupBar->ExpandBar();
+}
+
+void CUIControlPopup::AdjustExcludeRect(CRect& rect) {
+    if (CUICommandBarsTheme* paintManager = GetPaintManager())
+        paintManager->AdjustExcludeRect(rect, this);
 }

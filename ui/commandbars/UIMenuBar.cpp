@@ -9,6 +9,8 @@
 
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CMenu.h"
+#include "platform/MessageBox.h"
+#include "platform/MessageMap.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -50,8 +52,28 @@ BEGIN_MESSAGE_MAP(CUIMenuBar, CUIToolBar)
 END_MESSAGE_MAP()
 
 CUIMenuBar::~CUIMenuBar() {
+    ReleaseMenuSets();
     for (HWND window : m_hooked)
         CUIWndProcHookTable::Instance().RemoveHook(window, this);
+}
+
+void CUIMenuBar::ReleaseMenuSets() {
+    for (auto& set : m_menuSets)
+        set.second->InternalRelease();
+    m_menuSets.clear();
+}
+
+CUIControls* CUIMenuBar::SwapControls(CUIControls* controls) {
+    CUIControls* previous = m_controls;
+    previous->SetParent(nullptr);
+    m_controls = controls;
+    m_controls->SetParent(this);
+    return previous;
+}
+
+CUIControls* CUIMenuBar::GetMenuControls(UINT menuId) const {
+    auto found = m_menuSets.find(menuId);
+    return found == m_menuSets.end() ? nullptr : found->second;
 }
 
 void CUIMenuBar::HookWindow(HWND window) {
@@ -102,7 +124,21 @@ void CUIMenuBar::SwitchMenu(HMENU menu) {
         wanted = m_defaultMenuId;
     if (wanted == 0 || m_currentMenuId == 0 || wanted == m_currentMenuId || ::GetMenuItemCount(menu) <= 0)
         return;
-    LoadMenu(CMenu::FromHandle(menu), TRUE);
+    if (commandBars->IsCustomizable()) {
+        // Customized menus are kept per document type while another one shows.
+        if (CUIControls* older = GetMenuControls(m_currentMenuId))
+            older->InternalRelease();
+        CUIControls* kept = GetMenuControls(wanted);
+        m_menuSets.erase(wanted);
+        CUIControls* incoming = kept ? kept : new CUIControls;
+        m_menuSets[m_currentMenuId] = SwapControls(incoming);
+        if (kept == nullptr) {
+            LoadMenu(CMenu::FromHandle(menu), TRUE);
+            m_controls->CreateOriginalControls();
+        }
+    } else {
+        LoadMenu(CMenu::FromHandle(menu), TRUE);
+    }
     DelayLayout();
     m_currentMenuId = wanted;
 }
@@ -124,6 +160,7 @@ void CUIMenuBar::RefreshMdiChild() {
 void CUIMenuBar::UpdateMdiButtons() {
     BOOL maximized = FALSE;
     CWnd* child = GetActiveMdiChild(&maximized);
+    UpdateSystemMenu(child, maximized);
     const DWORD style = child ? child->GetStyle() : 0;
     const struct {
         UINT id;
@@ -194,6 +231,50 @@ int CUIMenuBar::OnHookMessage(HWND hwnd, UINT message, WPARAM& wParam, LPARAM& l
         break;
     }
     return CUIToolBar::OnHookMessage(hwnd, message, wParam, lParam, result);
+}
+
+void CUIMenuBar::Copy(CUICommandBar* source, BOOL recursive) {
+    CUIToolBar::Copy(source, recursive);
+    CUIMenuBar* menuBar = dynamic_cast<CUIMenuBar*>(source);
+    if (menuBar == nullptr)
+        return;
+    m_defaultMenuId = menuBar->m_defaultMenuId;
+    ReleaseMenuSets();
+    for (const auto& set : menuBar->m_menuSets)
+        m_menuSets[set.first] = set.second->Duplicate(TRUE);
+}
+
+void CUIMenuBar::Reset() {
+    if ((!m_menuSets.empty() || m_controls->GetOriginalControls() == nullptr) && m_currentMenuId != 0) {
+        CString question, format;
+        format.LoadString(IDS_CONFIRM_RESET_TOOLBAR);
+        question.Format(format, static_cast<LPCSTR>(m_title));
+        CMenu menu;
+        if (AfxMessageBox(question, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK && menu.LoadMenu(m_currentMenuId))
+            LoadMenu(&menu, TRUE);
+    } else if (m_controls->GetOriginalControls()) {
+        CUIToolBar::Reset();
+    }
+    RefreshMdiChild();
+    if (m_hWnd)
+        SendMessage(WM_INITIALUPDATE);
+    DelayLayout();
+}
+
+void CUIMenuBar::PrepareForSave() {
+    m_menusSaved = FALSE;
+    if (!m_menuSets.empty()) {
+        SwitchMenu(m_frameMenu);
+        m_menusSaved = TRUE;
+    }
+    for (auto set = m_menuSets.begin(); set != m_menuSets.end();) {
+        if (set->second->IsChanged()) {
+            ++set;
+            continue;
+        }
+        set->second->InternalRelease();
+        set = m_menuSets.erase(set);
+    }
 }
 
 void CUIMenuBar::OnTimer(UINT_PTR id) {

@@ -167,8 +167,8 @@ void CUIPopupBar::ComputeDirection() {
     CRect rect = m_opener->GetRect();
     if (m_opener->GetType() == uiControlComboBox && parent->GetType() != uiBarTypePopup)
         flags = uiPopupDropDown;
-    else if (CUICommandBarsTheme* paintManager = GetPaintManager())
-        paintManager->AdjustExcludeRect(rect, m_opener);
+    else
+        m_opener->AdjustExcludeRect(rect);
     if (parent->m_hWnd)
         parent->ClientToScreen(&rect);
     m_exclude = rect;

@@ -10,6 +10,7 @@
 #include "platform/CMDIChildWnd.h"
 #include "platform/CMDIFrameWnd.h"
 #include "res/resource.h"
+#include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,12 @@ public:
     std::vector<UINT> m_commands;
 };
 
+// A collection that can be made customizable (as a frame with a customize command is).
+class CustomizableBars : public CUICommandBars {
+public:
+    void SetCustomizable(BOOL customizable) { m_customizable = customizable; }
+};
+
 class MenuBars : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -43,7 +50,7 @@ protected:
         m_app.m_pMainWnd = m_frame;
         m_frame->ShowWindow(SW_SHOW);
         ASSERT_NE(nullptr, ::GetMenu(m_frame->m_hWnd));
-        m_bars = new CUICommandBars;
+        m_bars = new CustomizableBars;
         m_bars->SetFrameSite(m_frame);
         m_bars->EnableDockingBars();
         m_menuBar = dynamic_cast<CUIMenuBar*>(m_bars->CreateMenuBar("标准菜单栏", IDR_PROJECT_TYPE));
@@ -70,7 +77,7 @@ protected:
     MenuBarFactory m_factory;
     RecordingThemeFactory m_themes;
     CMDIFrameWnd* m_frame = nullptr;
-    CUICommandBars* m_bars = nullptr;
+    CustomizableBars* m_bars = nullptr;
     CUIMenuBar* m_menuBar = nullptr;
 };
 
@@ -124,4 +131,78 @@ TEST_F(MenuBars, AMaximisedChildAddsItsButtonsAndTheyPostSystemCommands) {
     m_menuBar->SendMessage(WM_TIMER, CUIMenuBar::RefreshTimerId);
     EXPECT_EQ((std::vector<UINT>{CUIMenuBar::RestoreId, CUIMenuBar::CloseId}), ButtonIds());
     child->MDIDestroy();
+}
+
+TEST_F(MenuBars, AskedToTheBarShowsTheMaximisedChildsSystemMenuFirst) {
+    m_menuBar->m_dockingFlags |= CUIMenuBar::ShowSystemMenu;
+    RecordingChild* child = new RecordingChild;
+    ASSERT_TRUE(child->LoadFrame(IDR_MAINFRAME, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, m_frame, nullptr));
+    child->MDIActivate();
+    ::SendMessageA(m_frame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+    m_menuBar->SendMessage(WM_TIMER, CUIMenuBar::RefreshTimerId);
+    CUIControl* first = m_menuBar->GetControl(0);
+    ASSERT_EQ(CUIMenuBar::SystemMenuId, first->GetID());
+    EXPECT_EQ(CSize(16, 16), first->GetSize(nullptr));
+    CUICommandBar* popup = first->GetCommandBar();
+    ASSERT_NE(nullptr, popup);
+    EXPECT_FALSE(popup->IsCustomizable());
+    HMENU system = ::GetSystemMenu(child->m_hWnd, FALSE);
+    int commands = 0;
+    for (int i = 0; i < ::GetMenuItemCount(system); ++i)
+        commands += ::GetMenuItemID(system, i) >= 0xF000 && ::GetMenuItemID(system, i) < 0xF1F0 ? 1 : 0;
+    ASSERT_GT(commands, 0);
+    EXPECT_EQ(commands, popup->GetControlCount());
+    CUIControl* close = popup->GetControls()->FindControl(SC_CLOSE);
+    ASSERT_NE(nullptr, close);
+    EXPECT_FALSE(close->GetCaption().IsEmpty());
+    EXPECT_TRUE(close->GetBeginGroup());  // after the separator
+
+    ::SendMessageA(m_frame->m_hWndMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child->m_hWnd), 0);
+    m_menuBar->SendMessage(WM_TIMER, CUIMenuBar::RefreshTimerId);
+    EXPECT_EQ(nullptr, m_menuBar->GetControls()->FindControl(CUIMenuBar::SystemMenuId));
+    child->MDIDestroy();
+}
+
+TEST_F(MenuBars, ResetAsksWithTheBarsTitleAndRestoresTheMenusTitles) {
+    m_menuBar->GetControls()->Remove(2);
+    ASSERT_EQ(9, m_menuBar->GetControlCount());
+    ScriptedMessageBoxes boxes({IDCANCEL, IDOK});
+    m_menuBar->Reset();
+    EXPECT_EQ(9, m_menuBar->GetControlCount());
+    m_menuBar->Reset();
+    ASSERT_EQ(2u, boxes.Calls().size());
+    EXPECT_EQ("Are you sure you want to reset the changes made to the '标准菜单栏' toolbar?", boxes.Calls()[1].text);
+    EXPECT_EQ(10, m_menuBar->GetControlCount());
+}
+
+TEST_F(MenuBars, CustomizableBarsKeepEachDocumentTypesMenuAndSaveOnlyChangedOnes) {
+    m_bars->SetCustomizable(TRUE);
+    RecordingChild* child = new RecordingChild;
+    ASSERT_TRUE(child->LoadFrame(IDR_MAINFRAME, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, m_frame, nullptr));
+    child->MDIActivate();
+    const UINT childMenuId = m_bars->GetActiveMenuId();
+    ASSERT_NE(0u, childMenuId);
+    ASSERT_NE(static_cast<UINT>(IDR_PROJECT_TYPE), childMenuId);
+    CMenu childMenu, projectMenu;
+    ASSERT_TRUE(childMenu.LoadMenu(childMenuId));
+    ASSERT_TRUE(projectMenu.LoadMenu(IDR_PROJECT_TYPE));
+    m_menuBar->SwitchMenu(childMenu.GetSafeHmenu());
+    EXPECT_EQ(childMenuId, m_menuBar->GetCurrentMenuId());
+    CUIControls* kept = m_menuBar->GetMenuControls(IDR_PROJECT_TYPE);
+    ASSERT_NE(nullptr, kept);
+    EXPECT_EQ(10, kept->GetCount());
+    EXPECT_NE(nullptr, m_menuBar->GetControls()->GetOriginalControls());
+    const int childTitles = m_menuBar->GetControlCount();
+    m_menuBar->GetControls()->Remove(0);  // the user's change to this menu
+
+    child->MDIDestroy();
+    m_menuBar->SwitchMenu(projectMenu.GetSafeHmenu());
+    EXPECT_EQ(static_cast<UINT>(IDR_PROJECT_TYPE), m_menuBar->GetCurrentMenuId());
+    EXPECT_EQ(kept, m_menuBar->GetControls());  // the same controls came back
+    ASSERT_NE(nullptr, m_menuBar->GetMenuControls(childMenuId));
+    EXPECT_EQ(childTitles - 1, m_menuBar->GetMenuControls(childMenuId)->GetCount());
+
+    m_menuBar->PrepareForSave();
+    EXPECT_TRUE(m_menuBar->AreMenusSaved());
+    EXPECT_NE(nullptr, m_menuBar->GetMenuControls(childMenuId));  // changed: kept for saving
 }
