@@ -49,11 +49,6 @@ std::vector<AddressUseRecord> CollectEveryUse(int capacity) {
     return {};
 }
 
-const CProjTreeNode* FindNode(const CMapStringToOb& map, const CString& name) {
-    CObject* node = nullptr;
-    return map.Lookup(name, node) ? static_cast<const CProjTreeNode*>(node) : nullptr;
-}
-
 }  // namespace
 
 int CUsedVarRefView::CapacityOfCpuClass(int cpuClass) {
@@ -101,18 +96,6 @@ int CrossReferencePlaceNumber(const CString& place) {
     if (place.Left(7) == "Network")
         return std::atoi(place.Mid(7));
     return 0;
-}
-
-CString CrossReferenceProgramPath(const CString& pouText) {
-    const CQLXProject& project = theWorkspace->project;
-    const CProjTreeNode* node = FindNode(project.sbrByName, pouText);
-    if (node == nullptr)
-        node = FindNode(project.intByName, pouText);
-    if (node == nullptr)
-        node = &project.mainPou;
-    if (node->language != 1 && node->language != 2)
-        return CString();
-    return PouProgramPath(project.folder, *node);
 }
 
 // ---- The view ----------------------------------------------------------------------------
@@ -186,7 +169,7 @@ void CUsedVarRefView::LocateSelected() {
     if (row < 0)
         return;
     CListCtrl& list = GetListCtrl();
-    const CString path = CrossReferenceProgramPath(list.GetItemText(row, ColPou));
+    const CString path = ProgramPathOfPouName(theWorkspace->project, list.GetItemText(row, ColPou));
     if (path.IsEmpty())
         return;
     const int place = CrossReferencePlaceNumber(list.GetItemText(row, ColPlace));

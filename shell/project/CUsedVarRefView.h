@@ -48,5 +48,3 @@ CString CrossReferencePlaceText(int numberingMode, int position);
 CString CrossReferenceAccessText(unsigned access);
 // The network or line number of a place text; 0 when it is neither.
 int CrossReferencePlaceNumber(const CString& place);
-// The program file of a POU column text; empty when none (or not an IL or LD program).
-CString CrossReferenceProgramPath(const CString& pouText);

@@ -26,6 +26,11 @@ bool ContainsAtCharacter(const CString& text, const char* piece) {
     return false;
 }
 
+const CProjTreeNode* FindNode(const CMapStringToOb& map, const CString& name) {
+    CObject* node = nullptr;
+    return map.Lookup(name, node) ? static_cast<const CProjTreeNode*>(node) : nullptr;
+}
+
 }  // namespace
 
 CString PouLabel(int kind, int number, const CString& name) {
@@ -51,6 +56,17 @@ CString PouProgramPath(const CString& folder, const CProjTreeNode& node) {
     if (node.language == 1 || node.language == 2)
         path += ".ilp";
     return path;
+}
+
+CString ProgramPathOfPouName(const CQLXProject& project, const CString& name) {
+    const CProjTreeNode* node = FindNode(project.sbrByName, name);
+    if (node == nullptr)
+        node = FindNode(project.intByName, name);
+    if (node == nullptr)
+        node = &project.mainPou;
+    if (node->language != 1 && node->language != 2)
+        return CString();
+    return PouProgramPath(project.folder, *node);
 }
 
 CProjTreeNode* FindPouNodeOfFile(CQLXProject& project, const CString& path) {

@@ -14,6 +14,9 @@ CString PouFileBase(int kind, int number, const CString& name);
 // The POU's program file in the project folder; the ".ilp" extension only for an IL or
 // LD POU.
 CString PouProgramPath(const CString& folder, const CProjTreeNode& node);
+// The program file of the POU a message or a list names: a subroutine or an interrupt
+// routine of that name, else MAIN. Empty unless that POU is an IL or LD program.
+CString ProgramPathOfPouName(const CQLXProject& project, const CString& name);
 
 // The POU whose program or variable file the path names ("...\\SBR03_PUMP.ilp"): by the
 // kind and number of the file name's prefix and the name after it; null when none. An

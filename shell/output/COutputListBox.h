@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/CListBox.h"
+
+// One list of the output window. Only the compile list (tab index 1) jumps to a line's
+// source on a double click; a right click on either list opens the output menu.
+class COutputListBox : public CListBox {
+public:
+    void SetTabIndex(int index) { m_tabIndex = index; }
+    int GetTabIndex() const { return m_tabIndex; }
+
+protected:
+    void OnDoubleClick();
+    void OnRButtonDown(UINT flags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    int m_tabIndex = 0;
+};
