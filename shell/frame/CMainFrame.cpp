@@ -87,16 +87,16 @@ BOOL CMainFrame::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
     return TRUE;
 }
 
-// Minimising or restoring a maximised frame remembers the focus, maximising gives it back.
+// Minimising or restoring a maximised frame remembers the focus; maximising gives it
+// back once the window is maximised, since maximising moves the focus itself.
 LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SYSCOMMAND) {
-        const UINT command = static_cast<UINT>(wParam & 0xFFF0);
-        if ((command == SC_MINIMIZE || command == SC_RESTORE) && IsZoomed())
-            m_savedFocus = ::GetFocus();
-        else if (command == SC_MAXIMIZE && m_savedFocus && ::IsWindow(m_savedFocus))
-            ::SetFocus(m_savedFocus);
-    }
-    return CUIFrameTemplate<CMDIFrameWnd>::DefWindowProc(message, wParam, lParam);
+    const UINT command = message == WM_SYSCOMMAND ? static_cast<UINT>(wParam & 0xFFF0) : 0;
+    if ((command == SC_MINIMIZE || command == SC_RESTORE) && IsZoomed())
+        m_savedFocus = ::GetFocus();
+    const LRESULT result = CUIFrameTemplate<CMDIFrameWnd>::DefWindowProc(message, wParam, lParam);
+    if (command == SC_MAXIMIZE && m_savedFocus && ::IsWindow(m_savedFocus))
+        ::SetFocus(m_savedFocus);
+    return result;
 }
 
 ActiveWindowKind CMainFrame::ActiveKind() {

@@ -3,6 +3,8 @@
 #include "platform/CPrintPreviewState.h"
 #include "project/CProjTreeDOC.h"
 #include "res/resource.h"
+#include "shell/project/CProjTreeView.h"
+#include "ui/docking/UIDockingPaneNotify.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,27 @@ TEST_F(MainFramePanes, ModuleListShowsItsCatalogueWhenFirstShown) {
     EXPECT_EQ(1, CheckOf(frame, ID_VIEW_MODULE_LIST));
     frame->OnViewModuleList();
     EXPECT_EQ(0, CheckOf(frame, ID_VIEW_MODULE_LIST));
+}
+
+TEST_F(MainFramePanes, AnswersOnlyThePaneShowAndCloseNotifications) {
+    ASSERT_TRUE(created);
+    const LPARAM output = reinterpret_cast<LPARAM>(Pane(ID_VIEW_OUTPUT));
+    EXPECT_EQ(1, frame->SendMessage(DockingPaneNotify, DockingPaneNotifyShowWindow, output));
+    EXPECT_EQ(0, frame->SendMessage(DockingPaneNotify, DockingPaneNotifyRightClick, output));
+    EXPECT_TRUE(frame->m_bOutputPaneShown);
+    EXPECT_EQ(1, frame->SendMessage(DockingPaneNotify, DockingPaneNotifyClosePane, output));
+    EXPECT_FALSE(frame->m_bOutputPaneShown);
+}
+
+TEST_F(MainFramePanes, MinimisingAMaximisedFrameKeepsTheFocusForItsReturn) {
+    ASSERT_TRUE(created);
+    ASSERT_TRUE(frame->IsZoomed());
+    CWnd* tree = frame->GetProjectTree();
+    tree->SetFocus();
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    ::SetFocus(frame->GetSafeHwnd());
+    frame->SendMessage(WM_SYSCOMMAND, SC_MAXIMIZE);
+    EXPECT_EQ(tree->GetSafeHwnd(), ::GetFocus());
 }
 
 TEST_F(MainFramePanes, TabIsSwallowedAndCtrlTabGoesToTheNextDocumentWindow) {
