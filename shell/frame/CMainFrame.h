@@ -11,6 +11,7 @@
 class CInsTreeView;
 class CMainFrameShells;
 class CMonitorCommand;
+class COutputView;
 class CProjTreeDOC;
 class CProjTreeView;
 class CQLXFunc;
@@ -43,6 +44,8 @@ public:
     void ReportPlcResult(int code);
     // Shows the output pane when it is closed, slides it out when auto-hidden.
     void ShowOutputPane();
+    // The output window's hide command: the pane goes into its auto-hide panel.
+    void HideOutputPane();
     // Empties both output lists and makes the compile tab current.
     void ResetOutputWindow();
     // The compile command's list: current and emptied before, its last line shown after.
@@ -74,6 +77,7 @@ public:
     CProjTreeView* GetProjectTree() const { return m_pProjectTree; }
     CInsTreeView* GetInstructionTree(BOOL ladder) const { return ladder ? m_pLdTree : m_pIlTree; }
     CWnd* GetOutputView() const { return m_pOutputView; }
+    COutputView* GetOutputWindow() const;
     CWnd* GetModuleList() const { return m_pModuleList; }
     CUIDockingPaneHostWnd& GetPaneManager() { return m_paneManager; }
     CUIDockingPaneItem* GetPane(UINT id) const;

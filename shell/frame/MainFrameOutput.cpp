@@ -2,7 +2,8 @@
 
 #include "platform/CTime.h"
 #include "res/resource.h"
-#include "shell/frames/StandInView.h"
+#include "shell/output/COutputView.h"
+#include "ui/commandbars/UIUISettings.h"
 #include "ui/docking/UIDockingPaneItem.h"
 
 // The output window's lines: every part of the program writes there through the main
@@ -19,9 +20,14 @@ const char* const kPlcResultTexts[] = {
 
 bool IsOutputTab(int tab) { return tab == CMainFrame::GeneralTab || tab == CMainFrame::CompileTab; }
 
+// The toolkit's standard font, which the output lists show their lines in.
+CFont* StandardFont() { return &GetUISettings()->regularFont; }
+
 }  // namespace
 
-CRuntimeClass* CMainFrame::OutputViewClass() const { return RUNTIME_CLASS(CStandInView); }
+CRuntimeClass* CMainFrame::OutputViewClass() const { return RUNTIME_CLASS(COutputView); }
+
+COutputView* CMainFrame::GetOutputWindow() const { return dynamic_cast<COutputView*>(m_pOutputView); }
 
 // Only the two tabs take lines: any other index, negative ones too, changes nothing.
 void CMainFrame::AddOutputLine(int tab, const CString& text) {
@@ -48,10 +54,37 @@ void CMainFrame::ShowOutputPane() {
         SlideOutPane(pane);
 }
 
-void CMainFrame::ResetOutputWindow() {}
+void CMainFrame::HideOutputPane() {
+    m_bOutputPaneShown = FALSE;
+    if (CUIDockingPaneItem* pane = GetPane(ID_VIEW_OUTPUT))
+        AutoHidePane(pane);
+}
 
-void CMainFrame::AppendOutputLine(int, const CString&) {}
+void CMainFrame::ResetOutputWindow() {
+    if (COutputView* view = GetOutputWindow()) {
+        view->ClearList(GeneralTab);
+        view->ClearList(CompileTab);
+        view->SelectTab(CompileTab);
+    }
+}
 
-void CMainFrame::StartCompileList() {}
+void CMainFrame::AppendOutputLine(int tab, const CString& text) {
+    if (COutputView* view = GetOutputWindow())
+        view->AddLine(tab, text, StandardFont());
+}
 
-void CMainFrame::SelectLastCompileLine() {}
+void CMainFrame::StartCompileList() {
+    if (COutputView* view = GetOutputWindow()) {
+        view->SelectTab(CompileTab);
+        if (view->List(CompileTab).GetSafeHwnd())
+            view->List(CompileTab).SetFont(StandardFont());
+        view->ClearList(CompileTab);
+    }
+    RedrawWindow();
+}
+
+void CMainFrame::SelectLastCompileLine() {
+    COutputView* view = GetOutputWindow();
+    if (view && view->List(CompileTab).GetSafeHwnd())
+        view->List(CompileTab).SetCurSel(view->List(CompileTab).GetCount() - 1);
+}

@@ -54,6 +54,7 @@ void CMainFrameShells::Install() {
     SetEditorShell(this);
     SetTableViewShell(this);
     SetChildFrameHost(this);
+    SetOutputViewShell(this);
     InstallHardwareWindowPanes(*this);
 }
 
@@ -68,6 +69,8 @@ void CMainFrameShells::Uninstall() {
         SetTableViewShell(nullptr);
     if (GetChildFrameHost() == this)
         SetChildFrameHost(nullptr);
+    if (&GetOutputViewShell() == this)
+        SetOutputViewShell(nullptr);
     UninstallHardwareWindowPanes();
 }
 
@@ -264,4 +267,13 @@ void CMainFrameShells::RefreshActiveWindow(bool monitoring) {
     } else if (CMDIChildWnd* status = m_frame.ChildWindows().GetFrame(ChildWindow::StatusTable)) {
         status->Invalidate(FALSE);
     }
+}
+
+// ---- OutputViewShell -------------------------------------------------------------------
+
+void CMainFrameShells::HideOutputPane() { m_frame.HideOutputPane(); }
+
+CMDIChildWnd* CMainFrameShells::OpenInitDataWindow() {
+    m_frame.OpenInitDataWindow();
+    return m_frame.ChildWindows().GetFrame(ChildWindow::InitData);
 }

@@ -5,6 +5,7 @@
 #include "shell/compile/CompileCommand.h"
 #include "shell/frames/ChildFrameHost.h"
 #include "shell/online/MonitorCommand.h"
+#include "shell/output/OutputViewShell.h"
 #include "shell/project/ProjectShell.h"
 #include "shell/tables/TableViewShell.h"
 
@@ -19,7 +20,8 @@ class CMainFrameShells : public ProjectShell,
                          public HardwareShell,
                          public ICompileCommandHost,
                          public IChildFrameHost,
-                         public MonitorFrameHost {
+                         public MonitorFrameHost,
+                         public OutputViewShell {
 public:
     explicit CMainFrameShells(CMainFrame& frame) : m_frame(frame) {}
 
@@ -86,6 +88,10 @@ public:
     void Compile() override;
     void ReportPlcResult(int result) override;
     void RefreshActiveWindow(bool monitoring) override;
+
+    // OutputViewShell
+    void HideOutputPane() override;
+    CMDIChildWnd* OpenInitDataWindow() override;
 
 private:
     CMainFrame& m_frame;

@@ -12,6 +12,7 @@
 #include "shell/online/MonitorCommand.h"
 #include "shell/project/CProjTreeView.h"
 #include "shell/project/ProjectFileCommands.h"
+#include "shell/settings/CSettingsDlg.h"
 
 // The main frame's window commands: the table windows, closing document windows, the
 // show-global-names switch, the visual style and the commands handed to their owners.
@@ -109,4 +110,7 @@ void CMainFrame::OnNewInterrupt() {
         m_pProjectTree->NewPOU(2);
 }
 
-void CMainFrame::RunSettingsDialog() {}
+void CMainFrame::RunSettingsDialog() {
+    CSettingsDlg dialog(this);
+    dialog.DoModal();
+}
