@@ -19,8 +19,24 @@ CTime::CTime(const SYSTEMTIME& localTime, int isDst)
     : CTime(localTime.wYear, localTime.wMonth, localTime.wDay, localTime.wHour,
             localTime.wMinute, localTime.wSecond, isDst) {}
 
+namespace {
+
+CurrentTimeHandler& InstalledClock() {
+    static CurrentTimeHandler clock;
+    return clock;
+}
+
+}  // namespace
+
 CTime CTime::GetCurrentTime() {
-    return CTime(_time64(nullptr));
+    const CurrentTimeHandler& clock = InstalledClock();
+    return CTime(clock ? clock() : _time64(nullptr));
+}
+
+CurrentTimeHandler AfxSetCurrentTimeHandler(CurrentTimeHandler handler) {
+    CurrentTimeHandler previous = std::move(InstalledClock());
+    InstalledClock() = std::move(handler);
+    return previous;
 }
 
 std::tm CTime::LocalFields() const {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <ctime>
+#include <functional>
 
 class CTime {
 public:
@@ -15,6 +16,7 @@ public:
     CTime(int year, int month, int day, int hour, int minute, int second, int isDst = -1);
     explicit CTime(const SYSTEMTIME& localTime, int isDst = -1);
 
+    // The installed clock's time (the system clock unless a test installed another).
     static CTime GetCurrentTime();
 
     __time64_t GetTime() const { return m_time; }
@@ -42,3 +44,10 @@ private:
 
     __time64_t m_time = 0;
 };
+
+// The clock behind CTime::GetCurrentTime: seconds since 1970-01-01 UTC.
+using CurrentTimeHandler = std::function<__time64_t()>;
+
+// Installs the clock of every later GetCurrentTime and gives back the one it replaces;
+// an empty handler restores the system clock.
+CurrentTimeHandler AfxSetCurrentTimeHandler(CurrentTimeHandler handler);

@@ -1,7 +1,9 @@
 #include "platform/CTime.h"
+#include "tests/support/ScriptedClock.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 TEST(Time, ComponentsComeBackAsGiven) {
@@ -62,4 +64,19 @@ TEST(Time, FormatWritesTheLocalTimeWithStrftimeCodes) {
 
     CString longText = time.Format(std::string(500, 'x').append("%S").c_str());
     EXPECT_EQ(longText.GetLength(), 502);
+}
+
+TEST(Time, AnInstalledClockGivesTheCurrentTimeUntilItGoes) {
+    const CTime fixed(2024, 3, 5, 23, 59, 58);
+    {
+        ScriptedClock clock(fixed);
+        EXPECT_EQ(CTime::GetCurrentTime(), fixed);
+        EXPECT_EQ(CTime::GetCurrentTime().Format("%H:%M:%S   "), "23:59:58   ");
+        clock.Advance(3);
+        EXPECT_EQ(CTime::GetCurrentTime(), CTime(2024, 3, 6, 0, 0, 1));
+        clock.Set(CTime(2025, 1, 1, 8, 0, 0));
+        EXPECT_EQ(CTime::GetCurrentTime().GetYear(), 2025);
+    }
+    // The system clock again.
+    EXPECT_LE(std::abs(CTime::GetCurrentTime().GetTime() - _time64(nullptr)), 2);
 }

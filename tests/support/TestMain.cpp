@@ -1,5 +1,6 @@
 #include "tests/support/ScriptedCommonDialogs.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/ScriptedShellOpen.h"
 
 #include <gtest/gtest.h>
 
@@ -7,5 +8,6 @@ int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     InstallUnscriptedMessageBoxGuard();
     InstallUnscriptedCommonDialogGuard();
+    InstallUnscriptedShellOpenGuard();
     return RUN_ALL_TESTS();
 }
