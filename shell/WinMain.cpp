@@ -1,13 +1,14 @@
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CStatusBar.h"
 #include "platform/CView.h"
-#include "platform/CWinApp.h"
 #include "res/resource.h"
+#include "shell/app/CMainApp.h"
+#include "shell/app/MainFrameShell.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
 
-// Start-up of the program: for now a skeleton of the application, an MDI main frame
-// with the program's menu and a status bar, until the application shell takes over.
+// Start-up of the program: the application with, for now, a skeleton main frame (the
+// program's menu, a status bar and the docking panes) until the real one takes over.
 namespace {
 
 // What a docking pane shows until the shell's own views exist.
@@ -20,7 +21,15 @@ protected:
 
 IMPLEMENT_DYNCREATE(EmptyPaneView, CView)
 
-class SkeletonFrame : public CMDIFrameWnd {
+class SkeletonFrame : public CMDIFrameWnd, public MainFrameShell {
+public:
+    CFrameWnd* Frame() override { return this; }
+    CProjTreeDOC* ProjectDocument() override { return nullptr; }
+    BOOL CloseProject() override { return TRUE; }
+    void OpenProjectFile(const CString&) override {}
+    BOOL CheckOpenHardwareConfig() override { return TRUE; }
+    void ApplyVisualTheme(int dockingTheme) override { m_panes.SetTheme(dockingTheme); }
+
 protected:
     int OnCreate(LPCREATESTRUCT cs) {
         if (CMDIFrameWnd::OnCreate(cs) == -1)
@@ -80,26 +89,11 @@ BEGIN_MESSAGE_MAP(SkeletonFrame, CMDIFrameWnd)
     ON_MESSAGE(DockingPaneNotify, OnDockingPaneNotify)
 END_MESSAGE_MAP()
 
-class SkeletonApp : public CWinApp {
-public:
-    BOOL InitInstance() override {
-        ::InitCommonControls();
-        SetRegistryKey("QLX Tessaron");
-        LoadStdProfileSettings(4);
-        SkeletonFrame* frame = new SkeletonFrame;
-        if (!frame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
-            return FALSE;
-        m_pMainWnd = frame;
-        frame->ShowWindow(m_nCmdShow | SW_SHOWMAXIMIZED);
-        frame->UpdateWindow();
-        return TRUE;
-    }
-};
-
-SkeletonApp theApp;
+CMainApp theApp;
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand) {
+    SetMainFrameFactory([]() -> MainFrameShell* { return new SkeletonFrame; });
     return AfxWinMain(instance, previous, commandLine, showCommand);
 }
