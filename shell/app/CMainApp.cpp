@@ -54,9 +54,12 @@ bool IsNt5OrLater() {
 
 CMainApp* GetMainApp() { return dynamic_cast<CMainApp*>(AfxGetApp()); }
 
-CMainApp::CMainApp() : m_settingsKey(RegistryKeyName) {}
+CMainApp::CMainApp() : m_settingsKey(RegistryKeyName) { SetFrameApplication(this); }
 
-CMainApp::~CMainApp() = default;
+CMainApp::~CMainApp() {
+    if (GetFrameApplication() == this)
+        SetFrameApplication(nullptr);
+}
 
 // ---- Start-up and shut-down ----------------------------------------------------------------
 
@@ -227,8 +230,7 @@ void CMainApp::OnSaveProject() {
         document->SetModifiedFlag(FALSE);
 }
 
-BOOL CMainApp::CreateDocumentFile(LPCSTR path, BOOL show) {
-    const CString file = path;
+BOOL CMainApp::CreateDocumentFile(const CString& file, BOOL show) {
     if (file.Find('.', 1) < 0)
         return FALSE;
     CString extension = file.Right(4);

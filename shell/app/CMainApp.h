@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/CWinApp.h"
+#include "shell/frame/FrameApplication.h"
 
 #include <memory>
 
@@ -10,8 +11,9 @@ class MainFrameShell;
 // The application: starts the program (workspace, document kinds, main window, folders,
 // settings, the project file association, a project named on the command line), owns
 // the operations every window uses on the whole project, and writes the settings and
-// ends the workspace when the program ends.
-class CMainApp : public CWinApp {
+// ends the workspace when the program ends. While it lives it is the main frame's
+// application.
+class CMainApp : public CWinApp, public FrameApplication {
 public:
     CMainApp();
     ~CMainApp() override;
@@ -25,16 +27,16 @@ public:
     // Saves every open document into the project folder, checks an open hardware
     // window, writes the global variable file and the project file; FALSE when the
     // hardware check refused (nothing else was written then).
-    BOOL SaveProject();
+    BOOL SaveProject() override;
     // Marks the project document of the main window changed or unchanged.
     void SetProjectModified(BOOL modified);
     // Stores the style (0, 1, 2; 3 from the registry only) as the "Interface" setting and
     // gives the command bars and the docking panes its themes.
-    void SetVisualStyle(int style);
+    void SetVisualStyle(int style) override;
     // Makes an empty document file of the kind the path's extension names and saves it
     // at once; with show set it opens in a visible window. FALSE without an extension or
     // when the document cannot be made.
-    BOOL CreateDocumentFile(LPCSTR path, BOOL show);
+    BOOL CreateDocumentFile(const CString& path, BOOL show) override;
 
     // Settings: section "Configuration" into the workspace and out again, section "COM"
     // into the serial port.

@@ -41,8 +41,12 @@ void CChildFrameHW::OnMDIActivate(BOOL activate, CWnd* activated, CWnd* deactiva
     if (IChildFrameHost* host = GetChildFrameHost()) host->ShowHardwarePanes(activate);
 }
 
-void CChildFrameHW::OnClose() {
+BOOL CChildFrameHW::CheckConfiguration() {
     const Panes& panes = InstalledPanes();
-    if (panes.canClose && !panes.canClose(m_splitter)) return;
-    CCommandChildFrame::OnClose();
+    return panes.canClose == nullptr || panes.canClose(m_splitter);
+}
+
+void CChildFrameHW::OnClose() {
+    if (CheckConfiguration())
+        CCommandChildFrame::OnClose();
 }

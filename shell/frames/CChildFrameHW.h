@@ -27,6 +27,9 @@ public:
     // Opens the window, activated maximised; null when it could not be made.
     static CChildFrameHW* Open();
     CSplitterWnd& GetSplitter() { return m_splitter; }
+    // The check that guards closing, run on the window as it is: FALSE when the
+    // configuration was refused (the check has told the user); TRUE without a check.
+    BOOL CheckConfiguration();
 
 protected:
     CChildFrameHW() : CCommandChildFrame(ChildWindow::Hardware) {}
