@@ -274,3 +274,9 @@ BOOL CDC::DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags, CBrus
     LPARAM data = reinterpret_cast<LPARAM>(bitmap ? static_cast<HBITMAP>(*bitmap) : nullptr);
     return ::DrawStateA(m_hDC, fill, nullptr, data, 0, point.x, point.y, size.cx, size.cy, flags | DST_BITMAP);
 }
+
+BOOL CDC::DrawState(CPoint point, CSize size, HICON icon, UINT flags, CBrush* brush) {
+    HBRUSH fill = brush ? static_cast<HBRUSH>(*brush) : nullptr;
+    LPARAM data = reinterpret_cast<LPARAM>(icon);
+    return ::DrawStateA(m_hDC, fill, nullptr, data, 0, point.x, point.y, size.cx, size.cy, flags | DST_ICON);
+}

@@ -147,6 +147,8 @@ public:
     BOOL DrawIcon(POINT point, HICON icon) { return DrawIcon(point.x, point.y, icon); }
     // A bitmap (DST_BITMAP, with DSS_ state flags) drawn at the point in the given size.
     BOOL DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags, CBrush* brush = nullptr);
+    // An icon in a state; with DSS_MONO its shape is stamped in the brush's colour.
+    BOOL DrawState(CPoint point, CSize size, HICON icon, UINT flags, CBrush* brush = nullptr);
 
     // Text.
     BOOL TextOut(int x, int y, LPCSTR text, int count) { return ::TextOutA(m_hDC, x, y, text, count); }

@@ -141,3 +141,21 @@ TEST(Gdi, DrawStateDrawsABitmapAtItsPlace) {
     EXPECT_EQ(16, image.CountPixels(CRect(5, 6, 9, 10), RGB(0, 0, 255)));
     EXPECT_EQ(RGB(255, 255, 255), image.Pixel(4, 6));
 }
+
+// A mono stamp paints the icon's dark opaque pixels in the brush's colour and leaves
+// the transparent ones alone.
+TEST(Gdi, DrawStateStampsAMonoIconInTheBrushColour) {
+    // A 16 x 16 icon whose left half is opaque black, its right half transparent.
+    BYTE andBits[16 * 2], xorBits[16 * 2] = {};
+    for (int row = 0; row < 16; ++row)
+        andBits[row * 2] = 0x00, andBits[row * 2 + 1] = 0xFF;
+    HICON icon = ::CreateIcon(nullptr, 16, 16, 1, 1, andBits, xorBits);
+    ASSERT_NE(nullptr, icon);
+    TestImage image(30, 20, kWhite);
+    CBrush red(kRed);
+    EXPECT_TRUE(image.DC().DrawState(CPoint(4, 2), CSize(16, 16), icon, DSS_MONO, &red));
+    EXPECT_EQ(8 * 16, image.CountPixels(CRect(4, 2, 12, 18), kRed));
+    EXPECT_EQ(8 * 16, image.CountPixels(CRect(12, 2, 20, 18), kWhite));
+    EXPECT_EQ(kWhite, image.Pixel(3, 2));
+    ::DestroyIcon(icon);
+}

@@ -30,6 +30,8 @@ public:
     // 0 top, 1 bottom, 2 left, 3 right.
     int GetDockPosition() const;
     BOOL IsHorizontal() const;
+    // The CBRS_ bits it was created with (kept apart from the window style).
+    DWORD GetDockStyle() const { return m_dockStyle; }
     // The visible toolbars (not the menu bar) of the row holding the index, by their
     // left edge (top edge in a vertical dock bar).
     void GetRowBars(int index, std::vector<CUIToolBar*>* bars) const;

@@ -67,6 +67,7 @@ public:
     int GetAnimationKind() const;
 
     DWORD GetDirection() const { return m_direction; }
+    CUIControlPopup* GetOpener() const { return m_opener; }
     BOOL IsScrolling() const { return m_scrolling; }
     BOOL HasHiddenCommands() const { return m_hasHiddenCommands; }
     int GetFirstVisible() const { return m_firstVisible; }

@@ -18,14 +18,15 @@ public:
     CUIThemeApi& operator=(const CUIThemeApi&) = delete;
 
     // Replaces the open theme handle by the library's answer (null on failure).
-    void OpenThemeData(HWND wnd, LPCWSTR classList);
+    // Virtual, as the drawing calls below, so that tests can record what is drawn.
+    virtual void OpenThemeData(HWND wnd, LPCWSTR classList);
     // Closes the open theme handle; afterwards there is none in every case.
     void CloseThemeData();
     HTHEME GetThemeHandle() const { return m_theme; }
-    HRESULT DrawThemeBackground(HDC dc, int partId, int stateId, const RECT* rect, const RECT* clip);
+    virtual HRESULT DrawThemeBackground(HDC dc, int partId, int stateId, const RECT* rect, const RECT* clip);
     HRESULT GetCurrentThemeName(LPWSTR fileName, int fileNameLength, LPWSTR colorName, int colorNameLength,
                                 LPWSTR sizeName, int sizeNameLength);
-    BOOL IsAppThemed();
+    virtual BOOL IsAppThemed();
     // 0 none, 1 "normalcolor", 2 "homestead", 3 "metallic" of the "luna.msstyles" style.
     int GetLunaColorScheme();
 

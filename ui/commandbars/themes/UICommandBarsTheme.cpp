@@ -3,7 +3,11 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UISystemPalette.h"
+#include "ui/commandbars/themes/UIClassicTheme.h"
+#include "ui/commandbars/themes/UIGradientTheme.h"
 #include "ui/commandbars/themes/UIThemeFonts.h"
+#include "ui/commandbars/themes/UIVisualStyleTheme.h"
+#include "ui/commandbars/themes/UIThemeQueries.h"
 
 namespace {
 
@@ -22,22 +26,13 @@ struct GlobalThemeRelease {
     ~GlobalThemeRelease() { ReleaseGlobalTheme(); }
 } g_globalThemeRelease;
 
-BOOL IsPopupOpen(CUIControl* control) {
-    const int type = control->GetType();
-    if (type < uiControlPopup || type > uiControlSplitButtonPopup)
-        return FALSE;
-    CUIControlPopup* popup = dynamic_cast<CUIControlPopup*>(control);
-    return popup && popup->IsPopupOpen();
-}
-
 }  // namespace
 
 CUICommandBarsTheme::CUICommandBarsTheme() { CUICommandBarsTheme::RefreshMetrics(); }
 
 void CUICommandBarsTheme::DrawControlBackground(CDC* dc, CUIControl* control) {
-    CUICommandBar* parent = control->GetParent();
     DrawButtonBackground(dc, control->GetRect(), control->GetEnabled(), control->GetSelected(), control->GetPressed(),
-                         control->GetChecked(), IsPopupOpen(control), parent ? parent->GetPosition() : uiBarNone);
+                         control->GetChecked(), IsControlPopupOpen(control), ControlBarPosition(control));
 }
 
 void CUICommandBarsTheme::RefreshMetrics() {
@@ -99,10 +94,26 @@ int ThemeKindForIndex(int index) {
 
 void SetThemeFactory(CUIThemeFactory* factory) { Factory() = factory; }
 
+namespace {
+
+CUICommandBarsTheme* CreateBuiltInTheme(int kind) {
+    switch (kind) {
+    case uiThemeFlat:
+        return new CUIFlatTheme;
+    case uiThemeGradient:
+        return new CUIGradientTheme;
+    case uiThemeVisualStyle:
+        return new CUIVisualStyleTheme;
+    default:
+        return new CUIClassicTheme;
+    }
+}
+
+}  // namespace
+
 CUICommandBarsTheme* CreateTheme(int index) {
-    if (!Factory())
-        return nullptr;
-    CUICommandBarsTheme* theme = Factory()->Create(ThemeKindForIndex(index));
+    const int kind = ThemeKindForIndex(index);
+    CUICommandBarsTheme* theme = Factory() ? Factory()->Create(kind) : CreateBuiltInTheme(kind);
     if (theme)
         theme->m_themeIndex = index;
     return theme;

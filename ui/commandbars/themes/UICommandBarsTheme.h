@@ -14,7 +14,10 @@ class CUIPopupBar;
 // Theme families that CreateTheme makes for a theme index.
 enum UIThemeKind { uiThemeFlat = 0, uiThemeClassic = 1, uiThemeGradient = 2, uiThemeVisualStyle = 3 };
 
-// Makes the concrete theme object of a family (the themes register one).
+// The forms of a control's icon a theme draws.
+enum UIIconForm { uiIconNormal = 0, uiIconDisabled = 1, uiIconHot = 2, uiIconFaded = 3, uiIconShadow = 4 };
+
+// Makes the theme objects in place of the built-in themes (tests register one).
 class CUIThemeFactory {
 public:
     virtual ~CUIThemeFactory() = default;
@@ -34,8 +37,8 @@ public:
 
     // The operations, in the order bars and controls rely on.
     virtual CSize DrawPopupBarControl(CDC* dc, CUIControl* control, BOOL draw) = 0;
-    virtual CSize DrawToolBarControl(CDC* dc, CUIControl* control, BOOL draw) = 0;
-    virtual void DrawSplitButtonFrame(CDC* dc, CUIControl* control, CRect rect) = 0;
+    virtual CSize DrawToolBarControl(CDC* dc, CUIControl* control, BOOL draw);
+    virtual void DrawSplitButtonFrame(CDC* dc, CUIControl* control, CRect rect);
     virtual CSize DrawComboBoxControl(CDC* dc, CUIControl* control, BOOL draw) = 0;
     virtual CSize DrawEditControl(CDC* dc, CUIControl* control, BOOL draw) = 0;
     virtual CSize DrawListBoxControl(CDC* dc, CUIControl* control, CRect rect, BOOL selected, BOOL draw) = 0;
@@ -49,21 +52,26 @@ public:
     virtual CSize DrawControlSeparator(CDC* dc, CUICommandBar* bar, CUIControl* control, BOOL draw) = 0;
     virtual void AdjustExcludeRect(CRect& rect, CUIControl* control) = 0;
     virtual void DrawStatusBarPane(CDC* dc, CRect& rect, UINT style, LPCSTR text) = 0;
-    virtual void DrawStatusBarGripper(CDC* dc, CRect clientRect) = 0;
-    virtual void FillDockBarBackground(CDC* dc, CWnd* window) = 0;
-    virtual void FillStatusBarBackground(CDC* dc, CWnd* window) = 0;
+    virtual void DrawStatusBarGripper(CDC* dc, CRect clientRect);
+    virtual void FillDockBarBackground(CDC* dc, CWnd* window);
+    virtual void FillStatusBarBackground(CDC* dc, CWnd* window);
     virtual void RefreshMetrics();
     virtual BOOL IsFlatTheme() const { return FALSE; }
+    // Kinds: 0 toolbar expand button (parameter: the bar's size when measuring, a BOOL
+    // telling that controls are hidden when drawing), 1 popup expand entry, 2 caption
+    // close button, 3 caption customize button, 4 button-list entry.
     virtual CSize DrawSpecialControl(CDC* dc, int kind, CUIControl* control, CUICommandBar* bar, BOOL draw,
-                                     void* parameter) = 0;
+                                     void* parameter);
     virtual CRect GetBarBorders(CUICommandBar* bar) { return CRect(2, 2, 2, 2); }
     virtual CSize DrawTearOffGripper(CDC* dc, CRect rect, BOOL selected, BOOL draw) = 0;
+    // The image is the control's CUIImageIconSet.
     virtual void DrawControlImage(CDC* dc, CPoint position, CSize size, void* image, int selected, int pressed,
                                   BOOL enabled, int checked, BOOL popupOpen, BOOL toolBarButton) = 0;
     virtual int GetThemeKind() const = 0;
     virtual CFont* GetBarFont(CUICommandBar* bar, BOOL bold);
-    virtual void AnimatePopup(CDC* destination, CDC* source, CRect rect, int kind) = 0;
-    virtual void AnimateExpand(CUIPopupBar* popupBar, CDC* destination, CDC* source) = 0;
+    // Kinds 2 unfold, 3 slide, 4 fade; others draw nothing.
+    virtual void AnimatePopup(CDC* destination, CDC* source, CRect rect, int kind);
+    virtual void AnimateExpand(CUIPopupBar* popupBar, CDC* destination, CDC* source);
 
     // A palette index (0-55) gives the table's colour; anything larger is a colour.
     COLORREF GetColor(int index) const;
@@ -72,6 +80,41 @@ public:
     BOOL* GetImageOptions() { return &m_fadedIcons; }
     // Sizes (draw FALSE) or draws (draw TRUE) a control by its type and its bar.
     CSize DrawControl(CDC* dc, CUIControl* control, BOOL draw);
+
+    // Shared drawing of all themes. Palette indexes go through GetColor.
+    // Measures (the caption without mnemonic marks; " " when empty) or draws a caption;
+    // vertical captions run downwards in a vertical font.
+    CSize DrawCaptionText(CDC* dc, const CString& caption, CRect rect, BOOL draw, BOOL vertical, BOOL centred,
+                          BOOL arrow, BOOL embossed);
+    // An image box (or a 4-pixel margin without image) followed by the caption.
+    CSize DrawImageAndCaption(CDC* dc, const CString& caption, CRect rect, BOOL vertical, BOOL draw, BOOL embossed,
+                              BOOL arrow, CSize box, BOOL hasImage);
+    // The text as the user sees it: "&&" becomes "&", other "&" go.
+    static CString StripAmpersands(const CString& caption);
+    static void DrawTriangle(CDC* dc, CPoint a, CPoint b, CPoint c, COLORREF color);
+    void FillAndFrameRect(CDC* dc, CRect rect, int frame, int fill);
+    void Draw3dRectIndexed(CDC* dc, CRect rect, int topLeft, int bottomRight);
+    // A two-pixel check mark for a 20 x 20 box at the rectangle's top-left.
+    static void DrawCheckMarkLines(CDC* dc, CRect rect, COLORREF color);
+    // A line with the current pen, end point excluded.
+    static void DrawLine(CDC* dc, CPoint from, CPoint to);
+    void DrawLineIndexed(CDC* dc, CPoint from, CPoint to, int index);
+    void FillIndexed(CDC* dc, CRect rect, int index);
+    // Takes the four corner pixels of the rectangle out of the clipping region.
+    static void ExcludeCorners(CDC* dc, CRect rect);
+    // Per pixel of 32-bit buffers: each colour byte weight/256 of the foreground and
+    // the rest of the background; the fourth byte is left alone.
+    static void BlendBits(BYTE* destination, const BYTE* background, int width, int height, const BYTE* foreground,
+                          int weight);
+    // Waits between animation frames (a seam for tests).
+    virtual void SleepFrame(int milliseconds);
+    // The size an image is drawn at: a width of 0 is the image's own, a height of 0
+    // keeps its proportions.
+    static CSize ImageDrawSize(void* image, CSize size);
+    // Stamps the image's shape in one colour (the disabled look without a variant).
+    static void StampIcon(CDC* dc, void* image, CPoint point, CSize size, COLORREF color);
+    // Draws one form of the image (the normal one when the form is missing).
+    static void DrawIconForm(CDC* dc, void* image, int form, CPoint point, CSize size);
 
     int m_themeIndex = 0;
     BOOL m_fadedIcons = FALSE;
@@ -88,11 +131,12 @@ public:
 // current theme and makes the index's.
 void SelectTheme(int index);
 // A new theme for the index (0 flat, 2 gradient, 3 visual style, any other classic)
-// with one reference and the index stored; null while no factory is registered.
+// with one reference and the index stored; the registered factory makes it when
+// there is one.
 CUICommandBarsTheme* CreateTheme(int index);
 // The family a theme index makes.
 int ThemeKindForIndex(int index);
 CUICommandBarsTheme* GetGlobalTheme();
 void ReleaseGlobalTheme();
-// The themes register the maker of their classes here (null unregisters).
+// Registers a maker of themes in place of the built-in ones (null unregisters).
 void SetThemeFactory(CUIThemeFactory* factory);
