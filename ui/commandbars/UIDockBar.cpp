@@ -264,7 +264,8 @@ CSize CUIDockBar::CalcFixedLayout(int length, DWORD mode, AFX_SIZEPARENTPARAMS* 
 
 LRESULT CUIDockBar::OnSizeParent(WPARAM, LPARAM lParam) {
     AFX_SIZEPARENTPARAMS* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    if (!IsWindowVisible())
+    // The window's own visibility: a frame lays its bars out before it is first shown.
+    if (!(GetStyle() & WS_VISIBLE))
         return 0;
     CRect remaining(layout->rect);
     const BOOL horizontal = IsHorizontal();

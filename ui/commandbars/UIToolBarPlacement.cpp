@@ -134,7 +134,8 @@ CSize CUIToolBar::CalcDynamicLayout(int length, DWORD mode) {
 
 LRESULT CUIToolBar::OnSizeParent(WPARAM, LPARAM lParam) {
     AFX_SIZEPARENTPARAMS* layout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
-    if (!IsWindowVisible())
+    // The window's own visibility: a frame lays its bars out before it is first shown.
+    if (!(GetStyle() & WS_VISIBLE))
         return 0;
     DWORD mode = uiLayoutCommit | uiLayoutHorizontalDock | uiLayoutHorizontal;
     if (m_dockingFlags & Stretch)
