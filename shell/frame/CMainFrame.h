@@ -35,6 +35,9 @@ public:
     // The bits of the panes open when print preview started.
     enum { PreviewProjectPane = 1, PreviewInstructionPanes = 2, PreviewOutputPane = 8 };
 
+    // The maker's web site, opened by the homepage command.
+    static const char kHomepage[];
+
     CMainFrame();
     ~CMainFrame() override;
 

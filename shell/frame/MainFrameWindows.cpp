@@ -3,6 +3,7 @@
 #include "editors/POUEditorView.h"
 #include "platform/CMDIChildWnd.h"
 #include "platform/CWinApp.h"
+#include "platform/ShellOpen.h"
 #include "project/CPlcWorkspace.h"
 #include "res/resource.h"
 #include "shell/compile/CompileCommand.h"
@@ -16,6 +17,8 @@
 
 // The main frame's window commands: the table windows, closing document windows, the
 // show-global-names switch, the visual style and the commands handed to their owners.
+
+const char CMainFrame::kHomepage[] = "http://www.qlx-plc.com";
 
 void CMainFrame::OpenChildWindow(ChildWindow window) {
     // A window that went without telling is made anew.
@@ -66,6 +69,8 @@ void CMainFrame::OnSettings() {
     if (focus && ::IsWindow(focus))
         ::SetFocus(focus);
 }
+
+void CMainFrame::OnHomepage() { AfxShellOpen(m_hWnd, kHomepage, SW_SHOWNORMAL); }
 
 void CMainFrame::OnStyle(UINT id) {
     if (FrameApplication* application = GetFrameApplication())

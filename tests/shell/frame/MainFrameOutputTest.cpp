@@ -2,10 +2,10 @@
 
 #include "res/resource.h"
 #include "shell/output/COutputView.h"
+#include "tests/support/ScriptedClock.h"
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -65,14 +65,24 @@ TEST_F(MainFrameOutput, LinesGoToTabZeroOrOneAndBringThePaneBack) {
 
 TEST_F(MainFrameOutput, ResultLinesAreTimeStampedInTheGeneralTab) {
     ASSERT_TRUE(created);
+    ScriptedClock clock(CTime(2026, 3, 4, 9, 5, 7));
     CloseOutputPane();
+    frame->AddOutputLine(1, "编译");
     frame->ReportPlcResult(CMainFrame::ResultDownloaded);
     app.PumpUntilIdle();
     EXPECT_TRUE(IsOpen(ID_VIEW_OUTPUT));
-    ASSERT_EQ(1u, Lines(0).size());
-    EXPECT_TRUE(std::regex_match(Lines(0)[0], std::regex("[0-2][0-9]:[0-5][0-9]:[0-5][0-9]   提示： 程序下载成功。")))
-        << Lines(0)[0];
     EXPECT_EQ(0, CurrentTab());
+    clock.Advance(3600 * 5 + 61);
+    for (int code : {1, 3, 4})
+        frame->ReportPlcResult(code);
+    const std::vector<std::string> expected = {
+        "09:05:07   提示： 程序下载成功。",
+        "14:06:08   错误： 禁止下载！  下载之前首先需要编译成功当前的工程。",
+        "14:06:08   错误： 禁止在线监测！ 当前打开的工程与PLC内的工程不一致。",
+        "14:06:08   错误： 禁止在线监测！ 当前工程编译失败。",
+    };
+    EXPECT_EQ(expected, Lines(0));
+    const size_t lines = Lines(0).size();
 
     // An unknown code shows the pane and adds nothing.
     CloseOutputPane();
@@ -80,7 +90,7 @@ TEST_F(MainFrameOutput, ResultLinesAreTimeStampedInTheGeneralTab) {
     frame->ReportPlcResult(0);
     app.PumpUntilIdle();
     EXPECT_TRUE(IsOpen(ID_VIEW_OUTPUT));
-    EXPECT_EQ(1u, Lines(0).size());
+    EXPECT_EQ(lines, Lines(0).size());
 }
 
 TEST_F(MainFrameOutput, ResetEmptiesBothListsAndShowsTheCompileTab) {

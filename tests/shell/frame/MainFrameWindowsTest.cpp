@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "shell/frames/CChildFrmEditor.h"
 #include "shell/frames/CChildFrameHW.h"
+#include "tests/support/ScriptedShellOpen.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,16 @@ TEST_F(MainFrameWindows, CloseAllWithACancelledSaveQuestionLeavesEveryWindowOpen
     EXPECT_NE(nullptr, pouTemplate->GetFirstDocPosition());
     pou->SetModifiedFlag(FALSE);
     workspace.projectOpen = 0;
+}
+
+TEST_F(MainFrameWindows, HomepageOpensTheWebSiteInANormalWindow) {
+    ASSERT_TRUE(created);
+    ScriptedShellOpen shell;
+    Command(ID_HOMEPAGE);
+    ASSERT_EQ(1u, shell.Calls().size());
+    EXPECT_EQ(CMainFrame::kHomepage, shell.Calls()[0].target);
+    EXPECT_EQ(SW_SHOWNORMAL, shell.Calls()[0].showCommand);
+    EXPECT_EQ(frame->GetSafeHwnd(), shell.Calls()[0].owner);
 }
 
 TEST_F(MainFrameWindows, ShowGlobalNamesSwitchesTheFlag) {
