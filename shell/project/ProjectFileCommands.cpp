@@ -100,10 +100,6 @@ BOOL ProjectFileCommands::IsCommandEnabled(UINT id) {
 
 CQLXProject& ProjectFileCommands::Project() const { return theWorkspace->project; }
 
-void ProjectFileCommands::WritePreviousFolder(const CString& path) const {
-    if (CWinApp* app = AfxGetApp())
-        app->WriteProfileString(SectionConfiguration, ValuePrevProj, GetFolderPart(path));
-}
 
 // ---- Close and open --------------------------------------------------------------------
 
@@ -166,7 +162,7 @@ void ProjectFileCommands::OnOpenProject() {
     if (!AskProjectPath(ProjectDialog::Open, path))
         return;
     path = Trimmed(path);
-    WritePreviousFolder(path);
+    RememberProjectFolder(path);
     OpenProjectFile(path);
 }
 
@@ -176,7 +172,7 @@ void ProjectFileCommands::OnNewProject() {
     CString path;
     if (!AskProjectPath(ProjectDialog::New, path))
         return;
-    WritePreviousFolder(path);
+    RememberProjectFolder(path);
     if (!CloseProject())
         return;
     SetUpNewProject();
@@ -224,7 +220,7 @@ void ProjectFileCommands::OnSaveProjectAs() {
 }
 
 BOOL ProjectFileCommands::SaveProjectAs(const CString& path) {
-    WritePreviousFolder(path);
+    RememberProjectFolder(path);
     CQLXProject& project = Project();
     const CString oldPath = project.filePath, oldFolder = project.folder, oldName = project.name;
     const CString folder = FolderOfProjectFile(path);

@@ -36,7 +36,6 @@ public:
 
 private:
     CQLXProject& Project() const;
-    void WritePreviousFolder(const CString& path) const;
     // Builds the CPU, the local memory arrays and the force images of a new project.
     void SetUpNewProject();
     void ForgetProject();

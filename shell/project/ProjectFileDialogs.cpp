@@ -2,6 +2,7 @@
 
 #include "platform/CFileDialog.h"
 #include "platform/CWinApp.h"
+#include "project/FileUtils.h"
 #include "project/ProjectConverter.h"
 #include "project/SharedConstants.h"
 #include "shell/project/ProjectShell.h"
@@ -21,6 +22,7 @@ const DialogSpec& SpecOf(ProjectDialog kind) {
         {FALSE, "新建工程", "project.qpr", "工程文件 (*.qpr)|*.qpr||", "R2Proj"},
         {TRUE, "打开工程", nullptr, "Tessaron工程文件 (*.qpr)|*.qpr||", "project"},
         {FALSE, "工程另存为...", nullptr, "工程文件 (*.qpr)|*.qpr||", "project"},
+        {FALSE, "上载至...", "project.qpr", "工程文件 (*.qpr)|*.qpr||", "project"},
     };
     return specs[static_cast<int>(kind)];
 }
@@ -44,4 +46,9 @@ BOOL AskProjectPath(ProjectDialog kind, CString& path) {
         return FALSE;
     path = dialog.GetPathName();
     return TRUE;
+}
+
+void RememberProjectFolder(const CString& path) {
+    if (CWinApp* app = AfxGetApp())
+        app->WriteProfileString(SectionConfiguration, ValuePrevProj, GetFolderPart(path));
 }
