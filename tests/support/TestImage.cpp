@@ -17,11 +17,11 @@ TestImage::TestImage(int width, int height, COLORREF background) : m_width(width
     m_bits = static_cast<uint32_t*>(bits);
     m_bitmap.Attach(bitmap);
     m_dc.CreateCompatibleDC(nullptr);
-    m_oldBitmap = m_dc.SelectObject(&m_bitmap);
+    m_oldBitmap = ::SelectObject(m_dc.m_hDC, m_bitmap.m_hObject);
     m_dc.FillSolidRect(0, 0, width, height, background);
 }
 
-TestImage::~TestImage() { m_dc.SelectObject(m_oldBitmap); }
+TestImage::~TestImage() { ::SelectObject(m_dc.m_hDC, m_oldBitmap); }
 
 COLORREF TestImage::Pixel(int x, int y) const {
     ::GdiFlush();

@@ -30,7 +30,8 @@ private:
     uint32_t* m_bits = nullptr;
     CBitmap m_bitmap;
     CDC m_dc;
-    CGdiObject* m_oldBitmap = nullptr;
+    // A handle, not a wrapper: the thread's temporary wrappers die at idle time.
+    HGDIOBJ m_oldBitmap = nullptr;
 };
 
 // Draws a window and its visible children (as WM_PRINT draws each) into an image of

@@ -6,6 +6,7 @@
 #include "platform/MessageMap.h"
 #include "res/resource.h"
 #include "ui/commandbars/UIDrawHelpers.h"
+#include "ui/commandbars/UIImageIconSet.h"
 #include "ui/docking/UIDockingDragContext.h"
 #include "ui/docking/UIDockingFrames.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
@@ -93,6 +94,15 @@ void CUIDockingPaneTabbedContainer::UpdateTabs() {
     if (!m_hWnd)
         return;
     ++m_updating;
+    DeleteAllItems();
+    for (CUIDockingPaneItem* pane : m_panes) {
+        CUITabStripItem* item = InsertItem(GetItemCount());
+        item->SetHandle(reinterpret_cast<DWORD_PTR>(pane));
+        item->caption = pane->GetTabTitle();
+        item->color = TabColorPresetFirst + pane->GetId() % 8;
+        if (pane == m_selected)
+            SetSelectedItem(item);
+    }
     m_closeButton.CheckHot(CPoint(-1, -1));
     m_autoHideButton.CheckHot(CPoint(-1, -1));
     --m_updating;
@@ -114,7 +124,38 @@ int CUIDockingPaneTabbedContainer::HitTest(CPoint point) const {
         if (!area.PtInRect(point))
             return -2;
     }
+    if (m_showTabs)
+        if (CUITabStripItem* item = CUITabStripBase::HitTest(point.x, point.y))
+            return item->GetIndex();
     return -1;
+}
+
+CUIDockingPaneItem* CUIDockingPaneTabbedContainer::PaneOfItem(const CUITabStripItem* item) {
+    return reinterpret_cast<CUIDockingPaneItem*>(item->GetHandle());
+}
+
+void CUIDockingPaneTabbedContainer::Reposition() {
+    if (!m_updating && GetManager())
+        GetManager()->DelayLayoutPanes();
+}
+
+CUITabTheme* CUIDockingPaneTabbedContainer::GetPaintManager() const { return &GetTheme()->m_paneTabs; }
+
+void CUIDockingPaneTabbedContainer::RedrawControl() {
+    if (!m_updating && m_hWnd)
+        Invalidate(FALSE);
+}
+
+BOOL CUIDockingPaneTabbedContainer::DrawItemIcon(CDC* dc, CPoint point, CUITabStripItem* item, BOOL draw,
+                                                 CSize*) {
+    if (!item)
+        return TRUE;
+    CUIImageIconSet* icon = GetPaintManager()->tabIcons ? PaneOfItem(item)->GetIcon() : nullptr;
+    if (!icon)
+        return FALSE;
+    if (draw)
+        icon->Draw(dc, point, icon->GetIcon());
+    return TRUE;
 }
 
 BOOL CUIDockingPaneTabbedContainer::IsCaptionDropTarget(CRect& screenRect, CPoint point) const {
@@ -185,7 +226,7 @@ void CUIDockingPaneTabbedContainer::OnSizeParent(CFrameWnd* parent, CRect rect, 
     ++m_updating;
     UpdateTabs();
     int frameKind = DockingFrameKindOf(m_hWnd ? GetParentFrame() : parent);
-    m_showTabs = GetPaneCount() > 1 && frameKind != DockingFrameAutoHide;
+    m_showTabs = GetItemCount() > 1 && frameKind != DockingFrameAutoHide;
     m_placement = frameKind == DockingFrameAutoHide ? 3 : frameKind == DockingFrameFloating ? 0 : 1;
     GetTheme()->AdjustClientRect(this, rect);
     --m_updating;
@@ -344,12 +385,35 @@ void CUIDockingPaneTabbedContainer::OnLButtonDown(UINT flags, CPoint point) {
             CloseSelected();
         return;
     }
-    if (HitTest(point) == -2 && !IsInAutoHideWindow()) {
+    if (m_showTabs && PerformClick(this, point.x, point.y, TRUE))
+        return;
+    int hit = HitTest(point);
+    if (hit == -2 && !IsInAutoHideWindow()) {
         CPoint screen = point;
         ClientToScreen(&screen);
         StartDrag(screen);
+    } else if (hit >= 0) {
+        BeginTabDrag(PaneOfItem(GetItem(hit)));
+        PerformMouseMove(this, point.x, point.y);
+        SetCapture();
+        Invalidate(FALSE);
     }
     Default();
+}
+
+void CUIDockingPaneTabbedContainer::BeginTabDrag(CUIDockingPaneItem* pane) {
+    m_tabRects.clear();
+    for (int i = 0; i < GetItemCount(); ++i)
+        m_tabRects.push_back(GetItem(i)->GetRect());
+    m_draggedPane = pane;
+    SelectPane(pane, TRUE);
+    pane->SetFocus();
+    RecalcFrameLayout();
+}
+
+void CUIDockingPaneTabbedContainer::RecalcFrameLayout() {
+    if (m_frame)
+        m_frame->RecalcLayout(TRUE);
 }
 
 void CUIDockingPaneTabbedContainer::StartDrag(CPoint point) {
@@ -357,7 +421,17 @@ void CUIDockingPaneTabbedContainer::StartDrag(CPoint point) {
     CUIDockingDragContext().SetManager(GetManager())->Drag(this, point);
 }
 
-void CUIDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint) {
+CUIDockingPaneItem* CUIDockingPaneTabbedContainer::SelectTabAt(CPoint point) {
+    CUITabStripItem* item = m_showTabs ? CUITabStripBase::HitTest(point.x, point.y) : nullptr;
+    if (!item)
+        return nullptr;
+    SelectPane(PaneOfItem(item), TRUE);
+    RecalcFrameLayout();
+    return PaneOfItem(item);
+}
+
+void CUIDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint point) {
+    SelectTabAt(point);
     FocusSelected();
     if (CFrameWnd* frame = GetManager()->GetFrame())
         frame->SendMessage(DockingPaneNotify, DockingPaneNotifyRightClick,
@@ -365,14 +439,36 @@ void CUIDockingPaneTabbedContainer::OnRButtonDown(UINT, CPoint) {
 }
 
 void CUIDockingPaneTabbedContainer::OnMouseMove(UINT, CPoint point) {
-    if (!m_draggedPane) {
+    PerformMouseMove(this, point.x, point.y);
+    if (m_draggedPane) {
+        DragTab(point);
+    } else {
         m_closeButton.CheckHot(point);
         m_autoHideButton.CheckHot(point);
     }
     Default();
 }
 
+void CUIDockingPaneTabbedContainer::DragTab(CPoint point) {
+    for (size_t i = 0; i < m_tabRects.size(); ++i) {
+        if (!m_tabRects[i].PtInRect(point))
+            continue;
+        if (i < m_panes.size() && m_panes[i] != m_draggedPane) {
+            SwapPanes(m_panes[i], m_draggedPane);
+            RecalcFrameLayout();
+        }
+        return;
+    }
+    CUIDockingPaneItem* pane = m_selected;
+    EndTabDrag();
+    CPoint screen = point;
+    ClientToScreen(&screen);
+    if (pane)
+        CUIDockingDragContext().SetManager(GetManager())->Drag(pane, screen);
+}
+
 LRESULT CUIDockingPaneTabbedContainer::OnMouseLeave(WPARAM, LPARAM) {
+    PerformMouseMove(this, -1, -1);
     m_closeButton.CheckHot(CPoint(-1, -1));
     m_autoHideButton.CheckHot(CPoint(-1, -1));
     return 0;
@@ -397,9 +493,16 @@ void CUIDockingPaneTabbedContainer::EndTabDrag() {
 }
 
 void CUIDockingPaneTabbedContainer::OnLButtonDblClk(UINT, CPoint point) {
+    if (m_showTabs && PerformClick(this, point.x, point.y, TRUE))
+        return;
     if (m_closeButton.GetRect().PtInRect(point) || m_autoHideButton.GetRect().PtInRect(point))
         return;
-    if (HitTest(point) != -2)
+    int hit = HitTest(point);
+    if (hit >= 0) {
+        GetManager()->ToggleDocking(PaneOfItem(GetItem(hit)));
+        return;
+    }
+    if (hit != -2)
         return;
     if (IsInAutoHideWindow() && m_selected && (m_selected->GetOptions() & PaneOptionNoAutoHide))
         return;

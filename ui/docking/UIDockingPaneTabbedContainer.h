@@ -5,6 +5,7 @@
 #include "platform/CToolTipCtrl.h"
 #include "platform/CWnd.h"
 #include "ui/docking/UIDockingPaneBase.h"
+#include "ui/docking/tabs/UITabStrip.h"
 #include "ui/docking/themes/UIDockingPaneCaptionButton.h"
 
 class CUIDockingPaneItem;
@@ -12,8 +13,9 @@ class CUIDockingPaneItem;
 // The window that shows panes: a caption with the selected pane's title and the close
 // and auto-hide buttons, a tab per pane when it holds more than one, and the selected
 // pane's window in the rest. Every placed pane lives in one. An emptied container
-// keeps its place in the tree, without window, so that its panes can come back.
-class CUIDockingPaneTabbedContainer : public CWnd, public CUIDockingPaneBase {
+// keeps its place in the tree, without window, so that its panes can come back. It is
+// its own tab strip: each item's handle is its pane.
+class CUIDockingPaneTabbedContainer : public CWnd, public CUIDockingPaneBase, public CUITabStripBase {
 public:
     CUIDockingPaneTabbedContainer(CUIDockingPaneItem* pane, CFrameWnd* frame, CUIDockingPaneLayoutState* layout);
     // A container without panes, for copies and loaders.
@@ -28,6 +30,8 @@ public:
     const std::vector<CUIDockingPaneItem*>& GetPanes() const { return m_panes; }
     // -2 on the caption, a tab's index, or -1.
     int HitTest(CPoint point) const;
+    // The pane a tab item stands for.
+    static CUIDockingPaneItem* PaneOfItem(const CUITabStripItem* item);
     // Drags this container from the screen point.
     void StartDrag(CPoint point);
     void SwapPanes(CUIDockingPaneItem* first, CUIDockingPaneItem* second);
@@ -35,6 +39,8 @@ public:
     // over a container without caption) or on the tab band; screenRect loses both.
     BOOL IsCaptionDropTarget(CRect& screenRect, CPoint point) const;
     BOOL IsInAutoHideWindow() const;
+    // Slides the selected pane out of the auto-hide panel holding this container.
+    void ShowAutoHidePane();
     void SetShowCaption(BOOL show);
     CString GetSelectedCaption() const;
     void SetButtonTooltip(CUIDockingPaneCaptionButton* button);
@@ -62,6 +68,13 @@ public:
     void FindPanes(int kind, CUIDockingPaneList& list) override;
     BOOL IsEmpty() const override { return m_panes.empty(); }
 
+    // The tab strip's links to the window: layout and repaint wait while the tabs are
+    // rebuilt or laid out.
+    void Reposition() override;
+    CUITabTheme* GetPaintManager() const override;
+    void RedrawControl() override;
+    BOOL DrawItemIcon(CDC* dc, CPoint point, CUITabStripItem* item, BOOL draw, CSize* size) override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
@@ -83,7 +96,15 @@ private:
     // Runs the press tracking of a caption button; TRUE on a click with a pane selected.
     BOOL ClickedButton(CUIDockingPaneCaptionButton& button, CPoint point);
     void CloseSelected();
+    void ToggleAutoHideSelected();
+    void BeginTabDrag(CUIDockingPaneItem* pane);
+    // Swaps the dragged tab with the one whose recorded place holds the point, or
+    // drags the selected pane away once the point is over no tab.
+    void DragTab(CPoint point);
     void EndTabDrag();
+    // A tab under the point selects its pane with focus and lays the frame out.
+    CUIDockingPaneItem* SelectTabAt(CPoint point);
+    void RecalcFrameLayout();
 
     std::vector<CUIDockingPaneItem*> m_panes;
     CUIDockingPaneItem* m_selected = nullptr;

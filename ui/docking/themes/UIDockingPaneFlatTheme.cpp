@@ -2,6 +2,11 @@
 
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
+CUIDockingPaneFlatTheme::CUIDockingPaneFlatTheme() {
+    m_paneTabs.SetAppearance(5);
+    m_panelTabs.SetAppearance(6);
+}
+
 void CUIDockingPaneFlatTheme::DrawCaption(CDC* dc, CUIDockingPaneTabbedContainer* container, CRect rect) {
     CRect caption = CaptionRect(rect);
     dc->FillSolidRect(rect.left, rect.top, rect.Width(), caption.bottom + 2, GetColor(51));

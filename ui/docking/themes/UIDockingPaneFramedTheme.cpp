@@ -3,8 +3,13 @@
 #include "ui/commandbars/UIDrawHelpers.h"
 #include "ui/commandbars/themes/UIThemeFonts.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
+#include "ui/docking/tabs/UITabColorSet.h"
 
-CUIDockingPaneFramedTheme::CUIDockingPaneFramedTheme() { CUIDockingPaneFramedTheme::RefreshMetrics(); }
+CUIDockingPaneFramedTheme::CUIDockingPaneFramedTheme() {
+    m_paneTabs.SetAppearance(8);
+    m_paneTabs.stripPosition = TabPositionTop;
+    CUIDockingPaneFramedTheme::RefreshMetrics();
+}
 
 void CUIDockingPaneFramedTheme::RecreateFont(CFont& font, BOOL useFace, LPCSTR face, BOOL installed) {
     LOGFONTA logFont = {};
@@ -35,7 +40,6 @@ void CUIDockingPaneFramedTheme::AdjustCaptionRect(CUIDockingPaneTabbedContainer*
         rect.DeflateRect(1, 1);
 }
 
-COLORREF CUIDockingPaneFramedTheme::PaneFrameColor() const { return GetColor(COLOR_3DSHADOW); }
 
 void CUIDockingPaneFramedTheme::DrawPane(CDC* dc, CUIDockingPaneTabbedContainer* container, CRect rect) {
     dc->FillSolidRect(rect, GetColor(container->IsActive() ? 31 : 30));
@@ -48,9 +52,13 @@ void CUIDockingPaneFramedTheme::DrawPane(CDC* dc, CUIDockingPaneTabbedContainer*
     }
     CRect area = rect;
     AdjustCaptionRect(container, area);
-    if (!container->IsShowTabs() && !m_alwaysShowTabs && !IsFramelessTabs()) {
-        COLORREF frame = PaneFrameColor();
-        dc->Draw3dRect(area.left - 1, area.top - 1, area.Width() + 2, area.Height() + 2, frame, frame);
+    if (!ShowsTabStrip(container)) {
+        if (!IsFramelessTabs()) {
+            COLORREF frame = m_paneTabs.GetColorSet()->frameBorderColour;
+            dc->Draw3dRect(area.left - 1, area.top - 1, area.Width() + 2, area.Height() + 2, frame, frame);
+        }
+    } else {
+        m_paneTabs.DrawTabControl(container, dc, area);
     }
     for (CPoint corner : {CPoint(rect.left, top), CPoint(rect.right - 1, top), CPoint(rect.left, rect.bottom - 1),
                           CPoint(rect.right - 1, rect.bottom - 1)})

@@ -4,7 +4,7 @@
 
 // Theme 3: each container sits in a frame with cut corners on the bar colour, under
 // a caption whose square buttons light up like toolbar buttons, followed by four
-// gripper lines.
+// gripper lines; its panes' tabs are headers stacked from the top.
 class CUIDockingPaneFramedTheme : public CUIDockingPaneFlatTheme {
 public:
     CUIDockingPaneFramedTheme();
@@ -17,9 +17,7 @@ public:
     int DrawButtonBackground(CDC* dc, const CRect& rect, const CUIDockingPaneCaptionButton& button);
 
 private:
-    // The colour of the frame around a container that shows no tabs.
-    COLORREF PaneFrameColor() const;
     // Whether the pane tabs draw no client frame (then the container has none either).
-    BOOL IsFramelessTabs() const { return FALSE; }
+    BOOL IsFramelessTabs() const { return m_paneTabs.clientFrameStyle == ClientFrameNone; }
     static void RecreateFont(CFont& font, BOOL useFace, LPCSTR face, BOOL installed);
 };

@@ -27,7 +27,14 @@ void CUIDockingPaneGradientTheme::SetSchemeQuery(SchemeQuery query) {
     schemeQuery = query ? query : ::GetLunaColorScheme;
 }
 
-CUIDockingPaneGradientTheme::CUIDockingPaneGradientTheme() { CUIDockingPaneGradientTheme::RefreshMetrics(); }
+CUIDockingPaneGradientTheme::CUIDockingPaneGradientTheme() {
+    for (CUITabTheme* tabs : {&m_paneTabs, &m_panelTabs}) {
+        tabs->SetAppearance(2);
+        tabs->SetColorSet(4);
+        tabs->hotTabs = TRUE;
+    }
+    CUIDockingPaneGradientTheme::RefreshMetrics();
+}
 
 void CUIDockingPaneGradientTheme::RefreshMetrics() {
     CUIDockingPaneFlatTheme::RefreshMetrics();

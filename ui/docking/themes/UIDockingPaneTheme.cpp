@@ -8,7 +8,18 @@
 #include "ui/docking/UIDockingPaneItem.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
-CUIDockingPaneTheme::CUIDockingPaneTheme() { CUIDockingPaneTheme::RefreshMetrics(); }
+CUIDockingPaneTheme::CUIDockingPaneTheme() {
+    CUIDockingPaneTheme::RefreshMetrics();
+    m_paneTabs.itemLayout = TabLayoutSizeToFit;
+    m_paneTabs.stripPosition = TabPositionBottom;
+    m_paneTabs.clientFrameStyle = ClientFrameSingleLine;
+    m_paneTabs.boldSelectedCaption = FALSE;
+    m_panelTabs.itemLayout = TabLayoutCompressed;
+    m_panelTabs.clientFrameStyle = ClientFrameNone;
+    m_panelTabs.boldSelectedCaption = FALSE;
+    m_panelTabs.reverseGradients = TRUE;
+    m_panelTabs.paintBackground = FALSE;
+}
 
 CUIDockingPaneTheme::~CUIDockingPaneTheme() { DeleteFonts(); }
 
@@ -50,6 +61,8 @@ void CUIDockingPaneTheme::RefreshMetrics() {
     palette.RefreshColors(FALSE);
     for (int i = 0; i < ColorCount; ++i)
         m_colors[i] = palette.GetColor(i);
+    m_paneTabs.RefreshMetrics();
+    m_panelTabs.RefreshMetrics();
 }
 
 int CUIDockingPaneTheme::SpaceHeight(CFont& font) {
@@ -74,10 +87,26 @@ void CUIDockingPaneTheme::DrawPane(CDC* dc, CUIDockingPaneTabbedContainer* conta
     if (container->IsShowCaption())
         DrawCaption(dc, container, rect);
     AdjustCaptionRect(container, rect);
+    if (ShowsTabStrip(container))
+        m_paneTabs.DrawTabControl(container, dc, rect);
+}
+
+BOOL CUIDockingPaneTheme::ShowsTabStrip(CUIDockingPaneTabbedContainer* container) const {
+    return container->IsShowTabs() || m_alwaysShowTabs;
 }
 
 void CUIDockingPaneTheme::AdjustClientRect(CUIDockingPaneTabbedContainer* container, CRect& rect) {
+    CPoint origin = rect.TopLeft();
     AdjustCaptionRect(container, rect);
+    if (!ShowsTabStrip(container) || !container->m_hWnd)
+        return;
+    // The strip is laid out where it is drawn, in the container's client coordinates,
+    // whatever coordinates rect is in.
+    CClientDC dc(container);
+    CRect local = rect;
+    local.OffsetRect(-origin.x, -origin.y);
+    m_paneTabs.RepositionTabControl(container, &dc, local);
+    m_paneTabs.AdjustClientRect(container, rect);
 }
 
 void CUIDockingPaneTheme::AdjustCaptionRect(CUIDockingPaneTabbedContainer* container, CRect& rect) {

@@ -3,6 +3,7 @@
 #include "platform/CDC.h"
 #include "platform/CGdiObject.h"
 #include "platform/CString.h"
+#include "ui/docking/tabs/UITabTheme.h"
 
 class CUIDockingPaneCaptionButton;
 class CUIDockingPaneTabbedContainer;
@@ -10,8 +11,9 @@ class CUIDockingPaneTabbedContainer;
 // The docking paint manager: draws every tabbed container (background, caption band
 // with the selected pane's title and the close and auto-hide buttons, tab strip) and
 // says how much room caption and tabs take. It owns the caption, tab and vertical
-// fonts, the caption metrics and a snapshot of the shared palette. One theme per
-// index (0-3, 5, 6) derives from it.
+// fonts, the caption metrics, a snapshot of the shared palette and two tab paint
+// managers: one for the containers' tab strips, one for the auto-hide panels' strips.
+// One theme per index (0-3, 5, 6) derives from it.
 class CUIDockingPaneTheme {
 public:
     static const int ColorCount = 56;
@@ -57,6 +59,8 @@ public:
     BOOL m_alwaysShowTabs = FALSE;
     COLORREF m_colors[ColorCount] = {};
     int m_themeIndex = 0;
+    CUITabTheme m_paneTabs;
+    CUITabTheme m_panelTabs;
 
 protected:
     // Height of " " in a font, measured on a screen context.
@@ -66,6 +70,8 @@ protected:
     // that may close, the auto-hide button for one that may hide, unless floating.
     static BOOL ShowsCloseButton(CUIDockingPaneTabbedContainer* container);
     static BOOL ShowsAutoHideButton(CUIDockingPaneTabbedContainer* container);
+    // Whether the container's tab strip is laid out and drawn.
+    BOOL ShowsTabStrip(CUIDockingPaneTabbedContainer* container) const;
     // The caption title, transparent, ending in an ellipsis when too wide.
     void DrawTitle(CDC* dc, CUIDockingPaneTabbedContainer* container, CRect rect, COLORREF color);
     // The width of the caption title in the caption font.

@@ -31,6 +31,11 @@ int CloseButtonState(const CUIDockingPaneCaptionButton& button, BOOL active) {
 
 CUIDockingPaneVisualStyleTheme::CUIDockingPaneVisualStyleTheme(IDockingVisualStyle* style)
     : m_style(style ? style : new PlatformVisualStyle) {
+    for (CUITabTheme* tabs : {&m_paneTabs, &m_panelTabs}) {
+        tabs->SetAppearance(0);
+        tabs->SetColorSet(8);
+        tabs->hotTabs = TRUE;
+    }
     CUIDockingPaneVisualStyleTheme::RefreshMetrics();
 }
 
