@@ -124,6 +124,17 @@ public:
     void OnCloseWindow();
     void OnHomepage();
     void OnCompile();
+    // The PLC menu's commands, each through a CPlcCommands of the moment.
+    void OnPlcInfo();
+    void OnPlcClear();
+    void OnPlcStop();
+    void OnPlcRun();
+    void OnPlcClock();
+    void OnPlcCompare();
+    void OnPlcDownload();
+    void OnPlcUpload();
+    void OnPlcPassword();
+    void OnCommSettings();
     void OnMonitor();
     void OnStyle(UINT id);
 

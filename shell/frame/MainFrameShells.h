@@ -5,6 +5,7 @@
 #include "shell/compile/CompileCommand.h"
 #include "shell/frames/ChildFrameHost.h"
 #include "shell/online/MonitorCommand.h"
+#include "shell/online/PlcCommands.h"
 #include "shell/output/OutputViewShell.h"
 #include "shell/project/ProjectShell.h"
 #include "shell/tables/TableViewShell.h"
@@ -21,6 +22,7 @@ class CMainFrameShells : public ProjectShell,
                          public ICompileCommandHost,
                          public IChildFrameHost,
                          public MonitorFrameHost,
+                         public PlcCommandHost,
                          public OutputViewShell {
 public:
     explicit CMainFrameShells(CMainFrame& frame) : m_frame(frame) {}
@@ -82,12 +84,19 @@ public:
     void ChildWindowClosed(ChildWindow window) override;
     void ShowHardwarePanes(BOOL hardwareActive) override;
 
-    // MonitorFrameHost
+    // MonitorFrameHost (FrameWindow, Compile and ReportPlcResult serve the PLC commands too)
     HWND FrameWindow() override;
     void PostMonitorNotify() override;
     void Compile() override;
     void ReportPlcResult(int result) override;
     void RefreshActiveWindow(bool monitoring) override;
+
+    // PlcCommandHost
+    void SetWaitCursor(bool on) override { SetWaitCursor(static_cast<BOOL>(on)); }
+    BOOL CloseProject() override;
+    BOOL SaveProjectAs(const CString& path) override;
+    void RebuildProjectTrees() override;
+    void OpenUploadedPous() override;
 
     // OutputViewShell
     void HideOutputPane() override;
