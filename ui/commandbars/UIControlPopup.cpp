@@ -3,6 +3,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIPopupBar.h"
+#include "ui/commandbars/UIPopupShadow.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
 
 IMPLEMENT_SERIAL(CUIControlPopup, CUIControl, uiArchiveSchema)
@@ -52,9 +53,10 @@ BOOL CUIControlPopup::OnSetPopup(BOOL open) {
         m_popupOpen = TRUE;
         if (m_popupBar == nullptr)
             return FALSE;
-        // Shadows under the opened popup come with the popup bar's shadow manager.
-        if (m_popupBar->GetTrackingMode() == uiNotTracking)
+        if (m_popupBar->GetTrackingMode() == uiNotTracking) {
             m_popupBar->Popup(this, m_selected == 2);
+            UpdateShadow();
+        }
         return TRUE;
     }
     m_popupOpen = FALSE;
@@ -170,4 +172,12 @@ void CUIControlPopup::OnExpandBar() {
 void CUIControlPopup::AdjustExcludeRect(CRect& rect) {
     if (CUICommandBarsTheme* paintManager = GetPaintManager())
         paintManager->AdjustExcludeRect(rect, this);
+}
+
+void CUIControlPopup::UpdateShadow() {
+    CUIPopupBar* popupBar = dynamic_cast<CUIPopupBar*>(m_popupBar);
+    if (IsOnPopupBar() || m_type < uiControlPopup || m_type > uiControlSplitButtonPopup || popupBar == nullptr ||
+        !popupBar->m_shadow)
+        return;
+    CUIPopupShadowTable::Instance().SetControlShadow(this);
 }

@@ -35,6 +35,8 @@ public:
     BOOL IsContainPopup(const CUIControlPopup* other) const;
     // An open popup menu (type 2) shows its hidden commands.
     void OnExpandBar();
+    // A drop shadow under a menu-bar title or toolbar button whose popup is open.
+    virtual void UpdateShadow();
     // The screen area the opened popup must leave free, from the control's rectangle.
     virtual void AdjustExcludeRect(CRect& rect);
     static CUIControlPopup* CreateWithType(int type);

@@ -7,6 +7,7 @@
 #include "ui/commandbars/UIMenuSoundThread.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
 #include "ui/commandbars/UIPopupPlacement.h"
+#include "ui/commandbars/UIPopupShadow.h"
 #include "ui/commandbars/UIShortcutText.h"
 #include "ui/commandbars/UISystemPalette.h"
 #include "ui/commandbars/themes/UICommandBarsTheme.h"
@@ -138,6 +139,7 @@ BOOL CUIPopupBar::Popup(CUIControlPopup* opener, BOOL selectFirst) {
         OnUpdateCmdUI(owner, TRUE);
     AnimateFirstAppearance();
     GetMenuSoundThread().Play(CUIMenuSoundThread::MenuPopup);
+    AddShadow();
     return TRUE;
 }
 
@@ -189,6 +191,14 @@ void CUIPopupBar::PlaceAndShow() {
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
+void CUIPopupBar::AddShadow() {
+    if (m_position != uiBarPopup || !m_shadow)
+        return;
+    CUIPopupShadowTable& shadows = CUIPopupShadowTable::Instance();
+    shadows.RemoveShadows(this);
+    shadows.SetShadow(this, m_exclude);
+}
+
 CUICommandBar* CUIPopupBar::GetParentCommandBar() const { return m_opener ? m_opener->GetParent() : nullptr; }
 
 int CUIPopupBar::OnKeyDown(UINT key) {
@@ -224,6 +234,7 @@ int CUIPopupBar::GetDefaultItem(BOOL byPosition) const {
 void CUIPopupBar::OnRecalcLayout() {
     if (m_layoutGuard || m_hWnd == nullptr || m_trackingMode == uiNotTracking)
         return;
+    CUIPopupShadowTable::Instance().RemoveShadows(this);
     Reset();
     if (m_opener)
         ComputeDirection();
@@ -232,6 +243,9 @@ void CUIPopupBar::OnRecalcLayout() {
         AnimateGrowth();
         GetMenuSoundThread().Play(CUIMenuSoundThread::MenuPopup);
     }
+    AddShadow();
+    if (m_opener)
+        m_opener->UpdateShadow();
     Invalidate(FALSE);
     m_expansionPending = FALSE;
 }

@@ -96,6 +96,7 @@ protected:
     void TrackScrollButtons(CPoint point);
     void ScrollOneStep(BOOL down);
     BOOL HasChildWindow() const;
+    void AddShadow();
     void AnimateFirstAppearance();
     void AnimateGrowth();
     // The strip's height (0 without a strip) and its place above the first entry.

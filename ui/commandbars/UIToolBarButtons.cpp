@@ -109,6 +109,7 @@ BOOL CUIControlToolbarOptions::OnSetPopup(BOOL open) {
     }
     m_popupOpen = TRUE;
     popup->Popup(this, FALSE);
+    UpdateShadow();
     RedrawParent();
     return TRUE;
 }

@@ -7,6 +7,7 @@
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIDockBar.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
+#include "ui/commandbars/UIPopupBar.h"
 #include "ui/commandbars/UIToolBar.h"
 
 #include "platform/CFrameWnd.h"
@@ -25,6 +26,7 @@ class ToolBarFactory : public TestBarFactory {
 public:
     CUICommandBar* CreateMenuBar() override { return new MenuBarStandIn; }
     CUICommandBar* CreateToolBar() override { return new CUIToolBar; }
+    CUICommandBar* CreatePopupBar() override { return new CUIPopupBar; }
 };
 
 // Ends a modal mouse loop that waits longer than it should by taking its capture away.
