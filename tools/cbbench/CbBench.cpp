@@ -1,7 +1,9 @@
 // Times the command bars, in milliseconds (the median of many passes):
 // "idle update:" is one idle pass (the update of every control through the frame's
 // command routing) over bars holding menu 123 and the commands of the four toolbars;
-// "derived images:" makes the faded, shadow and disabled forms of every toolbar image.
+// "derived images:" makes the faded, shadow and disabled forms of every toolbar image;
+// "bars repaint:" and "popup open:" (BarsRepaint.cpp) paint a frame's bars per theme and
+// open a 40-entry menu.
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIControls.h"
@@ -14,6 +16,7 @@
 #include "platform/CWinApp.h"
 #include "res/resource.h"
 #include "tools/BenchTiming.h"
+#include "tools/cbbench/BarsRepaint.h"
 
 #include <algorithm>
 #include <chrono>
@@ -105,6 +108,7 @@ int main() {
     std::printf("bars: %d, controls: %d\n", static_cast<int>(bars.size()), controls);
     std::printf("idle update: %.3f ms\n", idle);
     TimeDerivedImages();
+    TimeBarsRepaintAndPopupOpen();
 
     for (BenchBar* bar : bars)
         bar->InternalRelease();
