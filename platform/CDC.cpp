@@ -280,3 +280,29 @@ BOOL CDC::DrawState(CPoint point, CSize size, HICON icon, UINT flags, CBrush* br
     LPARAM data = reinterpret_cast<LPARAM>(icon);
     return ::DrawStateA(m_hDC, fill, nullptr, data, 0, point.x, point.y, size.cx, size.cy, flags | DST_ICON);
 }
+
+namespace {
+// Inverts the frame of the given thickness inside the rectangle through the brush.
+void InvertFrame(CDC* dc, LPCRECT rect, SIZE size, CBrush* brush) {
+    if (!rect || size.cx <= 0 || size.cy <= 0 || ::IsRectEmpty(rect)) return;
+    CRect outer(rect), inner(rect);
+    inner.DeflateRect(size.cx, size.cy);
+    CRgn frame, hole;
+    frame.CreateRectRgnIndirect(&outer);
+    if (!inner.IsRectEmpty()) {
+        hole.CreateRectRgnIndirect(&inner);
+        ::CombineRgn(frame, frame, hole, RGN_DIFF);
+    }
+    int saved = dc->SaveDC();
+    dc->SelectClipRgn(&frame, RGN_AND);
+    CBrush* old = dc->SelectObject(brush ? brush : CDC::GetHalftoneBrush());
+    dc->PatBlt(outer.left, outer.top, outer.Width(), outer.Height(), PATINVERT);
+    dc->SelectObject(old);
+    dc->RestoreDC(saved);
+}
+}  // namespace
+
+void CDC::DrawDragRect(LPCRECT rect, SIZE size, LPCRECT lastRect, SIZE lastSize, CBrush* brush, CBrush* lastBrush) {
+    InvertFrame(this, lastRect, lastSize, lastBrush ? lastBrush : brush);
+    InvertFrame(this, rect, size, brush);
+}

@@ -145,6 +145,11 @@ public:
     BOOL DrawFrameControl(LPRECT rect, UINT type, UINT state) { return ::DrawFrameControl(m_hDC, rect, type, state); }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
     BOOL DrawIcon(POINT point, HICON icon) { return DrawIcon(point.x, point.y, icon); }
+    // Drag feedback: inverts a frame of the given thickness inside rect with the brush
+    // (the halftone brush when none), after inverting the previous frame (lastRect, when
+    // given, with lastSize and lastBrush) away again. A zero thickness draws nothing.
+    void DrawDragRect(LPCRECT rect, SIZE size, LPCRECT lastRect, SIZE lastSize, CBrush* brush = nullptr,
+                      CBrush* lastBrush = nullptr);
     // A bitmap (DST_BITMAP, with DSS_ state flags) drawn at the point in the given size.
     BOOL DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags, CBrush* brush = nullptr);
     // An icon in a state; with DSS_MONO its shape is stamped in the brush's colour.
