@@ -5,22 +5,6 @@
 #include "ui/docking/tabs/UITabTheme.h"
 
 namespace {
-// Keeps an item alive while a modal loop dispatches messages that may delete it.
-class ItemReference {
-public:
-    explicit ItemReference(CUITabStripItem* item) : m_item(item) {
-        if (m_item) m_item->InternalAddRef();
-    }
-    ~ItemReference() {
-        if (m_item) m_item->InternalRelease();
-    }
-    ItemReference(const ItemReference&) = delete;
-    ItemReference& operator=(const ItemReference&) = delete;
-
-private:
-    CUITabStripItem* m_item;
-};
-
 BOOL EndsDrag(const MSG& msg) {
     return msg.message == WM_CANCELMODE || msg.message == WM_LBUTTONUP || msg.message == WM_RBUTTONDOWN ||
            (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE);
@@ -30,19 +14,27 @@ BOOL IsKey(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == 
 }  // namespace
 
 void CUITabStripBase::TrackItemDrag(CWnd* wnd, int x, int y, CUITabStripItem* item) {
-    ItemReference dragged(item);
+    CUITabItemReference dragged(item);
     CUITabStripItem* previous = m_selected;
-    ItemReference remembered(previous);
+    CUITabItemReference remembered(previous);
     m_selected = item;
     if (GetPaintManager()->hotTabs) m_hot = item;
     Reposition();
 
+    CPoint point(x, y);
+    RunItemDragLoop(wnd, point, item);
+    PerformMouseMove(wnd, point.x, point.y);
+    m_selected = IsItem(previous) ? previous : nullptr;
+    if (IsItem(item)) OnItemClick(item);
+}
+
+UINT CUITabStripBase::RunItemDragLoop(CWnd* wnd, CPoint& point, CUITabStripItem* item) {
+    CUITabItemReference dragged(item);
     std::vector<CRect> places;
     for (CUITabStripItem* each : m_items) places.push_back(each->rect);
 
-    CPoint point(x, y);
     wnd->SetCapture();
-    MSG msg;
+    MSG msg = {};
     while (::GetMessageA(&msg, nullptr, 0, 0)) {
         if (::GetCapture() != wnd->GetSafeHwnd()) {
             ::DispatchMessageA(&msg);
@@ -56,17 +48,18 @@ void CUITabStripBase::TrackItemDrag(CWnd* wnd, int x, int y, CUITabStripItem* it
         }
         point = CPoint(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
         // The item may have left the strip while messages were dispatched.
-        if (!IsItem(item)) continue;
-        for (int i = 0; i < static_cast<int>(places.size()) && i < GetItemCount(); ++i) {
-            if (i == item->index || !places[i].PtInRect(point)) continue;
-            std::swap(m_items[item->index], m_items[i]);
-            OnItemsChanged();
-            break;
-        }
+        if (IsItem(item)) OnItemDragMove(wnd, point, item, places);
     }
     if (msg.message == WM_QUIT) ::PostQuitMessage(static_cast<int>(msg.wParam));
     if (::GetCapture() == wnd->GetSafeHwnd()) ::ReleaseCapture();
-    PerformMouseMove(wnd, point.x, point.y);
-    m_selected = IsItem(previous) ? previous : nullptr;
-    if (IsItem(item)) OnItemClick(item);
+    return msg.message;
+}
+
+void CUITabStripBase::OnItemDragMove(CWnd*, CPoint point, CUITabStripItem* item, const std::vector<CRect>& places) {
+    for (int i = 0; i < static_cast<int>(places.size()) && i < GetItemCount(); ++i) {
+        if (i == item->index || !places[i].PtInRect(point)) continue;
+        std::swap(m_items[item->index], m_items[i]);
+        OnItemsChanged();
+        return;
+    }
 }

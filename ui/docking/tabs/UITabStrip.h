@@ -69,6 +69,22 @@ public:
     CUITabStripBase* owner = nullptr;
 };
 
+// Keeps an item alive while a modal loop dispatches messages that may delete it.
+class CUITabItemReference {
+public:
+    explicit CUITabItemReference(CUITabStripItem* item) : m_item(item) {
+        if (m_item) m_item->InternalAddRef();
+    }
+    ~CUITabItemReference() {
+        if (m_item) m_item->InternalRelease();
+    }
+    CUITabItemReference(const CUITabItemReference&) = delete;
+    CUITabItemReference& operator=(const CUITabItemReference&) = delete;
+
+private:
+    CUITabStripItem* m_item;
+};
+
 // A scroll or close button at the far end of a strip: 14 x 15 pixels, placed by the
 // layout, pressed with a modal mouse loop that repeats the arrows every 20 ms.
 class CUITabNavigateButton {
@@ -184,6 +200,12 @@ public:
     CRect headerRect, controlRect, clientRect;
 
 protected:
+    // The capture loop of a tab drag: every mouse move goes to OnItemDragMove with the
+    // places the tabs had when it began. Returns the message that ended it (WM_QUIT
+    // is posted again); point holds the last mouse position.
+    UINT RunItemDragLoop(CWnd* wnd, CPoint& point, CUITabStripItem* item);
+    // Swaps the dragged item with the one whose recorded place holds the point.
+    virtual void OnItemDragMove(CWnd* wnd, CPoint point, CUITabStripItem* item, const std::vector<CRect>& places);
     // Selected (and hot) set directly, without the owner's side effects.
     void SetSelectedDirect(CUITabStripItem* item) { m_selected = item; }
     BOOL IsItem(const CUITabStripItem* item) const;
