@@ -4,17 +4,25 @@
 
 #include "platform/CWnd.h"
 
+// What a frame holding command bars offers to windows that follow them (the tabbed
+// client takes their theme); a frame without this interface has none.
+class CUICommandBarsSite {
+public:
+    virtual ~CUICommandBarsSite() = default;
+    virtual CUICommandBars* GetCommandBars() const = 0;
+};
+
 // A frame class with command bars: the bars see the frame's key messages and window
 // messages before the frame does, and the tab-group commands go first to the window
 // that has taken over the MDI client (the tabbed client, which handles them there).
 // Base is the framework's MDI frame class.
 template <class Base>
-class CUIFrameTemplate : public Base {
+class CUIFrameTemplate : public Base, public CUICommandBarsSite {
 public:
     static constexpr UINT FirstTabGroupCommand = 9420;
     static constexpr UINT LastTabGroupCommand = 9423;
 
-    CUICommandBars* GetCommandBars() const { return m_pCommandBars; }
+    CUICommandBars* GetCommandBars() const override { return m_pCommandBars; }
 
     BOOL PreTranslateMessage(MSG* msg) override {
         if (m_pCommandBars && m_pCommandBars->PreTranslateFrameMessage(msg))

@@ -45,6 +45,8 @@ BOOL CUITabClientWnd::AttachToMDIFrame(CMDIFrameWnd* frame, BOOL groupsEnabled) 
     if (m_frame || !frame || !frame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) return FALSE;
     if (!SubclassWindow(frame->m_hWndMDIClient)) return FALSE;
     m_frame = frame;
+    // The groups place the documents themselves: the client never scrolls.
+    if (groupsEnabled) ModifyStyle(WS_HSCROLL | WS_VSCROLL, 0, SWP_FRAMECHANGED);
     UpdateTheme();
     m_paintManager->RefreshMetrics();
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/CWnd.h"
+#include "ui/commandbars/UIFrameTemplate.h"
 #include "ui/docking/tabs/UITabWorkspace.h"
 
 class CCmdUI;
@@ -22,14 +23,6 @@ enum TabClientMessage : UINT {
 
 // Where a dragged tab would go when dropped (tab groups).
 enum TabDropAction { TabDropNone = 0, TabDropMenu = 1, TabDropIntoGroup = 2, TabDropNewBelow = 3, TabDropNewRight = 4 };
-
-// A frame that holds command bars says so through this interface; the tab client
-// follows their theme. A frame without it has none.
-class CUICommandBarsSite {
-public:
-    virtual ~CUICommandBarsSite() = default;
-    virtual CUICommandBars* GetCommandBars() const = 0;
-};
 
 // Turns the MDI client of a frame into a tabbed document area: one tab per visible MDI
 // child, kept in step with the children, in a strip along the top or bottom of the
