@@ -164,17 +164,17 @@ TEST(Gdi, DragRectInvertsAFrameAndTakesThePreviousOneAway) {
     const COLORREF white = RGB(255, 255, 255);
     TestImage image(60, 60, white);
     CRect first(10, 10, 30, 30), second(20, 20, 50, 50);
-    CBrush black(RGB(0, 0, 0));
-    image.DC().DrawDragRect(&first, CSize(2, 2), nullptr, CSize(0, 0), &black);
+    CBrush inverting(RGB(255, 255, 255));  // XOR with white turns white black
+    image.DC().DrawDragRect(&first, CSize(2, 2), nullptr, CSize(0, 0), &inverting);
     EXPECT_EQ(2 * 20 * 2 + 2 * 16 * 2, 60 * 60 - image.CountPixels(CRect(0, 0, 60, 60), white));
     EXPECT_NE(white, image.Pixel(10, 10));
     EXPECT_NE(white, image.Pixel(29, 20));
     EXPECT_EQ(white, image.Pixel(12, 12));
-    image.DC().DrawDragRect(&second, CSize(3, 3), &first, CSize(2, 2), &black);
+    image.DC().DrawDragRect(&second, CSize(3, 3), &first, CSize(2, 2), &inverting);
     EXPECT_EQ(white, image.Pixel(10, 10));
     EXPECT_NE(white, image.Pixel(22, 30));
     EXPECT_EQ(white, image.Pixel(23, 30));
-    image.DC().DrawDragRect(&second, CSize(0, 0), &second, CSize(3, 3), &black);
+    image.DC().DrawDragRect(&second, CSize(0, 0), &second, CSize(3, 3), &inverting);
     EXPECT_EQ(60 * 60, image.CountPixels(CRect(0, 0, 60, 60), white));
 
     // The halftone brush by default: every other pixel of the frame.
