@@ -32,6 +32,7 @@ enum UIControlType {
 enum UIControlHideFlags {
     uiHideExpanded = 0x01,   // replaced by the entries it expanded into
     uiHideWrap = 0x02,       // does not fit into its bar
+    uiHideVerticalDock = 0x04,  // not shown in a vertically docked bar
     uiHideScroll = 0x08,     // scrolled out of a popup
     uiHideCustomize = 0x10,  // hidden by the user
     uiHideRarelyUsed = 0x20,

@@ -1,5 +1,6 @@
 #include "ui/commandbars/UIControls.h"
 
+#include "ui/commandbars/UIControlCustom.h"
 #include "ui/commandbars/UIControlLists.h"
 
 #include "ui/commandbars/UIBarFactory.h"
@@ -96,8 +97,10 @@ CUIControl* CUIControls::Add(int type, UINT id, LPCSTR parameter, int before, BO
         control = popup;
         break;
     }
+    case uiControlCustom:
+        return InsertControl(new CUIControlCustom, id, parameter, before, temporary);
     default:
-        // Combo box, edit and custom controls come with their own classes.
+        // Combo box and edit controls come with their own classes.
         return nullptr;
     }
     control->m_type = type;
