@@ -2,6 +2,7 @@
 
 #include "comm/ReplyTimeouts.h"
 #include "comm/SerialPort.h"
+#include "editors/LadderEditor.h"
 #include "editors/POUEditorDoc.h"
 #include "editors/POUEditorView.h"
 #include "platform/CCommandLineInfo.h"
@@ -78,6 +79,8 @@ BOOL CMainApp::InitInstance() {
                                          RUNTIME_CLASS(CProjTreeView)));
     AddDocTemplate(new CMultiDocTemplate(IDR_POU_TYPE, RUNTIME_CLASS(CPOUEditorDoc), RUNTIME_CLASS(CChildFrmEditor),
                                          RUNTIME_CLASS(CPOUEditorView)));
+    // LD programs open in the ladder editor.
+    InstallLadderEditor();
     if (!CreateMainFrame())
         return FALSE;
 
