@@ -158,10 +158,7 @@ CSize CUIClassicTheme::DrawListBoxControl(CDC* dc, CUIControl* control, CRect re
                 inner.DeflateRect(2, 2);
                 FillIndexed(dc, inner, COLOR_BTNFACE);
             }
-            CUIGdiSelector symbol(dc->GetSafeHdc(), CUIThemeFonts::Get().symbol.GetSafeHandle());
-            dc->SetTextColor(GetColor(selected ? BARCOLOR_HIGHLIGHT_TEXT : BARCOLOR_TOOLBAR_TEXT));
-            button.OffsetRect(1, 1);
-            dc->DrawText("u", 1, &button, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+            DrawComboArrowGlyph(dc, button, selected ? BARCOLOR_HIGHLIGHT_TEXT : BARCOLOR_TOOLBAR_TEXT);
         }
     }
     return size;
@@ -280,10 +277,6 @@ CSize CUIClassicTheme::DrawComboBoxControl(CDC* dc, CUIControl* control, BOOL dr
         const int edge = control->GetSelected() == 2 ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
         Draw3dRectIndexed(dc, r, edge, edge);
     }
-    CUIGdiSelector symbol(dc->GetSafeHdc(), CUIThemeFonts::Get().symbol.GetSafeHandle());
-    dc->SetTextColor(GetColor(COLOR_BTNTEXT));
-    CRect arrow = button;
-    arrow.OffsetRect(1, 1);
-    dc->DrawText("u", 1, &arrow, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    DrawComboArrowGlyph(dc, button, COLOR_BTNTEXT);
     return CSize(0, 0);
 }

@@ -100,6 +100,9 @@ public:
     static void DrawLine(CDC* dc, CPoint from, CPoint to);
     void DrawLineIndexed(CDC* dc, CPoint from, CPoint to, int index);
     void FillIndexed(CDC* dc, CRect rect, int index);
+    // A combo box's drop-down arrow: the symbol font's glyph centred in the button, one
+    // pixel down and right, in the colour of the index.
+    void DrawComboArrowGlyph(CDC* dc, CRect button, int colorIndex);
     // Takes the four corner pixels of the rectangle out of the clipping region.
     static void ExcludeCorners(CDC* dc, CRect rect);
     // Per pixel of 32-bit buffers: each colour byte weight/256 of the foreground and

@@ -132,10 +132,7 @@ CSize CUIFlatTheme::DrawListBoxControl(CDC* dc, CUIControl* control, CRect rect,
                 inner.DeflateRect(2, 2);
                 FillIndexed(dc, inner, COLOR_BTNFACE);
             }
-            CUIGdiSelector symbol(dc->GetSafeHdc(), CUIThemeFonts::Get().symbol.GetSafeHandle());
-            dc->SetTextColor(GetColor(selected ? BARCOLOR_HIGHLIGHT_TEXT : BARCOLOR_TOOLBAR_TEXT));
-            button.OffsetRect(1, 1);
-            dc->DrawText("u", 1, &button, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+            DrawComboArrowGlyph(dc, button, selected ? BARCOLOR_HIGHLIGHT_TEXT : BARCOLOR_TOOLBAR_TEXT);
         }
     }
     return size;
@@ -259,12 +256,9 @@ CSize CUIFlatTheme::DrawComboBoxControl(CDC* dc, CUIControl* control, BOOL draw)
         r.left += 1;
         FillAndFrameRect(dc, r, selected == 2 ? BARCOLOR_HIGHLIGHT_BORDER : BARCOLOR_DISABLED, COLOR_BTNFACE);
     }
-    CUIGdiSelector symbol(dc->GetSafeHdc(), CUIThemeFonts::Get().symbol.GetSafeHandle());
-    dc->SetTextColor(GetColor(!enabled  ? BARCOLOR_DISABLED
-                              : dropped ? BARCOLOR_PUSHED_TEXT
-                              : selected ? BARCOLOR_HIGHLIGHT_TEXT
-                                         : BARCOLOR_TOOLBAR_TEXT));
-    button.OffsetRect(1, 1);
-    dc->DrawText("u", 1, &button, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    DrawComboArrowGlyph(dc, button, !enabled  ? BARCOLOR_DISABLED
+                                   : dropped ? BARCOLOR_PUSHED_TEXT
+                                   : selected ? BARCOLOR_HIGHLIGHT_TEXT
+                                              : BARCOLOR_TOOLBAR_TEXT);
     return CSize(0, 0);
 }

@@ -4,6 +4,7 @@
 
 #include "ui/commandbars/UIDrawHelpers.h"
 #include "ui/commandbars/UIImageIconSet.h"
+#include "ui/commandbars/themes/UIThemeFonts.h"
 
 #include "platform/CWnd.h"
 
@@ -32,6 +33,13 @@ void CUICommandBarsTheme::DrawTriangle(CDC* dc, CPoint a, CPoint b, CPoint c, CO
 }
 
 void CUICommandBarsTheme::FillIndexed(CDC* dc, CRect rect, int index) { dc->FillSolidRect(rect, GetColor(index)); }
+
+void CUICommandBarsTheme::DrawComboArrowGlyph(CDC* dc, CRect button, int colorIndex) {
+    CUIGdiSelector symbol(dc->GetSafeHdc(), CUIThemeFonts::Get().symbol.GetSafeHandle());
+    dc->SetTextColor(GetColor(colorIndex));
+    button.OffsetRect(1, 1);
+    dc->DrawText("u", 1, &button, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
 
 void CUICommandBarsTheme::FillAndFrameRect(CDC* dc, CRect rect, int frame, int fill) {
     dc->FillSolidRect(rect, GetColor(fill));
