@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-namespace {
-
 // Another program may hold the clipboard for a moment; a few tries ride over that.
 bool OpenClipboardBriefly() {
     for (int attempt = 0; attempt < 5; ++attempt) {
@@ -27,6 +25,8 @@ HGLOBAL GlobalCopy(const void* data, SIZE_T size) {
     ::GlobalUnlock(block);
     return block;
 }
+
+namespace {
 
 // The clipboard owns a block once it accepts it; a refused block is ours to free.
 bool PutBlock(UINT format, const void* data, SIZE_T size) {

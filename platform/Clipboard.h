@@ -16,3 +16,8 @@ BOOL SetClipboardTextAndData(LPCSTR text, UINT format, const void* data, UINT si
 // Copies the clipboard's block of the given format into data (at most size bytes);
 // gives the number of bytes the clipboard holds, 0 when it holds none of that format.
 UINT GetClipboardBlock(UINT format, void* data, UINT size);
+
+// Opens the clipboard for this thread, trying a few times while another program holds it.
+bool OpenClipboardBriefly();
+// A new movable memory block holding a copy of the bytes; null when out of memory.
+HGLOBAL GlobalCopy(const void* data, SIZE_T size);
