@@ -222,12 +222,14 @@ TEST_F(PopupBars, ContextMenusOpenAtThePointAndReturnTheChosenCommand) {
             bar->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(entry.x, entry.y));
         }
     });
-    ::SetTimer(nullptr, 0, 2000, [](HWND, UINT, UINT_PTR id, DWORD) {
+    // The watchdog must not outlive the test: firing later it would end another test's menu.
+    const UINT_PTR watchdog = ::SetTimer(nullptr, 0, 2000, [](HWND, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(nullptr, id);
         CUIMouseTrackHook::Get().EndTracking();
     });
     EXPECT_EQ(static_cast<int>(ID_PROJECT_NEW),
               m_bars->TrackContextMenu(menu.GetSubMenu(0), CUICommandBars::ReturnCommand, 120, 90, m_frame));
+    ::KillTimer(nullptr, watchdog);
     EXPECT_FALSE(CUIMouseTrackHook::Get().IsTracking());
 }
 
