@@ -5,6 +5,7 @@
 #include "ui/commandbars/UIBarFactory.h"
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIEdit.h"
 #include "ui/commandbars/UIImageStore.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
 #include "ui/commandbars/UISystemPalette.h"
@@ -18,6 +19,16 @@
 namespace {
 
 const LPARAM ContextCodeBit = 1 << 29;
+
+// Keys typed into an edit window of a bar, which go to it before the frame's accelerators
+// see them; Enter, Tab and Esc stay with the bar.
+BOOL IsEditKey(const MSG* msg) {
+    if (msg->message == WM_CHAR)
+        return TRUE;
+    if (msg->message != WM_KEYDOWN && msg->message != WM_KEYUP)
+        return FALSE;
+    return msg->wParam != VK_RETURN && msg->wParam != VK_TAB && msg->wParam != VK_ESCAPE;
+}
 
 BOOL OfferToKeyboardHooks(UINT message, WPARAM wParam, LPARAM lParam) {
     return CUIWndProcHookTable::Instance().NotifyKeyboardHooks(message, wParam, lParam);
@@ -48,7 +59,11 @@ BOOL CUICommandBars::PreTranslateFrameMessage(MSG* msg) {
     if (hook.m_suspendCount == 0 && !hook.IsTracking() && m_menuBar && msg->message == WM_SYSKEYDOWN &&
         (msg->lParam & ContextCodeBit) && OfferMnemonicToMenuBar(msg))
         return TRUE;
-    // Keys of edit controls in bars come with those controls.
+    if (IsEditKey(msg) && CUIEdit::GetFocusEdit()) {
+        ::TranslateMessage(msg);
+        ::DispatchMessageA(msg);
+        return TRUE;
+    }
     if (msg->message == WM_MOUSEWHEEL && table.HasKeyboardHooks()) {
         OfferToKeyboardHooks(msg->message, msg->wParam, msg->lParam);
         return TRUE;
@@ -83,6 +98,15 @@ BOOL CUICommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, L
         RecalcFrameLayout(FALSE);
         if (m_site && m_site->GetSafeHwnd())
             m_site->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        break;
+    case WM_COMMAND:
+        if (CUIEdit* edit = CUIEdit::GetFocusEdit()) {
+            if (edit->OnCommand(wParam, lParam)) {
+                if (result)
+                    *result = 1;
+                return TRUE;
+            }
+        }
         break;
     default:
         break;

@@ -1,6 +1,8 @@
 #include "ui/commandbars/UIControls.h"
 
+#include "ui/commandbars/UIControlComboBox.h"
 #include "ui/commandbars/UIControlCustom.h"
+#include "ui/commandbars/UIControlEdit.h"
 #include "ui/commandbars/UIControlLists.h"
 
 #include "ui/commandbars/UIBarFactory.h"
@@ -97,10 +99,17 @@ CUIControl* CUIControls::Add(int type, UINT id, LPCSTR parameter, int before, BO
         control = popup;
         break;
     }
+    case uiControlComboBox:
+        control = new CUIControlComboBox;
+        control->SetID(id);
+        break;
+    case uiControlEdit:
+        control = new CUIControlEdit;
+        control->SetID(id);
+        break;
     case uiControlCustom:
         return InsertControl(new CUIControlCustom, id, parameter, before, temporary);
     default:
-        // Combo box and edit controls come with their own classes.
         return nullptr;
     }
     control->m_type = type;
@@ -151,6 +160,10 @@ CUIControl* CUIControls::CreateMenuItemControl(int type, UINT id, LPCSTR text, C
         CUIControl* list = CreateListControlForMenuItem(id, text);
         return list ? list : new CUIControlButton;
     }
+    if (type == uiControlComboBox)
+        return new CUIControlComboBox;
+    if (type == uiControlEdit)
+        return new CUIControlEdit;
     if (type < uiControlPopup || type > uiControlSplitButtonPopup)
         return nullptr;
     CUIControlPopup* popup = CUIControlPopup::CreateWithType(type);

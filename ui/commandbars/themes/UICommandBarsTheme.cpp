@@ -4,6 +4,7 @@
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UISystemPalette.h"
 #include "ui/commandbars/themes/UIClassicTheme.h"
+#include "ui/commandbars/themes/UIFieldControl.h"
 #include "ui/commandbars/themes/UIGradientTheme.h"
 #include "ui/commandbars/themes/UIThemeFonts.h"
 #include "ui/commandbars/themes/UIVisualStyleTheme.h"
@@ -65,12 +66,28 @@ void CUICommandBarsTheme::SetColors(int count, const int* indices, const COLORRE
     }
 }
 
+namespace {
+
+// The edit window of a field control writes in the icon-title font, with no margins.
+void UseFieldFont(CUIControl* control) {
+    IUIFieldControl* field = dynamic_cast<IUIFieldControl*>(control);
+    const HWND edit = field ? field->GetEditWindow() : nullptr;
+    const HFONT font = static_cast<HFONT>(CUIThemeFonts::Get().iconTitle.GetSafeHandle());
+    if (edit == nullptr || reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0)) == font)
+        return;
+    ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    ::SendMessageA(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+}
+
+}  // namespace
+
 CSize CUICommandBarsTheme::DrawControl(CDC* dc, CUIControl* control, BOOL draw) {
-    // Edit and combo box controls (their edit windows' fonts) come with their own classes.
     switch (control->GetType()) {
     case uiControlEdit:
+        UseFieldFont(control);
         return DrawEditControl(dc, control, draw);
     case uiControlComboBox:
+        UseFieldFont(control);
         return DrawComboBoxControl(dc, control, draw);
     default:
         break;
