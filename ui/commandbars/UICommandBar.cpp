@@ -2,6 +2,7 @@
 
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
+#include "ui/commandbars/UIControlDragContext.h"
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIMouseTrackHook.h"
@@ -24,6 +25,7 @@ BEGIN_MESSAGE_MAP(CUICommandBar, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_LBUTTONUP()
     ON_WM_RBUTTONUP()
+    ON_WM_RBUTTONDOWN()
     ON_WM_TIMER()
     ON_WM_PAINT()
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
@@ -224,13 +226,21 @@ void CUICommandBar::SetStatusText(int state, CUIControl* control) {
 int CUICommandBar::OnCreate(LPCREATESTRUCT cs) {
     if (CWnd::OnCreate(cs) == -1)
         return -1;
-    // The customize drag context (registration of bars) comes with customize mode.
+    CUICommandBars* commandBars = GetCommandBars();
+    if (m_position != uiBarList && commandBars) {
+        m_dropContext = commandBars->GetDragContext();
+        m_dropContext->AddDropTarget(this);
+    }
     if (m_barType != uiBarTypePopup)
         EnableToolTips(TRUE);
     return 0;
 }
 
 void CUICommandBar::OnDestroy() {
+    // The context the bar registered with, even when the bar has left its collection.
+    if (m_dropContext)
+        m_dropContext->RemoveDropTarget(this);
+    m_dropContext = nullptr;
     if (m_trackingMode != uiNotTracking)
         SetTrackingMode(uiNotTracking, TRUE, FALSE);
     CWnd::OnDestroy();

@@ -13,6 +13,7 @@ class CUIControl;
 class CUICommandBarList;
 class CUIControlPopup;
 class CUIControls;
+class CUIControlDragContext;
 
 // Bar positions (CommandBarPosition).
 enum UIBarPosition {
@@ -129,6 +130,18 @@ public:
     // outside the bar while it tracks).
     void HandleMouseMove(CPoint point);
 
+    // The drop side of a control's customize drag, at client points: whether the bar
+    // takes the control (the drop mark then shows where), the mark taken away, and the
+    // drop, which inserts a copy of the control at the mark (the result may become
+    // uiDropCancel: dropped at its own place).
+    virtual BOOL OnCustomizeDragEnter(CUIControl* control, CPoint point);
+    virtual BOOL OnCustomizeDragOver(CUIControl* control, CPoint point);
+    virtual void OnCustomizeDragLeave();
+    virtual void OnCustomizeDrop(CUIControl* control, int* result, CPoint point, CPoint start);
+    CRect GetDropIndicator() const { return m_dropIndicator; }
+    // The drag context this bar registered with is going away.
+    void ForgetDropContext() { m_dropContext = nullptr; }
+
     int GetSelectedIndex() const { return m_selected; }
     int GetOpenPopupIndex() const { return m_openPopup; }
     int GetTrackingMode() const { return m_trackingMode; }
@@ -167,6 +180,7 @@ protected:
     void OnLButtonDblClk(UINT flags, CPoint point);
     void OnLButtonUp(UINT flags, CPoint point);
     void OnRButtonUp(UINT flags, CPoint point);
+    void OnRButtonDown(UINT flags, CPoint point);
     void OnTimer(UINT_PTR id);
     void OnPaint();
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
@@ -180,6 +194,12 @@ protected:
     BOOL IsHelpMode() const;
     BOOL IsOtherBarTracking() const;
     void HandleMnemonic(UINT key);
+    // The insertion index for the dragged control at the point and its drop mark; -1
+    // (and no mark) at the control's own place.
+    int CalcDropIndicator(CUIControl* dragged, CPoint point, CRect* indicator) const;
+    BOOL IsDropVertical() const;
+    void DrawCustomizeMarks(CDC* dc);
+    void DrawDropIndicator(CDC* dc);
 
     int m_selected = -1;
     int m_openPopup = -1;
@@ -192,6 +212,8 @@ protected:
     int m_position = uiBarNone;
     CUICommandBars* m_commandBars = nullptr;
     CUICommandBarsTheme* m_paintManager = nullptr;
+    CRect m_dropIndicator;
+    CUIControlDragContext* m_dropContext = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

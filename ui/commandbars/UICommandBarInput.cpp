@@ -65,9 +65,8 @@ void CUICommandBar::OnLButtonDown(UINT, CPoint point) {
         Default();
         return;
     }
-    // In customize mode a click starts the control's customize drag (customize mode
-    // comes with its own classes).
-    if (!IsCustomizeMode())
+    // In customize mode a click starts the control's customize drag.
+    if (!IsCustomizeMode() || (IsCustomizable() && !(control->GetFlags() & uiFlagNoCustomize)))
         control->OnClick(FALSE, point);
 }
 

@@ -48,6 +48,7 @@ void CUICommandBar::DrawCommandBar(CDC* dc) {
         if (old)
             dc->SelectObject(old);
     }
+    DrawCustomizeMarks(dc);
 }
 
 LRESULT CUICommandBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM) {

@@ -3,6 +3,8 @@
 #include "ui/commandbars/UIBarFactory.h"
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
+#include "ui/commandbars/UIControl.h"
+#include "ui/commandbars/UIControlDragContext.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIMenuBar.h"
 #include "ui/commandbars/UIMenuSoundThread.h"
@@ -28,9 +30,11 @@ const UINT MenuBarId = 1;
 
 }  // namespace
 
-CUICommandBars::CUICommandBars() : m_options(new CUICommandBarsOptions(this)) {}
+CUICommandBars::CUICommandBars()
+    : m_options(new CUICommandBarsOptions(this)), m_dragContext(new CUIControlDragContext(this)) {}
 
 CUICommandBars::~CUICommandBars() {
+    SetDragControl(nullptr);
     std::vector<CUICommandBar*> bars;
     bars.swap(m_bars);
     m_menuBar = nullptr;
@@ -38,6 +42,7 @@ CUICommandBars::~CUICommandBars() {
         bar->SetCommandBars(nullptr);
         bar->InternalRelease();
     }
+    delete m_dragContext;
     SetPaintManager(nullptr);
     m_options->InternalRelease();
     GetMenuSoundThread().Stop();
@@ -82,6 +87,34 @@ void CUICommandBars::SetFrameSite(CFrameWnd* frame) {
         AFX_CMDHANDLERINFO info = {};
         m_customizable = frame->OnCmdMsg(CustomizeCommandId, CN_COMMAND, nullptr, &info);
     }
+}
+
+void CUICommandBars::SetCustomizeMode(BOOL on) {
+    if (m_customizeMode == on)
+        return;
+    m_customizeMode = on;
+    if (!on)
+        SetDragControl(nullptr);
+    RecalcFrameLayout(TRUE);
+    RedrawCommandBars();
+}
+
+void CUICommandBars::SetDragControl(CUIControl* control) {
+    if (control != m_dragControl) {
+        CUIControl* old = m_dragControl;
+        m_dragControl = control;
+        if (control) {
+            control->InternalAddRef();
+            control->InvalidateParent();
+        }
+        if (old) {
+            old->InvalidateParent();
+            old->InternalRelease();
+        }
+    }
+    CWnd* window = m_dragContext->GetCustomizeWindow() ? m_dragContext->GetCustomizeWindow() : m_site;
+    if (window && window->GetSafeHwnd())
+        window->SendMessage(CommandBarsCustomizeSelNotify, 0, 0);
 }
 
 void CUICommandBars::AppendBar(CUICommandBar* bar) { m_bars.push_back(bar); }

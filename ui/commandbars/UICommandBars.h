@@ -13,6 +13,7 @@ class CWnd;
 class CUICommandBar;
 class CUICommandBarsTheme;
 class CUIControl;
+class CUIControlDragContext;
 class CArchive;
 class CFile;
 class CUICommandBarList;
@@ -89,6 +90,13 @@ public:
     void SetPaintManager(CUICommandBarsTheme* paintManager);
     CUICommandBarsOptions* GetCommandBarsOptions() const { return m_options; }
     BOOL IsCustomizeMode() const { return m_customizeMode; }
+    // Turned on and off by the customize window while it is open.
+    void SetCustomizeMode(BOOL on);
+    CUIControlDragContext* GetDragContext() const { return m_dragContext; }
+    // The control selected in customize mode (one reference held); the customize window,
+    // or the frame without one, is told of every setting.
+    void SetDragControl(CUIControl* control);
+    CUIControl* GetDragControl() const { return m_dragControl; }
     BOOL IsCustomizable() const { return m_customizable; }
     void SetCommandUsed(UINT id);
     UINT GetDefaultMenuId() const { return m_defaultMenuId; }
@@ -145,6 +153,8 @@ private:
     UINT m_defaultMenuId = 0;
     BOOL m_layoutLock = FALSE;
     CUICommandBarsOptions* m_options;
+    CUIControlDragContext* m_dragContext;
+    CUIControl* m_dragControl = nullptr;
     std::vector<CUICommandBar*> m_bars;
     CFrameWnd* m_site = nullptr;
     CUICommandBar* m_menuBar = nullptr;

@@ -4,6 +4,7 @@
 
 #include "ui/commandbars/UIBarFactory.h"
 #include "ui/commandbars/UICommandBar.h"
+#include "ui/commandbars/UIControlDragContext.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIEdit.h"
 #include "ui/commandbars/UIImageStore.h"
@@ -106,6 +107,14 @@ BOOL CUICommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, L
                     *result = 1;
                 return TRUE;
             }
+        }
+        break;
+    case WM_CLOSE:
+        // The frame stays while the customize window is open.
+        if (m_dragContext->GetCustomizeWindow()) {
+            if (result)
+                *result = 0;
+            return TRUE;
         }
         break;
     default:

@@ -3,6 +3,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
+#include "ui/commandbars/UIControlDragContext.h"
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIImageStore.h"
@@ -296,6 +297,48 @@ void CUIControl::PressButton(CRect rect) {
     InternalRelease();
 }
 
+void CUIControl::OnCustomizeDragOver(CUIControl*, CPoint) {
+    if (m_parent) {
+        m_parent->SetOpenPopup(-1, FALSE);
+        m_parent->ClearSelection();
+    }
+}
+
+void CUIControl::CustomizeStartDrag() {
+    CUICommandBars* commandBars = GetCommandBars();
+    CUICommandBar* parent = m_parent;
+    if (commandBars == nullptr || parent == nullptr)
+        return;
+    // The drop may take the control out of its bar; both live to the end of the drag.
+    InternalAddRef();
+    parent->InternalAddRef();
+    commandBars->SetDragControl(this);
+    const int result = commandBars->GetDragContext()->DoDragDrop(this, FALSE);
+    if ((result == uiDropOff || result == uiDropMove) && m_controls) {
+        parent->SetOpenPopup(-1, FALSE);
+        parent->ClearSelection();
+        if (commandBars->GetDragControl() == this)
+            commandBars->SetDragControl(nullptr);
+        RemoveKeepingGroups();
+        parent->OnRecalcLayout();
+        parent->DelayLayout();
+        parent->Invalidate(FALSE);
+    }
+    commandBars->SetDragControl(commandBars->GetDragControl());
+    parent->InternalRelease();
+    InternalRelease();
+}
+
+void CUIControl::RemoveKeepingGroups() {
+    CUIControls* controls = m_controls;
+    CUIControl* next = controls->GetAt(m_index + 1);
+    if (m_beginGroup && next)
+        next->SetBeginGroup(TRUE);
+    if (m_index == 0 && next)
+        next->SetBeginGroup(FALSE);
+    controls->Remove(this);
+}
+
 IMPLEMENT_SERIAL(CUIControlButton, CUIControl, uiArchiveSchema)
 
 void CUIControlButton::Copy(CUIControl* source, BOOL recursive) {
@@ -307,9 +350,9 @@ void CUIControlButton::OnClick(BOOL keyboard, CPoint) {
     if (!m_enabled)
         return;
     if (IsCustomizeMode()) {
-        // The customize drag comes with customize mode.
         m_parent->SetOpenPopup(-1, FALSE);
         m_parent->ClearSelection();
+        CustomizeStartDrag();
         return;
     }
     if (keyboard)

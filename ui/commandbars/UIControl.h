@@ -84,6 +84,12 @@ public:
     virtual void OnMouseHover();
     virtual BOOL OnSetSelected(int state);
     virtual CUIControl* Clone(BOOL recursive);
+    // Customize mode: the drag of the control to another place (moved, copied with Ctrl
+    // held, deleted when dropped off every bar); another control dragged over this one
+    // (at a client point of its bar); whether the bar may take this control there.
+    virtual void CustomizeStartDrag();
+    virtual void OnCustomizeDragOver(CUIControl* dragged, CPoint point);
+    virtual BOOL IsCustomizeDragOverAvail(CUICommandBar* bar, CPoint point) { return TRUE; }
     void Serialize(CArchive& ar) override;
 
     // Texts from the string resource of the id ("description\ntooltip"); the caption
@@ -154,6 +160,9 @@ class CUIImageIconSet;
 class CUIImageStore;
     friend class CUICommandBar;
     friend class CUICommandBarUpdateUI;
+
+    // Out of its collection, the group marks kept where they were seen.
+    void RemoveKeepingGroups();
 
     int m_index = 0;
     UINT m_id = 0;

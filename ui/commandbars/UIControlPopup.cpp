@@ -1,6 +1,7 @@
 #include "ui/commandbars/UIControlPopup.h"
 
 #include "ui/commandbars/UICommandBar.h"
+#include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIPopupBar.h"
 #include "ui/commandbars/UIPopupShadow.h"
@@ -69,6 +70,10 @@ BOOL CUIControlPopup::OnSetPopup(BOOL open) {
 void CUIControlPopup::OnClick(BOOL keyboard, CPoint point) {
     if (!m_enabled || m_parent == nullptr)
         return;
+    if (IsCustomizeMode()) {
+        if (CUICommandBars* commandBars = GetCommandBars())
+            commandBars->SetDragControl(this);
+    }
     if (m_popupOpen && !IsOnPopupBar()) {
         m_parent->SetTrackingMode(uiNotTracking, FALSE, FALSE);
         return;
@@ -90,9 +95,26 @@ void CUIControlPopup::OnClick(BOOL keyboard, CPoint point) {
             return;
         }
     }
-    if (IsCustomizeMode() && m_popupBar && !m_popupBar->IsCustomizable())
+    if (!IsCustomizeMode()) {
+        m_parent->SetOpenPopup(m_index, keyboard);
         return;
-    m_parent->SetOpenPopup(m_index, keyboard);
+    }
+    if (m_popupBar == nullptr || m_popupBar->IsCustomizable())
+        m_parent->SetOpenPopup(m_index, keyboard);
+    CustomizeStartDrag();
+}
+
+void CUIControlPopup::OnCustomizeDragOver(CUIControl* dragged, CPoint) {
+    if (m_parent == nullptr || (m_popupBar && !m_popupBar->IsCustomizable()))
+        return;
+    // A popup cannot go into its own chain of popups: they close instead.
+    const CUIControlPopup* draggedPopup = dynamic_cast<const CUIControlPopup*>(dragged);
+    if (draggedPopup && draggedPopup->IsContainPopup(this)) {
+        m_parent->SetOpenPopup(-1, FALSE);
+        m_parent->ClearSelection();
+    } else {
+        m_parent->SetOpenPopup(m_index, FALSE);
+    }
 }
 
 void CUIControlPopup::OnLButtonUp(CPoint point) {

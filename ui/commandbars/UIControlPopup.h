@@ -26,6 +26,7 @@ public:
     void OnMouseHover() override;
     BOOL OnSetSelected(int state) override;
     CUIControl* Clone(BOOL recursive) override;
+    void OnCustomizeDragOver(CUIControl* dragged, CPoint point) override;
 
     // Holds the bar with one reference; the previous one is released.
     void SetCommandBar(CUICommandBar* bar);

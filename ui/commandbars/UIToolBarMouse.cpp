@@ -56,9 +56,9 @@ void CUIToolBar::OnLButtonDblClk(UINT flags, CPoint point) {
         m_dragTracker->ToggleDocking();
 }
 
-void CUIToolBar::OnRButtonDown(UINT, CPoint point) {
+void CUIToolBar::OnRButtonDown(UINT flags, CPoint point) {
     if (IsCustomizeMode()) {
-        Default();
+        CUICommandBar::OnRButtonDown(flags, point);
         return;
     }
     EndTrackingMode();
