@@ -1,4 +1,9 @@
 #include "platform/CDC.h"
+#include "platform/CMDIFrameWnd.h"
+#include "res/resource.h"
+#include "ui/commandbars/UICommandBars.h"
+#include "ui/commandbars/UIControls.h"
+#include "ui/commandbars/UIPopupBar.h"
 #include "ui/docking/tabs/UITabClientWnd.h"
 
 namespace {
@@ -83,7 +88,17 @@ void CUITabClientWnd::TrackDrop(CPoint point, CUITabStripItem* item) {
     DrawDropFrame(FALSE);
 }
 
-void CUITabClientWnd::ShowWorkspaceActionsPopup(CPoint) {
-    // The drop menu belongs to the command bars' workspace-actions control, which is
-    // not there yet; until it is, a drop over no zone changes nothing.
+void CUITabClientWnd::ShowWorkspaceActionsPopup(CPoint point) {
+    CUICommandBars* commandBars = GetCommandBars();
+    if (commandBars == nullptr)
+        return;
+    ClientToScreen(&point);
+    CUIPopupBar* popup = CUIPopupBar::CreatePopupBarFor(commandBars);
+    CUIControls* controls = popup->GetControls();
+    controls->InsertControl(new CUIControlWorkspaceActions, 0, "", -1, FALSE);
+    CUIControl* cancel = controls->Add(uiControlButton, ID_TAB_GROUP_CANCEL, "", -1, FALSE);
+    cancel->SetBeginGroup(TRUE);
+    cancel->SetFlags(uiFlagNoUpdate);
+    commandBars->TrackPopupBar(popup, 0, point.x, point.y, m_frame, nullptr, m_frame);
+    popup->InternalRelease();
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/CWnd.h"
+#include "ui/commandbars/UIControlLists.h"
 #include "ui/commandbars/UIFrameTemplate.h"
 #include "ui/docking/tabs/UITabWorkspace.h"
 
@@ -28,7 +29,7 @@ enum TabDropAction { TabDropNone = 0, TabDropMenu = 1, TabDropIntoGroup = 2, Tab
 // child, kept in step with the children, in a strip along the top or bottom of the
 // document area (or, with tab groups, several strips the client draws itself). It
 // subclasses the frame's existing MDI client window.
-class CUITabClientWnd : public CWnd, public CUITabThemeClient {
+class CUITabClientWnd : public CWnd, public CUITabThemeClient, public CUIWorkspaceGroupCommands {
 public:
     CUITabClientWnd();
     ~CUITabClientWnd() override;
@@ -74,12 +75,15 @@ public:
 
     // Tab groups.
     BOOL QueryGroupCommand(UINT id, CUITabStripItem** item) const;
+    BOOL QueryGroupCommand(UINT id) override { return QueryGroupCommand(id, nullptr); }
     void OnGroupCommand(UINT id);
     void MoveItemToGroup(CUITabStripItem* item, CUITabWorkspace* target, int action);
     void TrackDrop(CPoint point, CUITabStripItem* item);
     void BeginDropFeedback();
     void EndDropFeedback();
     void DrawDropFrame(BOOL remove);
+    // The menu of a tab dropped over no group zone, at a client point: the group
+    // commands that apply and Cancel; the choice goes to the frame as a command.
     virtual void ShowWorkspaceActionsPopup(CPoint point);
     int GetDropAction() const { return m_dropAction; }
     CUITabWorkspace* GetDropTarget() const { return m_dropTarget; }
