@@ -80,7 +80,7 @@ void CMainFrame::StartCompileList() {
             view->List(CompileTab).SetFont(StandardFont());
         view->ClearList(CompileTab);
     }
-    RedrawWindow();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CMainFrame::SelectLastCompileLine() {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,31 @@ TEST_F(MainFrameOutput, ResetEmptiesBothListsAndShowsTheCompileTab) {
     EXPECT_TRUE(Lines(0).empty());
     EXPECT_TRUE(Lines(1).empty());
     EXPECT_EQ(1, CurrentTab());
+}
+
+// The frame paints its background over its whole client area: windows nested in the dock
+// bars and panes (a toolbar, the project tree) must be painted again after it, else they
+// stay blank until something else repaints them.
+std::vector<HWND> g_painted;
+LRESULT CALLBACK RecordPaint(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && message->message == WM_PAINT)
+        g_painted.push_back(message->hwnd);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MainFrameOutput, StartingTheCompileListRepaintsTheWindowsInsideTheBarsAndPanes) {
+    ASSERT_TRUE(created);
+    HWND toolbar = ::FindWindowExA(nullptr, nullptr, nullptr, "标准工具栏");
+    for (HWND bar = ::GetWindow(window, GW_CHILD); bar && !toolbar; bar = ::GetWindow(bar, GW_HWNDNEXT))
+        toolbar = ::FindWindowExA(bar, nullptr, nullptr, "标准工具栏");
+    ASSERT_NE(nullptr, toolbar);
+    ASSERT_NE(window, ::GetParent(toolbar));
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordPaint, nullptr, ::GetCurrentThreadId());
+    g_painted.clear();
+    frame->StartCompileList();
+    ::UnhookWindowsHookEx(hook);
+    EXPECT_NE(g_painted.end(), std::find(g_painted.begin(), g_painted.end(), toolbar));
 }
 
 }  // namespace
