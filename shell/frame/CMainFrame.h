@@ -137,6 +137,10 @@ public:
     void OnCommSettings();
     void OnMonitor();
     void OnStyle(UINT id);
+    // Project archives (zip) through the external zip program.
+    void OnExportProject();
+    void OnImportProject();
+    BOOL ExportProjectToZip(const CString& projectFile, const CString& archivePath, BOOL showMessages);
 
 protected:
     int OnCreate(LPCREATESTRUCT cs);

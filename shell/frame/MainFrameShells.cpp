@@ -10,6 +10,7 @@
 #include "project/CPlcWorkspace.h"
 #include "project/CProjTreeDOC.h"
 #include "project/InitDataCheck.h"
+#include "project/ShellServices.h"
 #include "shell/frame/CMainFrame.h"
 #include "shell/frame/FrameApplication.h"
 #include "shell/frame/HardwareWindowPanes.h"
@@ -56,6 +57,11 @@ void CMainFrameShells::Install() {
     SetChildFrameHost(this);
     SetOutputViewShell(this);
     InstallHardwareWindowPanes(*this);
+    SetProjectZipExporter([this](const CString& projectFile, const CString& archivePath, BOOL showMessages) {
+        return m_frame.ExportProjectToZip(projectFile, archivePath, showMessages);
+    });
+    SetSubroutineTreeRemover([this](const CString& name) { m_frame.RemoveSubroutineFromInsTrees(name); });
+    SetPlcResultReporter([this](int code) { m_frame.ReportPlcResult(code); });
 }
 
 void CMainFrameShells::Uninstall() {
@@ -72,6 +78,9 @@ void CMainFrameShells::Uninstall() {
     if (&GetOutputViewShell() == this)
         SetOutputViewShell(nullptr);
     UninstallHardwareWindowPanes();
+    SetProjectZipExporter(nullptr);
+    SetSubroutineTreeRemover(nullptr);
+    SetPlcResultReporter(nullptr);
 }
 
 void CMainFrameShells::SetProjectModified(BOOL modified) {

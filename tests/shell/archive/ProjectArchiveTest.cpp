@@ -1,6 +1,10 @@
+#include "project/ProjectConverter.h"
+#include "shell/archive/ArchiveCommands.h"
 #include "shell/archive/ProjectArchive.h"
+#include "tests/support/ScriptedCommonDialogs.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -234,4 +238,44 @@ TEST(FolderStatusText, LongPathsShowHeadAndLastComponent) {
         EXPECT_EQ(c.shown, shown) << c.path;
         EXPECT_LE(shown.GetLength(), 43) << c.path;
     }
+}
+
+// The menu commands: the archive dialog (remembering its folder in "ZipPath"), the
+// folder dialog of the import, and a cancel at any dialog changing nothing.
+TEST_F(ProjectArchiveTest, CommandsAskForTheArchiveAndTheTargetFolder) {
+    TestApplication app("ArchiveCommandsTest");
+    app.DeleteProfile();
+    CArchiveCommands commands(shell, nullptr, archive);
+    const std::string project = MakeProject("demo.qpr"), zip = archives / "demo备份.zip";
+    ScriptedMessageBoxes boxes;
+    ScriptedCommonDialogs dialogs{ChooseFile(zip.c_str())};
+    commands.OnExportProject(project.c_str(), "demo");
+    ASSERT_EQ(1u, dialogs.FileCalls().size());
+    const FileDialogCall& save = dialogs.FileCalls()[0];
+    EXPECT_FALSE(save.open);
+    EXPECT_EQ("导出工程...", save.title);
+    EXPECT_EQ("zip", save.defaultExt);
+    EXPECT_EQ("demo备份", save.fileName);
+    EXPECT_EQ("工程备份文件 (*.zip)|*.zip||", save.filter);
+    EXPECT_EQ(std::string(InstallationFolder() + "\\project"), save.initialDir);
+    EXPECT_TRUE(save.flags & OFN_OVERWRITEPROMPT);
+    EXPECT_TRUE(TempFolder::Exists(zip));
+    ASSERT_EQ(1u, boxes.Calls().size());
+    EXPECT_EQ("导出工程成功！", boxes.Calls()[0].text);
+    EXPECT_EQ(archives.Path() + "\\", std::string(app.GetProfileString("Configuration", "ZipPath")));
+
+    dialogs.Queue(CancelDialog());                                          // no archive
+    dialogs.Queue(ChooseFile(zip.c_str()));
+    dialogs.Queue(CancelDialog());                                          // no folder
+    dialogs.Queue(ChooseFile(zip.c_str()));
+    dialogs.Queue(ChooseFolder(target.Path().c_str()));
+    for (int run = 0; run < 3; ++run)
+        commands.OnImportProject();
+    EXPECT_EQ(std::vector<std::string>{target / "demo.qpr"}, shell.opened);
+    ASSERT_EQ(4u, dialogs.FileCalls().size());
+    EXPECT_TRUE(dialogs.FileCalls()[1].open);
+    EXPECT_EQ("导入工程...", dialogs.FileCalls()[1].title);
+    EXPECT_EQ(archives.Path() + "\\", dialogs.FileCalls()[1].initialDir);
+    EXPECT_EQ(1u, boxes.Calls().size());
+    app.DeleteProfile();
 }

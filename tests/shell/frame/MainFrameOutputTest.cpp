@@ -1,5 +1,6 @@
 #include "tests/shell/frame/MainFrameFixture.h"
 
+#include "project/ShellServices.h"
 #include "res/resource.h"
 #include "shell/output/COutputView.h"
 #include "tests/support/ScriptedClock.h"
@@ -103,6 +104,14 @@ TEST_F(MainFrameOutput, ResetEmptiesBothListsAndShowsTheCompileTab) {
     EXPECT_TRUE(Lines(0).empty());
     EXPECT_TRUE(Lines(1).empty());
     EXPECT_EQ(1, CurrentTab());
+}
+
+// The PLC dialogs report through the shell services the frame installs.
+TEST_F(MainFrameOutput, TheDownloadDialogsResultReachesTheGeneralTab) {
+    ASSERT_TRUE(created);
+    ::ReportPlcResult(kPlcResultDownloadDone);
+    ASSERT_FALSE(Lines(0).empty());
+    EXPECT_NE(std::string::npos, Lines(0).back().find("提示： 程序下载成功。"));
 }
 
 // The frame paints its background over its whole client area: windows nested in the dock
