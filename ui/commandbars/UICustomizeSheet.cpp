@@ -4,6 +4,7 @@
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UICommandBarsMessages.h"
 #include "ui/commandbars/UIControlDragContext.h"
+#include "ui/commandbars/UIControlEdit.h"
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UIImageManagerIcons.h"
@@ -37,6 +38,7 @@ BEGIN_MESSAGE_MAP(CUICustomizeSheet, CPropertySheet)
     ON_COMMAND_RANGE(ID_CUSTOMIZE_DEFAULT_STYLE, ID_CUSTOMIZE_TEXT_ONLY, OnStyle)
     ON_COMMAND(ID_CUSTOMIZE_BEGIN_GROUP, OnBeginGroup)
     ON_UPDATE_COMMAND_UI(ID_CUSTOMIZE_RESET, OnUpdateReset)
+    ON_UPDATE_COMMAND_UI(ID_CUSTOMIZE_NAME, OnUpdateName)
     ON_UPDATE_COMMAND_UI(ID_CUSTOMIZE_COPY_IMAGE, OnUpdateImageCommand)
     ON_UPDATE_COMMAND_UI(ID_CUSTOMIZE_EDIT_IMAGE, OnUpdateImageCommand)
     ON_UPDATE_COMMAND_UI(ID_CUSTOMIZE_CHANGE_IMAGE, OnUpdateImageCommand)
@@ -67,16 +69,28 @@ void CUICustomizeSheet::OnDestroy() {
 CUIControl* CUICustomizeSheet::Selected() const { return m_commandBars->GetDragControl(); }
 
 void CUICustomizeSheet::ContextMenu(CPoint point) {
+    CUIPopupBar* popup = CreateContextMenu();
+    if (popup == nullptr)
+        return;
+    m_commandBars->TrackPopupBar(popup, 0, point.x, point.y, m_commandBars->GetSite(), nullptr, this);
+    popup->InternalRelease();
+}
+
+CUIPopupBar* CUICustomizeSheet::CreateContextMenu() {
     CMenu menu;
     if (!menu.LoadMenu(IDR_MENU_CUSTOMIZE))
-        return;
+        return nullptr;
     CUIPopupBar* popup = CUIPopupBar::CreatePopupBarFor(m_commandBars);
-    if (popup->LoadMenu(menu.GetSubMenu(0), TRUE)) {
-        ReplaceEntry(popup, ID_CUSTOMIZE_CHANGE_IMAGE, CreateImagePalette());
-        m_commandBars->TrackPopupBar(popup, 0, point.x, point.y, m_commandBars->GetSite(), nullptr, this);
+    if (!popup->LoadMenu(menu.GetSubMenu(0), TRUE)) {
+        popup->InternalRelease();
+        return nullptr;
     }
-    popup->InternalRelease();
-    menu.DestroyMenu();
+    CUIControlEdit* name = new CUIControlEdit;
+    if (CUIControl* selected = Selected())
+        name->SetEditText(selected->GetDisplayCaption());
+    ReplaceEntry(popup, ID_CUSTOMIZE_NAME, name);
+    ReplaceEntry(popup, ID_CUSTOMIZE_CHANGE_IMAGE, CreateImagePalette());
+    return popup;
 }
 
 void CUICustomizeSheet::ReplaceEntry(CUICommandBar* popup, UINT id, CUIControl* control) {
@@ -119,10 +133,21 @@ CUIControl* CUICustomizeSheet::CreateImagePalette() {
 
 LRESULT CUICustomizeSheet::OnExecuteNotify(WPARAM, LPARAM lParam) {
     const UIExecuteRecord* record = reinterpret_cast<const UIExecuteRecord*>(lParam);
-    if (record == nullptr || record->control == nullptr || record->id != ID_CUSTOMIZE_CHANGE_IMAGE)
+    if (record == nullptr || record->control == nullptr)
         return 0;
-    ChangeImage(static_cast<UINT>(record->control->m_imageId));
-    return TRUE;
+    if (record->id == ID_CUSTOMIZE_CHANGE_IMAGE) {
+        ChangeImage(static_cast<UINT>(record->control->m_imageId));
+        return TRUE;
+    }
+    CUIControlEdit* name = dynamic_cast<CUIControlEdit*>(record->control);
+    if (record->id == ID_CUSTOMIZE_NAME && name) {
+        if (CUIControl* selected = Selected()) {
+            selected->m_customCaption = name->GetEditText();
+            Relayout(selected);
+        }
+        return TRUE;
+    }
+    return 0;
 }
 
 void CUICustomizeSheet::ChangeImage(UINT imageId) {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/CCmdUI.h"
 #include "platform/CPropertySheet.h"
 
 class CImageList;
 class CUICommandBars;
 class CUICommandBar;
 class CUIControl;
+class CUIPopupBar;
 
 // The window open while the user customizes the command bars: while it exists the bars
 // are in customize mode, it holds the mouse capture of control drags, and it offers the
@@ -20,6 +22,8 @@ public:
     void SetButtonImages(CImageList* images) { m_buttonImages = images; }
     // The selected control's context menu at a screen point; returns when it closes.
     void ContextMenu(CPoint point);
+    // That menu as a popup bar (one reference for the caller); null when it cannot be made.
+    CUIPopupBar* CreateContextMenu();
 
     BOOL OnInitDialog() override;
 
@@ -35,6 +39,7 @@ protected:
     void OnStyle(UINT id);
     void OnBeginGroup();
     void OnUpdateReset(CCmdUI* cmdUI);
+    void OnUpdateName(CCmdUI* cmdUI) { cmdUI->Enable(TRUE); }
     void OnUpdateImageCommand(CCmdUI* cmdUI);
     void OnUpdatePasteImage(CCmdUI* cmdUI);
     void OnUpdateResetImage(CCmdUI* cmdUI);
