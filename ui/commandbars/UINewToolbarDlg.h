@@ -11,8 +11,8 @@ class CUICommandBars;
 // message and the dialog stays open.
 class CUINewToolbarDlg : public CDialog {
 public:
-    static const UINT FirstBarId = 0xE800;
-    static const UINT LastBarId = 0xE8FE;
+    static constexpr UINT FirstBarId = 0xE800;
+    static constexpr UINT LastBarId = 0xE8FE;
 
     // Without a bar the dialog names a new toolbar.
     CUINewToolbarDlg(CWnd* parent, CUICommandBars* commandBars, CUICommandBar* renamed = nullptr);
