@@ -135,4 +135,5 @@ void CUIFieldEdit::CustomizeClick(CUIControl* control) {
         bar->ClearSelection();
         bar->SetOpenPopup(-1, FALSE);
     }
+    control->CustomizeStartDrag();
 }

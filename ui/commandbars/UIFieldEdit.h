@@ -53,7 +53,7 @@ public:
     static BOOL IsHoverSuspended();
     // The hide flags for a layout of the control's bar: hidden in a vertically docked bar.
     static DWORD HideFlagsForLayout(DWORD hideFlags, DWORD layoutMode);
-    // A click in customize mode ends the bar's selection and open popup.
+    // A click in customize mode ends the bar's selection and open popup and drags the control.
     static void CustomizeClick(CUIControl* control);
 
 private:

@@ -389,3 +389,34 @@ TEST_F(FieldControls, TheBarWithItsFieldsAndTheOpenListRendersToABitmap) {
     listImage.SaveBmp(TestOutputPath("commandbars-combo-list.bmp"));
     EXPECT_EQ(m_bar->GetPaintManager()->GetColor(43), listImage.Pixel(0, 0)) << "the outer frame";
 }
+
+TEST_F(FieldControls, InCustomizeModeAPressOnTheFieldDragsTheControlUnlessItMayNotBeCustomized) {
+    m_combo->SetEditable(TRUE);
+    m_frame->RecalcLayout();
+    m_bars->SetCustomizeMode(TRUE);
+    const HWND comboWindow = m_combo->GetEditWindow();
+    m_combo->SetFlags(uiFlagNoCustomize);
+    ::SendMessageA(comboWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_NE(comboWindow, ::GetFocus()) << "the press is swallowed";
+    EXPECT_EQ(m_combo, m_bar->GetControl(2));
+
+    // Dragged off every bar, the field goes.
+    CRect client;
+    m_frame->GetClientRect(&client);
+    CPoint off(client.CenterPoint().x, client.bottom - 40);
+    CPoint start = m_edit->GetRect().CenterPoint();
+    m_bar->ClientToScreen(&start);
+    ::SetCursorPos(start.x, start.y);
+    m_frame->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(off.x, off.y));
+    m_frame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(off.x, off.y));
+    const HWND editWindow = m_edit->GetEditWindow();
+    {
+        CaptureWatchdog watchdog;
+        ::SendMessageA(editWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    }
+    EXPECT_NE(editWindow, ::GetFocus());
+    EXPECT_EQ(kComboId, m_bar->GetControl(1)->GetID());
+    for (int i = 0; i < m_bar->GetControlCount(); ++i)
+        EXPECT_NE(kEditId, m_bar->GetControl(i)->GetID());
+    m_bars->SetCustomizeMode(FALSE);
+}
