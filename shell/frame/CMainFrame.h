@@ -5,6 +5,7 @@
 #include "ui/commandbars/UIFrameStatusBar.h"
 #include "ui/commandbars/UIFrameTemplate.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
+#include "ui/docking/tabs/UITabClientWnd.h"
 
 #include <memory>
 
@@ -74,7 +75,8 @@ public:
     void UpdateTabs();
     void RefreshTabs();
     // 0 top, 2 bottom.
-    int GetTabPosition() const { return m_tabPosition; }
+    int GetTabPosition() const;
+    CUITabClientWnd& GetTabClient() { return m_tabClient; }
 
     CProjTreeDOC* GetProjectDocument() const { return m_pProjectDocument; }
     CProjTreeView* GetProjectTree() const { return m_pProjectTree; }
@@ -177,15 +179,16 @@ private:
     CRuntimeClass* OutputViewClass() const;
     void AutoHidePane(CUIDockingPaneItem* pane);
     void ShowDocumentTabs(BOOL show);
-    void ApplyTabPosition();
+    void ShowTabMenu(CPoint clientPoint);
     void SlideOutPane(CUIDockingPaneItem* pane);
     void AppendOutputLine(int tab, const CString& text);
     void RunSettingsDialog();
     void OpenChildWindow(ChildWindow window);
     CWnd* ActiveDocumentWindow();
 
-    CUIFrameStatusBar m_statusBar;
+    CUITabClientWnd m_tabClient;
     CUIDockingPaneHostWnd m_paneManager;
+    CUIFrameStatusBar m_statusBar;
     CUICommandBar* m_pMenuBar = nullptr;
     CUIToolBar* m_toolBars[4] = {};
     CWnd* m_pTabMenuWindow = nullptr;
@@ -197,7 +200,6 @@ private:
     CWnd* m_pOutputView = nullptr;
     CWnd* m_pModuleList = nullptr;
     HWND m_savedFocus = nullptr;
-    int m_tabPosition = 0;
     std::unique_ptr<ProjectFileCommands> m_projectCommands;
     std::unique_ptr<CMonitorCommand> m_monitorCommand;
     std::unique_ptr<CMainFrameShells> m_shells;

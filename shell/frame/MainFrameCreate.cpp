@@ -139,7 +139,7 @@ void CMainFrame::SaveLayout() {
     layout.SaveToRegistry(kPaneLayoutProfile);
     CUIFramePlacement().Save(this);
     if (CWinApp* app = AfxGetApp())
-        app->WriteProfileInt(kTabSection, kTabPositionValue, m_tabPosition);
+        app->WriteProfileInt(kTabSection, kTabPositionValue, GetTabPosition());
     m_pCommandBars->StoreOptions(kCommandBarsProfile);
     m_pCommandBars->StoreBarsState(kCommandBarsProfile);
 }

@@ -58,11 +58,6 @@ void CMainFrame::OnCloseWindow() {
         child->PostMessage(WM_CLOSE);
 }
 
-void CMainFrame::OnSwitchTabPosition() {
-    m_tabPosition = m_tabPosition == 0 ? 2 : 0;
-    ApplyTabPosition();
-}
-
 void CMainFrame::OnSettings() {
     HWND focus = ::GetFocus();
     RunSettingsDialog();
