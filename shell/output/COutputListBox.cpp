@@ -4,10 +4,43 @@
 #include "shell/output/OutputJump.h"
 #include "shell/output/OutputViewShell.h"
 
+namespace {
+const UINT kShowAppendedLines = WM_APP + 1;
+}
+
 BEGIN_MESSAGE_MAP(COutputListBox, CListBox)
     ON_CONTROL_REFLECT(LBN_DBLCLK, OnDoubleClick)
     ON_WM_RBUTTONDOWN()
+    ON_MESSAGE_VOID(kShowAppendedLines, OnShowAppendedLines)
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
+
+void COutputListBox::AppendLine(LPCSTR text) {
+    if (!m_redrawDeferred && PostMessage(kShowAppendedLines)) {
+        SetRedraw(FALSE);
+        m_redrawDeferred = TRUE;
+    }
+    SetCurSel(AddString(text));
+}
+
+void COutputListBox::OnShowAppendedLines() {
+    if (!m_redrawDeferred)
+        return;
+    m_redrawDeferred = FALSE;
+    SetRedraw(TRUE);
+    Invalidate();
+}
+
+void COutputListBox::OnPaint() {
+    OnShowAppendedLines();
+    Default();
+}
+
+LRESULT COutputListBox::OnPrintClient(WPARAM, LPARAM) {
+    OnShowAppendedLines();
+    return Default();
+}
 
 void COutputListBox::OnDoubleClick() {
     const int selected = GetCurSel();

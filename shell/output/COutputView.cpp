@@ -82,7 +82,7 @@ BOOL COutputView::AddLine(int tab, LPCSTR text, CFont* font) {
     COutputListBox& list = m_lists[tab];
     if (font != nullptr)
         list.SetFont(font);
-    list.SetCurSel(list.AddString(text));
+    list.AppendLine(text);
     Invalidate();
     return TRUE;
 }

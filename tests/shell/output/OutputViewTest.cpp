@@ -174,6 +174,26 @@ TEST_F(OutputView, LinesGoToTabsZeroAndOneOnly) {
     EXPECT_EQ(m_view->List(0).GetCurSel(), 1);
 }
 
+// Lines are in the list at once; the list shows them, its scroll bar and the last line
+// in view when the message loop runs again.
+TEST_F(OutputView, ManyLinesEndWithTheLastInViewOnceTheLoopRuns) {
+    COutputListBox& list = m_view->List(1);
+    for (int count : {300, 301}) {
+        SCOPED_TRACE(count);
+        while (list.GetCount() < count)
+            m_view->AddLine(1, "        程序: MAIN (第 1 行):[Error 001]LD:操作数错误.", nullptr);
+        EXPECT_EQ(list.GetCurSel(), count - 1);
+        app.PumpUntilIdle();
+        SCROLLINFO bar = {};
+        bar.cbSize = sizeof(bar);
+        bar.fMask = SIF_ALL;
+        ASSERT_TRUE(::GetScrollInfo(list.m_hWnd, SB_VERT, &bar));
+        EXPECT_EQ(bar.nMax + 1, count);
+        EXPECT_EQ(bar.nPos, list.GetTopIndex());
+        EXPECT_EQ(list.GetTopIndex() + static_cast<int>(bar.nPage), count) << "the last line at the bottom";
+    }
+}
+
 TEST_F(OutputView, ClearEmptiesOnlyTheSelectedTabsList) {
     for (int tab = 0; tab < 2; ++tab) {
         m_view->AddLine(tab, "a", nullptr);
