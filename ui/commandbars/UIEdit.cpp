@@ -89,9 +89,20 @@ void CUIEdit::OnPaint() {
     GetClientRect(&client);
     {
         CUIBufferDC buffer(target, client);
-        DefWindowProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.GetSafeHdc()), PRF_CLIENT | PRF_ERASEBKGND);
+        PaintInto(buffer.GetSafeHdc());
     }
     ::EndPaint(m_hWnd, &paint);
+}
+
+void CUIEdit::PaintInto(HDC dc) {
+    CRect client;
+    GetClientRect(&client);
+    // The buffer starts out undefined: the edit's own background goes in first.
+    const UINT colorMessage = IsWindowEnabled() ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+    HBRUSH brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageA(::GetParent(m_hWnd), colorMessage, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(m_hWnd)));
+    ::FillRect(dc, &client, brush ? brush : ::GetSysColorBrush(COLOR_WINDOW));
+    DefWindowProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
 }
 
 HBRUSH CUIEdit::CtlColor(CDC* dc, UINT code) { return m_owner ? m_owner->OnEditCtlColor(dc, code) : nullptr; }

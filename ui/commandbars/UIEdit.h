@@ -41,6 +41,8 @@ public:
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     // Copy, Cut and Paste become WM_COPY, WM_CUT and WM_PASTE to the window.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The client area (background and text) as the window paints it through its buffer.
+    void PaintInto(HDC dc);
 
 protected:
     void OnSetFocus(CWnd* lost);

@@ -420,3 +420,30 @@ TEST_F(FieldControls, InCustomizeModeAPressOnTheFieldDragsTheControlUnlessItMayN
         EXPECT_NE(kEditId, m_bar->GetControl(i)->GetID());
     m_bars->SetCustomizeMode(FALSE);
 }
+
+TEST_F(FieldControls, TheFieldPaintsItsBackgroundAndTextIntoItsBuffer) {
+    m_edit->SetEditText("MMMM");
+    CRect client;
+    m_edit->GetEdit()->GetClientRect(&client);
+    TestImage image(client.Width(), client.Height());
+    image.DC().FillSolidRect(&client, RGB(255, 0, 255));
+    m_edit->GetEdit()->PaintInto(image.DC().GetSafeHdc());
+    image.SaveBmp(TestOutputPath("commandbars-edit-field.bmp"));
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), image.Pixel(client.right - 2, client.bottom - 2)) << "background";
+    int textPixels = 0;
+    for (int x = 0; x < client.Width() / 2; ++x)
+        for (int y = 0; y < client.Height(); ++y)
+            textPixels += image.Pixel(x, y) != ::GetSysColor(COLOR_WINDOW) ? 1 : 0;
+    EXPECT_GT(textPixels, 10) << "the text";
+}
+
+TEST_F(FieldControls, TheWheelScrollsTheOpenListAndIsConsumed) {
+    for (int i = 0; i < 30; ++i)
+        m_combo->AddString("项");
+    m_combo->OnClick(FALSE);
+    ASSERT_TRUE(m_combo->IsListOpen());
+    MSG wheel = {m_frame->m_hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0, 0, {0, 0}};
+    EXPECT_TRUE(m_bars->PreTranslateFrameMessage(&wheel));
+    EXPECT_GT(m_combo->GetList()->SendMessage(LB_GETTOPINDEX), 0);
+    EXPECT_TRUE(m_combo->IsListOpen());
+}
