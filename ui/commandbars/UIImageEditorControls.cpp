@@ -63,6 +63,7 @@ private:
 
 BEGIN_MESSAGE_MAP(CUIImageEditorPicker, CWnd)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
@@ -74,24 +75,33 @@ void CUIImageEditorPicker::Select(BOOL selected) {
 
 void CUIImageEditorPicker::OnPaint() {
     CPaintDC dc(this);
+    Paint(&dc);
+}
+
+LRESULT CUIImageEditorPicker::OnPrintClient(WPARAM wParam, LPARAM) {
+    Paint(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return 0;
+}
+
+void CUIImageEditorPicker::Paint(CDC* dc) {
     CRect client;
     GetClientRect(&client);
     if (m_color == kImageEditorTransparent) {
-        dc.FillSolidRect(client, RGB(255, 255, 255));
+        dc->FillSolidRect(client, RGB(255, 255, 255));
         const CPoint middle = client.CenterPoint();
-        dc.FillSolidRect(CRect(client.left, client.top, middle.x, middle.y), CheckerGrey);
-        dc.FillSolidRect(CRect(middle.x, middle.y, client.right, client.bottom), CheckerGrey);
+        dc->FillSolidRect(CRect(client.left, client.top, middle.x, middle.y), CheckerGrey);
+        dc->FillSolidRect(CRect(middle.x, middle.y, client.right, client.bottom), CheckerGrey);
     } else {
-        dc.FillSolidRect(client, m_color);
+        dc->FillSolidRect(client, m_color);
     }
     if (m_selected) {
         const COLORREF frames[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0)};
         for (COLORREF frame : frames) {
-            FrameWith(&dc, client, frame);
+            FrameWith(dc, client, frame);
             client.DeflateRect(1, 1);
         }
     } else {
-        FrameWith(&dc, client, GetUISystemPalette().GetColor(21));
+        FrameWith(dc, client, GetUISystemPalette().GetColor(21));
     }
 }
 
@@ -102,6 +112,7 @@ void CUIImageEditorPicker::OnLButtonDown(UINT, CPoint) {
 
 BEGIN_MESSAGE_MAP(CUIImageEditorPicture, CWnd)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_ERASEBKGND()
     ON_WM_SETCURSOR()
     ON_WM_LBUTTONDOWN()
@@ -130,9 +141,18 @@ std::vector<DWORD> CUIImageEditorPicture::RenderPixels() const {
 
 void CUIImageEditorPicture::OnPaint() {
     CPaintDC dc(this);
+    Paint(&dc);
+}
+
+LRESULT CUIImageEditorPicture::OnPrintClient(WPARAM wParam, LPARAM) {
+    Paint(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return 0;
+}
+
+void CUIImageEditorPicture::Paint(CDC* dc) {
     CRect client;
     GetClientRect(&client);
-    PutPixels(&dc, RenderPixels(), client.Size());
+    PutPixels(dc, RenderPixels(), client.Size());
 }
 
 BOOL CUIImageEditorPicture::OnSetCursor(CWnd*, UINT hitTest, UINT) {
@@ -170,15 +190,25 @@ void CUIImageEditorPicture::OnCaptureChanged(CWnd*) {
 
 BEGIN_MESSAGE_MAP(CUIImageEditorPreview, CWnd)
     ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 void CUIImageEditorPreview::OnPaint() {
     CPaintDC paint(this);
+    Paint(&paint);
+}
+
+LRESULT CUIImageEditorPreview::OnPrintClient(WPARAM wParam, LPARAM) {
+    Paint(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return 0;
+}
+
+void CUIImageEditorPreview::Paint(CDC* target) {
     CRect client;
     GetClientRect(&client);
     const COLORREF face = GetUISystemPalette().GetColor(COLOR_BTNFACE);
-    CUIMemDC dc(&paint, client, face);
+    CUIMemDC dc(target, client, face);
     const CSize size = m_model->GetImageSize();
     const CRect image(CPoint(10, (client.Height() - size.cy) / 2), size);
     CRect frame = image;

@@ -17,7 +17,9 @@ public:
     void Select(BOOL selected);
 
 protected:
+    void Paint(CDC* dc);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
     void OnLButtonDown(UINT flags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
@@ -36,7 +38,9 @@ public:
     std::vector<DWORD> RenderPixels() const;
 
 protected:
+    void Paint(CDC* dc);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     BOOL OnSetCursor(CWnd* window, UINT hitTest, UINT message);
     void OnLButtonDown(UINT flags, CPoint point);
@@ -60,7 +64,9 @@ public:
     explicit CUIImageEditorPreview(CUIImageEditorModel* model) : m_model(model) {}
 
 protected:
+    void Paint(CDC* dc);
     void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
 
     DECLARE_MESSAGE_MAP()

@@ -152,6 +152,9 @@ TEST_F(ImageEditorDialog, TheDialogLaysOutItsToolsPaletteAndDrawingArea) {
             TestImage shot(window.Width(), window.Height());
             RenderWindow(&dialog, shot);
             EXPECT_TRUE(shot.SaveBmp(TestOutputPath("image_editor.bmp")));
+            TestImage red(11, 11);
+            RenderWindow(Picker(dialog, IDS_COLOR_RED), red);
+            EXPECT_EQ(RGB(255, 0, 0), red.Pixel(5, 5));
         }
     }));
     const CUIImageEditorBitmap* image = editor.GetModel().GetImage();
