@@ -12,6 +12,7 @@
 #include "ui/commandbars/UIControlPopup.h"
 #include "ui/commandbars/UIControls.h"
 #include "ui/commandbars/UICustomizeSheet.h"
+#include "ui/commandbars/UIImageEditorDlg.h"
 #include "ui/commandbars/UIImageIconSet.h"
 #include "ui/commandbars/UIImageStore.h"
 #include "ui/commandbars/UINewToolbarDlg.h"
@@ -229,6 +230,49 @@ TEST_F(CustomizeCommands, TheContextMenuHoldsTheNameFieldAndTheImagePalette) {
     EXPECT_TRUE(m_sheet->OnWndMsg(CommandBarsExecuteNotify, ID_CUSTOMIZE_NAME, reinterpret_cast<LPARAM>(&record), &result));
     EXPECT_EQ(CString("另存"), selected->GetDisplayCaption());
     menu->InternalRelease();
+}
+
+TEST_F(CustomizeCommands, EditButtonImageGivesTheControlTheEditedImage) {
+    HICON icon = MakeMaskedIcon(16, 16, RGB(0, 0, 200));
+    GetImageManager()->SetIcon(icon, kImageId, 16, 16, 0);
+    ::DestroyIcon(icon);
+    CUIControl* control = Select(3);
+    control->m_imageId = static_cast<int>(kImageId);
+    control->m_customImageId = 0;
+    // The editor opens on the control's image; a green pixel is drawn, then OK.
+    auto drawGreenAndOk = [](CWnd* window) {
+        CUIImageEditorDlg* editor = dynamic_cast<CUIImageEditorDlg*>(CWnd::FromHandlePermanent(window->GetSafeHwnd()));
+        ASSERT_NE(nullptr, editor);
+        EXPECT_EQ(CSize(16, 16), editor->GetModel().GetImageSize());
+        EXPECT_EQ(RGB(0, 0, 200), editor->GetModel().GetImage()->GetColor(CPoint(0, 0)));
+        COLORREF picked = 0;
+        editor->GetModel().Press(CPoint(15, 0), RGB(0, 255, 0), &picked);
+        editor->GetModel().EndTracking();
+        PressButton(window, IDOK);
+    };
+    {
+        ModalScript script({drawGreenAndOk});
+        Run(ID_CUSTOMIZE_EDIT_IMAGE);
+    }
+    const int custom = control->m_customImageId;
+    ASSERT_GT(custom, 0) << "a new custom image";
+    std::vector<DWORD> pixels = CustomPixels(control);
+    ASSERT_EQ(256u, pixels.size());
+    EXPECT_EQ(0x00FF00u, pixels[15] & 0xFFFFFF);
+    EXPECT_EQ(0x0000C8u, pixels[0] & 0xFFFFFF);
+
+    // Edited again, the custom image is replaced in place.
+    {
+        ModalScript script({[](CWnd* window) { PressButton(window, IDOK); }});
+        Run(ID_CUSTOMIZE_EDIT_IMAGE);
+    }
+    EXPECT_EQ(custom, control->m_customImageId);
+    {
+        ModalScript script({[](CWnd* window) { PressButton(window, IDCANCEL); }});
+        control->m_customImageId = 0;
+        Run(ID_CUSTOMIZE_EDIT_IMAGE);
+        EXPECT_EQ(0, control->m_customImageId) << "cancelled: unchanged";
+    }
 }
 
 // The new-toolbar dialog, answered by script.
