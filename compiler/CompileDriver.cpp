@@ -12,6 +12,7 @@
 #include "compiler/PouSymbol.h"
 #include "compiler/VarSymbol.h"
 #include "platform/MessageBox.h"
+#include "project/FileContents.h"
 #include "project/FileUtils.h"
 #include "project/LangMarker.h"
 #include "platform/StringCopies.h"
@@ -338,7 +339,9 @@ int CCompileDriver::LanguageOf(const CString& path) {
     const auto known = fileLanguages.find(path.GetString());
     if (known != fileLanguages.end()) return known->second;
     CompilePhaseScope reading(CompilePhase::Reading);
-    return fileLanguages[path.GetString()] = ReadLangMarker(path);
+    std::string bytes;
+    const BYTE language = CFileContentCache::Instance().Read(path, bytes) ? LangMarkerOf(bytes) : 255;
+    return fileLanguages[path.GetString()] = language;
 }
 
 // The caller's spelling of one of its files (the compile works on upper-cased paths);

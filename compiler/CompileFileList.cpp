@@ -2,6 +2,7 @@
 
 #include "compiler/CompilePhaseClock.h"
 #include "compiler/ILPointerExpander.h"
+#include "project/FileContents.h"
 #include "project/FileUtils.h"
 
 #include <windows.h>
@@ -30,6 +31,18 @@ CString TildePath(const CString& path) {
     return GetFolderPart(path) + "~" + GetFileNamePart(path);
 }
 
+// The "~" twin of a variable file, which the compiler reads; an unreadable source leaves
+// the twin as it was.
+void CopyVariableFile(const CString& path) {
+    std::string bytes;
+    {
+        CompilePhaseScope reading(CompilePhase::Reading);
+        if (!CFileContentCache::Instance().Read(path, bytes)) return;
+    }
+    CompilePhaseScope writing(CompilePhase::FileWrites);
+    CFileContentCache::Instance().Write(TildePath(path), bytes);
+}
+
 }  // namespace
 
 void BuildCompileFileList(const CString& projectFilePath, const std::vector<CompileUnit>& units,
@@ -44,10 +57,7 @@ void BuildCompileFileList(const CString& projectFilePath, const std::vector<Comp
             const CString variables = stem + ".ilv";
             files.Add(program);
             files.Add(variables);
-            {
-                CompilePhaseScope writing(CompilePhase::FileWrites);
-                CopyFileA(variables, TildePath(variables), FALSE);
-            }
+            CopyVariableFile(variables);
             expander.ExpandFile(program, TildePath(program));
         }
     }

@@ -2,11 +2,12 @@
 
 #include "compiler/CompilePhaseClock.h"
 #include "language/ILLineParser.h"
+#include "project/FileContents.h"
 #include "project/LangMarker.h"
 
 #include <windows.h>
 
-#include <fstream>
+#include <string>
 
 bool CILPointerExpander::ExpandFile(const CString& sourcePath,
                                     const CString& destinationPath) const {
@@ -21,14 +22,16 @@ bool CILPointerExpander::ExpandFile(const CString& sourcePath,
 
 bool CILPointerExpander::ReadLines(const CString& path, CStringArray& lines) const {
     CompilePhaseScope reading(CompilePhase::Reading);
-    std::ifstream file(path.GetString(), std::ios::binary);
-    if (!file) return false;
-    char buffer[4096];
-    file.rdbuf()->pubsetbuf(buffer, sizeof buffer);
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.Add(CString(line.c_str(), static_cast<int>(line.size())));
+    std::string bytes;
+    if (!CFileContentCache::Instance().Read(path, bytes)) return false;
+    // A line ends at a line feed; a last line without one is still a line.
+    for (size_t start = 0; start < bytes.size();) {
+        size_t feed = bytes.find('\n', start);
+        if (feed == std::string::npos) feed = bytes.size();
+        size_t end = feed;
+        if (end > start && bytes[end - 1] == '\r') --end;
+        lines.Add(CString(bytes.data() + start, static_cast<int>(end - start)));
+        start = feed + 1;
     }
     return true;
 }
@@ -48,12 +51,7 @@ void CILPointerExpander::ExpandLines(const CStringArray& lines) const {
 
 bool CILPointerExpander::WriteLines(const CString& path, const CStringArray& lines) const {
     CompilePhaseScope writing(CompilePhase::FileWrites);
-    std::ofstream file(path.GetString(), std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    char buffer[4096];
-    file.rdbuf()->pubsetbuf(buffer, sizeof buffer);
-    for (int i = 0; i < lines.GetSize(); ++i)
-        file.write(lines[i].GetString(), lines[i].GetLength()).write("\r\n", 2);
-    file.close();
-    return !file.fail();
+    std::string bytes;
+    for (int i = 0; i < lines.GetSize(); ++i) bytes.append(lines[i].GetString(), lines[i].GetLength()).append("\r\n");
+    return CFileContentCache::Instance().Write(path, bytes) != FALSE;
 }

@@ -20,7 +20,7 @@ public:
     bool ReadLines(const CString& path, CStringArray& lines) const;
     // Offers the operands of every line to the pointer-operand tests; the lines stay.
     void ExpandLines(const CStringArray& lines) const;
-    // Creates or truncates the file and writes every line with CR LF; false when the
-    // file cannot be written.
+    // Makes the file hold every line with CR LF (a file that already does is left
+    // alone); false when the file cannot be written.
     bool WriteLines(const CString& path, const CStringArray& lines) const;
 };

@@ -12,12 +12,11 @@
 #include "language/IlOperandChecks.h"
 #include "language/NetworkLineRewriter.h"
 #include "platform/MessageBox.h"
+#include "project/FileContents.h"
 #include "project/FileUtils.h"
 #include "platform/StringCopies.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -213,14 +212,9 @@ const std::vector<CString>* CIlCompiler::SourceLines() {
     const auto kept = sourceLines.find(sourcePath.GetString());
     if (kept != sourceLines.end()) return &kept->second;
     CompilePhaseScope reading(CompilePhase::Reading);
-    std::ifstream file(TildeIlpPath(sourceDiskPath).GetString(), std::ios::binary);
-    if (!file) {
+    std::string bytes;
+    if (!CFileContentCache::Instance().Read(TildeIlpPath(sourceDiskPath), bytes)) {
         ReportMessage(kMsgFile, kSeverityError, sourcePath, "文件打开失败(内部调试性错误)", kLineWholeFile);
-        return nullptr;
-    }
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        ReportMessage(kMsgFile, kSeverityError, sourcePath, "", kLineWholeFile);
         return nullptr;
     }
     std::vector<CString>& lines = sourceLines[sourcePath.GetString()];

@@ -13,6 +13,7 @@
 #include <psapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iterator>
 #include <fstream>
@@ -58,6 +59,17 @@ bool Compile(const std::string& projectFile, const std::vector<CompileUnit>& uni
     for (int i = 0; i < files.GetSize(); ++i) list.push_back(files[i]);
     CCompileDriver driver(list.data(), static_cast<int>(list.size()));
     return driver.Compile(false);
+}
+
+// The time a compile takes, negative when it failed.
+double SecondsToCompile(const std::string& projectFile, const std::vector<CompileUnit>& units) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    const bool compiled = Compile(projectFile, units);
+    QueryPerformanceCounter(&end);
+    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
+    return compiled ? seconds : -seconds;
 }
 
 // A digest (FNV-1a) of every file the compile leaves in the folder, names included, in
@@ -124,10 +136,18 @@ int main(int argc, char** argv) {
     QuietShell shell;
     SetCompileShell(&shell);
     const std::string projectFile = root + "\\Bench.qpr";
-    // The first compile runs with the phase clock and gives the split; the best of the
-    // following plain compiles is the compile time (the machine may be busy).
-    EnableCompilePhaseClock(true);
-    bool compiled = Compile(projectFile, units);
+    // The first compile reads every file afresh (its time is printed too), the second
+    // settles what the compiler keeps between compiles, the third runs with the phase
+    // clock and gives the split; the best of the following plain compiles is the compile
+    // time (the machine may be busy). Before each compile after the first the user has
+    // changed a unit: MAIN, the largest, is saved again.
+    const double first = SecondsToCompile(projectFile, units);
+    bool compiled = first >= 0;
+    for (bool clocked : {false, true}) {
+        WriteLines(folder + "\\MAIN_Main.ilp", main);
+        EnableCompilePhaseClock(clocked);
+        compiled = Compile(projectFile, units) && compiled;
+    }
     const double split[] = {
         CompilePhaseSeconds(CompilePhase::Reading),    CompilePhaseSeconds(CompilePhase::Checking),
         CompilePhaseSeconds(CompilePhase::Emitting),   CompilePhaseSeconds(CompilePhase::FileWrites),
@@ -136,13 +156,10 @@ int main(int argc, char** argv) {
     EnableCompilePhaseClock(false);
     double best = 0;
     for (int run = 0; run < kTimedRuns; ++run) {
-        LARGE_INTEGER frequency, start, end;
-        QueryPerformanceFrequency(&frequency);
-        QueryPerformanceCounter(&start);
-        compiled = Compile(projectFile, units) && compiled;
-        QueryPerformanceCounter(&end);
-        const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-        best = run == 0 ? seconds : std::min(best, seconds);
+        WriteLines(folder + "\\MAIN_Main.ilp", main);
+        const double seconds = SecondsToCompile(projectFile, units);
+        compiled = seconds >= 0 && compiled;
+        best = run == 0 ? std::fabs(seconds) : std::min(best, std::fabs(seconds));
     }
 
     PROCESS_MEMORY_COUNTERS memory = {};
@@ -157,7 +174,8 @@ int main(int argc, char** argv) {
     const char* const names[] = {"reading", "checking", "emitting", "file writes", "message log", "other"};
     for (size_t i = 0; i < std::size(split); ++i)
         printf("%s: %.1f ms\n", names[i], 1000.0 * split[i]);
-    printf("compile time: %.1f ms (best of %d)\n", 1000.0 * best, kTimedRuns);
+    printf("first compile: %.1f ms\n", 1000.0 * std::fabs(first));
+    printf("compile time: %.1f ms (best of %d, MAIN changed before each)\n", 1000.0 * best, kTimedRuns);
     printf("peak working set: %.1f MiB\n", memory.PeakWorkingSetSize / 1048576.0);
     CleanFolder(root.c_str());
     RemoveDirectoryA(root.c_str());
