@@ -1,4 +1,5 @@
 #include "tests/support/TestApplication.h"
+#include "tests/support/TestImage.h"
 #include "tests/ui/commandbars/RecordingTheme.h"
 #include "tests/ui/commandbars/TestBarFrame.h"
 #include "tests/ui/commandbars/ToolBarFrame.h"
@@ -274,6 +275,61 @@ TEST_F(CustomizeDrags, ARightPressSelectsTheControlAndAClickExecutesNothing) {
     PressAndDrag(m_standard, 3);
     EXPECT_EQ(before, Ids(m_standard));
     EXPECT_EQ(m_standard->GetControl(3), m_frame->bars->GetDragControl());
+}
+
+TEST_F(CustomizeDrags, TheDropMarkShowsWhereTheControlWouldGo) {
+    CUIControl* dragged = m_standard->GetControl(1);
+    CUIControl* first = m_project->GetControl(0);
+    CUIControl* second = m_project->GetControl(1);
+    const CRect rect = first->GetRect();
+    const int afterFirst = second->GetBeginGroup() ? rect.right : second->GetRect().left;
+    const struct {
+        const char* name;
+        CUICommandBar* bar;
+        CPoint point;
+        int markCentre;  // -1: no mark
+    } cases[] = {
+        {"before the first control", m_project, CPoint(rect.left + 2, rect.CenterPoint().y), rect.left},
+        {"after it", m_project, CPoint(rect.right - 2, rect.CenterPoint().y), afterFirst},
+        {"its own place", m_standard, dragged->GetRect().CenterPoint(), -1},
+    };
+    for (const auto& test : cases) {
+        EXPECT_TRUE(test.bar->OnCustomizeDragOver(dragged, test.point)) << test.name;
+        const CRect mark = test.bar->GetDropIndicator();
+        if (test.markCentre < 0) {
+            EXPECT_TRUE(mark.IsRectEmpty()) << test.name;
+        } else {
+            EXPECT_EQ(test.markCentre, mark.CenterPoint().x) << test.name;
+            EXPECT_EQ(6, mark.Width()) << test.name;
+            EXPECT_EQ(rect.Height(), mark.Height()) << test.name;
+        }
+        test.bar->OnCustomizeDragLeave();
+        EXPECT_TRUE(test.bar->GetDropIndicator().IsRectEmpty()) << test.name;
+    }
+}
+
+TEST_F(CustomizeDrags, TheMarkAndTheSelectedControlsFramesAreDrawn) {
+    CRect client;
+    m_project->GetClientRect(&client);
+    const auto render = [&](TestImage& image) {
+        m_project->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.DC().m_hDC), PRF_CLIENT);
+    };
+    TestImage plain(client.Width(), client.Height());
+    render(plain);
+    const CRect first = m_project->GetControl(0)->GetRect();
+    m_frame->bars->SetDragControl(m_project->GetControl(0));
+    m_project->OnCustomizeDragOver(m_standard->GetControl(1), CPoint(first.right - 2, first.CenterPoint().y));
+    TestImage marked(client.Width(), client.Height());
+    render(marked);
+    const CRect mark = m_project->GetDropIndicator();
+    ASSERT_FALSE(mark.IsRectEmpty());
+    // The stem of the I-beam inverts the bar's pixels.
+    const CPoint stem(mark.CenterPoint().x, mark.CenterPoint().y);
+    EXPECT_NE(plain.Pixel(stem.x, stem.y), marked.Pixel(stem.x, stem.y));
+    EXPECT_EQ(RGB(0, 0, 0), marked.Pixel(first.left, first.CenterPoint().y)) << "outer frame";
+    EXPECT_EQ(RGB(0, 0, 0), marked.Pixel(first.left + 1, first.CenterPoint().y)) << "inner frame";
+    EXPECT_TRUE(marked.SaveBmp(TestOutputPath("customize_drop_mark.bmp")));
+    m_project->OnCustomizeDragLeave();
 }
 
 TEST_F(CustomizeDrags, TheFrameRefusesToCloseOnlyWhileTheCustomizeWindowIsOpen) {
