@@ -8,8 +8,9 @@
 
 namespace {
 
+// Blank, tab, line feed, vertical tab, form feed or carriage return.
 bool IsSingleByteSpace(const char* ch, int length) {
-    return length == 1 && std::strchr(" \t\r\n\v\f", *ch) != nullptr && *ch != '\0';
+    return length == 1 && (*ch == ' ' || (*ch >= '\t' && *ch <= '\r'));
 }
 
 // True when the character (1 or 2 bytes) is one of the characters of the set.
