@@ -314,25 +314,22 @@ void CIlCompiler::CheckEndOfVariableFile(bool inComment, const char* missingEndV
     }
 }
 
+// Labels and network numbers need only the words of a line, not their classes.
 void CIlCompiler::ScanLabels(const std::vector<CString>& lines) {
-    CIlNetworkChecker splitter;
-    splitter.SetProgramName(pouName);
     LineCounter counter;
     bool inComment = false;
     for (const CString& source : lines) {
         counter.Count(source);
         CString line;
         if (!SourceStatement(source, inComment, line)) continue;
-        splitter.SetStatementText(line);
-        splitter.SplitStatement();
-        if (splitter.GetTokenCount() != 2) continue;
-        const CTokenChecker& first = splitter.GetToken(0);
-        const CString second = splitter.GetToken(1).GetUpperText();
-        if (first.GetUpperText() == "__NETWORK" && !second.IsEmpty() &&
+        const std::vector<CString> words = CIlNetworkChecker::StatementWords(line);
+        if (words.size() != 2) continue;
+        const CString second = UpperCased(words[1]);
+        if (UpperCased(words[0]) == "__NETWORK" && !second.IsEmpty() &&
             second.SpanIncluding("0123456789").GetLength() == second.GetLength())
             CurrentNetworkNumber = atoi(second);
         else if (second == ":")
-            RegisterLabel(first.GetText(), counter.count);
+            RegisterLabel(words[0], counter.count);
     }
 }
 

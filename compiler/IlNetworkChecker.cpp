@@ -105,15 +105,21 @@ bool CIlNetworkChecker::GenerateStatement(uint8_t hexListing) {
     return messages.GetCount() == 0;
 }
 
-void CIlNetworkChecker::SplitStatement() {
+namespace {
+
+// Cuts the statement into words in one walk over its characters: each delimiter ends
+// the word before it and is a word of its own unless it is blank; the last word is kept
+// as it stands. Each word goes to `take` as soon as it is cut off.
+template <class Take>
+void ForEachStatementWord(const CString& statement, Take take) {
     static const std::vector<CString> delimiters = StatementDelimiters();
-    tokens.clear();
-    CString text = statementText;
+    CString text = statement;
     text.Trim();
     const int length = text.GetLength();
-    // One walk over the characters: each delimiter ends the word before it and is a word
-    // of its own unless it is blank; the last word is kept as it stands. Each word is
-    // classified as soon as it is cut off.
+    const auto takeTrimmed = [&take](CString word) {
+        word.Trim();
+        if (!word.IsEmpty()) take(word);
+    };
     int wordStart = 0;
     for (int at = 0; at < length;) {
         const int which = DelimiterAt(text, at, delimiters);
@@ -121,20 +127,28 @@ void CIlNetworkChecker::SplitStatement() {
             at += GbkCharLength(text, at, length);
             continue;
         }
-        AddTrimmedToken(text.Mid(wordStart, at - wordStart));
-        AddTrimmedToken(delimiters[which]);
+        takeTrimmed(text.Mid(wordStart, at - wordStart));
+        takeTrimmed(delimiters[which]);
         at += delimiters[which].GetLength();
         wordStart = at;
     }
-    if (wordStart < length) AddToken(text.Mid(wordStart));
+    if (wordStart < length) take(text.Mid(wordStart));
+}
+
+}  // namespace
+
+std::vector<CString> CIlNetworkChecker::StatementWords(const CString& statement) {
+    std::vector<CString> words;
+    ForEachStatementWord(statement, [&words](const CString& word) { words.push_back(word); });
+    return words;
+}
+
+void CIlNetworkChecker::SplitStatement() {
+    tokens.clear();
+    ForEachStatementWord(statementText, [this](const CString& word) { AddToken(word); });
     consumed.assign(tokens.size(), false);
     firstUnconsumed = 0;
     statementEnd = -1;
-}
-
-void CIlNetworkChecker::AddTrimmedToken(CString word) {
-    word.Trim();
-    if (!word.IsEmpty()) AddToken(word);
 }
 
 void CIlNetworkChecker::AddToken(const CString& word) {

@@ -40,7 +40,8 @@ public:
     void SetOutputPaths(const CString& objectPath, const CString& hexPath);
     // Splits the statement text into classified words without checking it.
     void SplitStatement();
-    void AddTrimmedToken(CString word);
+    // The words SplitStatement cuts the statement into, not classified.
+    static std::vector<CString> StatementWords(const CString& statement);
     void AddToken(const CString& word);
     int GetTokenCount() const { return static_cast<int>(tokens.size()); }
     const CTokenChecker& GetToken(int i) const { return *tokens[i]; }
