@@ -410,12 +410,11 @@ bool IsInstructionName(const char* name) {
 
 bool IsReservedWord(const char* name) {
     const std::string upper = UpperCased(name);
+    if (IsKeywordOnCurrentCpu(upper.c_str()))
+        return true;
     const DWORD cpuMask = CurrentCpuMask();
-    for (const KeywordSpec& keyword : KeywordTable)
-        if ((keyword.cpuMask & cpuMask) && upper == keyword.name)
-            return true;
-    for (const InstrSpec& spec : InstrSpecTable)
-        if ((spec.cpuMask & cpuMask) && upper == spec.matchName)
+    for (const InstrSpec* spec : RowsNamed(upper.c_str()))
+        if ((spec->cpuMask & cpuMask) && upper == spec->matchName)
             return true;
     return false;
 }

@@ -296,6 +296,8 @@ const KeywordSpec* FindKeywordOnCurrentCpu(const char* name) {
 
 }  // namespace
 
+bool IsKeywordOnCurrentCpu(const char* name) { return FindKeywordOnCurrentCpu(name) != nullptr; }
+
 int FindKeywordId(const char* name) {
     const KeywordSpec* spec = FindKeywordOnCurrentCpu(name);
     return (spec && spec->enabled) ? spec->id : KEYWORD_NOT_FOUND;

@@ -36,5 +36,7 @@ extern const KeywordSpec KeywordTable[KEYWORD_COUNT];
 // The lookups compare whole names byte for byte (callers pass upper case) and stop at
 // the first row of that name on the current CPU class.
 int FindKeywordId(const char* name);
+// Whether a row of that name exists on the current CPU class, enabled or not.
+bool IsKeywordOnCurrentCpu(const char* name);
 int LookupKeyword(const char* name, KeywordSpec& record);
 bool IsFunctionKeyword(const char* name);

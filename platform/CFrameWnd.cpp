@@ -314,8 +314,12 @@ void CFrameWnd::UpdateFrameTitleForDocument(LPCSTR documentName) {
     }
     CString current;
     GetWindowText(current);
-    if (current != text)
-        SetWindowText(text);
+    // The MDI frame window adds a maximised child's title after the text it was given:
+    // that text, set before, is shown already. Each set repaints the caption.
+    if (current == text || (text == m_strTitleSet && current.Left(text.GetLength()) == text))
+        return;
+    SetWindowText(text);
+    m_strTitleSet = text;
 }
 
 HACCEL CFrameWnd::GetDefaultAccelerator() {

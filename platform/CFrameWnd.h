@@ -129,6 +129,8 @@ public:
     BOOL m_bHelpMode = FALSE;
     CRect m_rectBorder;
     CString m_strTitle;
+    // The text the title update set last.
+    CString m_strTitleSet;
     // Set during print preview: asked before the frame closes; FALSE keeps it open.
     BOOL (*m_lpfnCloseProc)(CFrameWnd* frame) = nullptr;
 

@@ -67,12 +67,16 @@ void CMainFrame::ClearSubroutinesInInsTrees() {
 void CMainFrame::FillSubroutinesInInsTrees() {
     const CMapStringToOb& subroutines = theWorkspace->project.sbrFuncByName;
     ForEachInstructionTree(*this, [&](CInsTreeView* tree, CTreeCtrl& items) {
+        // One repaint for all the items rather than one per item.
+        tree->SetRedraw(FALSE);
         for (POSITION position = subroutines.GetStartPosition(); position;) {
             CString name;
             CObject* descriptor = nullptr;
             subroutines.GetNextAssoc(position, name, descriptor);
             tree->AddSubroutine(static_cast<CQLXFunc*>(descriptor), name, TVI_SORT);
-            items.Expand(tree->SubroutineGroup(), TVE_EXPAND);
         }
+        items.Expand(tree->SubroutineGroup(), TVE_EXPAND);
+        tree->SetRedraw(TRUE);
+        tree->Invalidate();
     });
 }

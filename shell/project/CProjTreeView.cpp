@@ -142,6 +142,8 @@ HTREEITEM CProjTreeView::AddPouItem(CProjTreeNode* node) {
 }
 
 void CProjTreeView::RefreshProjectTree() {
+    // One repaint for the whole tree rather than one per item.
+    SetRedraw(FALSE);
     BuildProjectTree();
     CQLXProject& project = Project();
     if (project.hasMain)
@@ -156,6 +158,8 @@ void CProjTreeView::RefreshProjectTree() {
     }
     GetTreeCtrl().Expand(m_programs, TVE_EXPAND);
     SortPrograms();
+    SetRedraw(TRUE);
+    Invalidate();
 }
 
 void CProjTreeView::SortPrograms() {

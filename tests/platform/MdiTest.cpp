@@ -185,3 +185,44 @@ TEST_F(MdiFrames, LayoutAsksTheSubclassedMdiClientForItsRectangle) {
     client.UnsubclassWindow();
 }
 }  // namespace
+
+namespace {
+
+// A window procedure in front of the frame's that counts the texts set on it.
+int g_textSets = 0;
+WNDPROC g_frameProc = nullptr;
+LRESULT CALLBACK CountTextSets(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT)
+        ++g_textSets;
+    return ::CallWindowProcA(g_frameProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(MdiFrames, TitleWithAMaximisedChildIsSetOnlyWhenItChanges) {
+    CDocument* program = m_programs->OpenDocumentFile(nullptr);
+    ASSERT_NE(program, nullptr);
+    POSITION position = program->GetFirstViewPosition();
+    CFrameWnd* child = program->GetNextView(position)->GetParentFrame();
+    child->ShowWindow(SW_SHOWMAXIMIZED);
+    m_frame->OnUpdateFrameTitle(TRUE);
+    CString shown;
+    m_frame->GetWindowText(shown);
+    EXPECT_EQ(shown, "Tessaron - [Program1]");
+
+    g_textSets = 0;
+    g_frameProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(m_frame->m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountTextSets)));
+    for (int i = 0; i < 3; ++i) {
+        program->SetPathName("C:\\plant\\Program1", FALSE);
+        m_frame->OnUpdateFrameTitle(TRUE);
+    }
+    EXPECT_EQ(g_textSets, 0);
+
+    // Restored, the frame shows the document's title again.
+    child->ShowWindow(SW_RESTORE);
+    m_frame->OnUpdateFrameTitle(TRUE);
+    m_frame->GetWindowText(shown);
+    EXPECT_EQ(shown, "Tessaron - Program1");
+    ::SetWindowLongPtrA(m_frame->m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_frameProc));
+}
