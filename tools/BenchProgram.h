@@ -1,8 +1,8 @@
 #pragma once
 // The full-size program of the compiler benchmark (tools/compilebench), as the project
-// benchmark generates it: MAIN with 1,200 networks and a
-// call of each of 16 subroutines with parameters, and 16 interrupt routines; near the
-// 64 KiB program limit and far above any CPU's instruction capacity.
+// benchmark generates it: MAIN with 1,200 networks and a call of each of 16 subroutines
+// with parameters, and 16 interrupt routines; near the 64 KiB program limit and far
+// above any CPU's instruction capacity.
 #include "compiler/CompileFileList.h"
 
 #include <cstdio>
