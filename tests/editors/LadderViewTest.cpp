@@ -118,6 +118,26 @@ protected:
     CPOUEditorView* view = nullptr;
 };
 
+// The ladder commands are the view's; the main window's commands whose ids lie between
+// them (settings, module list, the tab menu, closing windows) pass on to the frame.
+TEST_F(LadderViewTest, TakesOnlyTheLadderCommands) {
+    struct Case {
+        UINT id;
+        bool ladder;
+    } cases[] = {{ID_LD_NEW_NETWORK, true},   {ID_LD_DELETE_NETWORK, true},   {ID_LD_RIGHT_CONTACT, true},
+                 {ID_LD_PARALLEL_BRANCH, true}, {ID_SETTINGS, false},          {ID_VIEW_MODULE_LIST, false},
+                 {ID_CLOSE_WINDOW, false},      {ID_SWITCH_TAB_POSITION, false}, {ID_CLOSE_ALL_WINDOWS, false},
+                 {ID_WINDOW_CLOSE_ACTIVE, false}, {ID_COMM_SETTINGS, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        CTestCmdUI state;
+        state.m_nID = c.id;
+        EXPECT_EQ(c.ladder, view->OnCmdMsg(c.id, CN_UPDATE_COMMAND_UI, &state, nullptr) != FALSE);
+        AFX_CMDHANDLERINFO info = {nullptr, nullptr};
+        EXPECT_EQ(c.ladder, view->OnCmdMsg(c.id, CN_COMMAND, nullptr, &info) != FALSE);
+    }
+}
+
 TEST_F(LadderViewTest, NewUserBuildsARungSavesCompilesAndSwitches) {
     ASSERT_EQ(1, model().GetNetworkCount());
     Click(450, 100);  // the first network's coil
