@@ -5,6 +5,7 @@
 #include "ui/commandbars/UIImageStore.h"
 #include "ui/commandbars/UISystemPalette.h"
 #include "ui/docking/UIDockingFrames.h"
+#include "ui/docking/UIDockingPaneAutoHideStrip.h"
 #include "ui/docking/UIDockingPaneItem.h"
 #include "ui/docking/UIDockingPaneMiniWnd.h"
 #include "ui/docking/UIDockingPaneSplitContainer.h"
@@ -133,7 +134,9 @@ void CUIDockingPaneHostWnd::ShowPane(CUIDockingPaneItem* pane) {
     if (!pane)
         return;
     if (CUIDockingPaneBase* holder = pane->GetHolder()) {
-        static_cast<CUIDockingPaneTabbedContainer*>(holder)->SelectPane(pane, TRUE);
+        auto* container = static_cast<CUIDockingPaneTabbedContainer*>(holder);
+        container->SelectPane(pane, TRUE);
+        container->ShowAutoHidePane();
     } else {
         for (DockingPaneInfo& info : m_layout->m_panes)
             if (info.pane == pane && info.lastHolder && info.lastHolder->GetKind() == DockingPaneKindTabbed)
@@ -215,6 +218,22 @@ void CUIDockingPaneHostWnd::ToggleContainer(CUIDockingPaneBase* container, BOOL 
     }
     if (selectedId > 0)
         ShowPaneById(selectedId);
+}
+
+void CUIDockingPaneHostWnd::ToggleAutoHide(CUIDockingPaneBase* element) {
+    if (!element)
+        return;
+    CUIDockingPaneBase* container = element->GetKind() == DockingPaneKindPane ? element->GetHolder() : element;
+    if (!container || container->GetKind() != DockingPaneKindTabbed || !container->GetHolder())
+        return;
+    CUIDockingPaneBase* holder = container->GetHolder();
+    if (holder->GetKind() == DockingPaneKindAutoHide) {
+        static_cast<CUIDockingPaneAutoHideStrip*>(holder)->CloseSlidingWindow(FALSE);
+        return;
+    }
+    m_layout->AutoHideElement(container);
+    if (m_frame)
+        m_frame->DelayRecalcLayout(TRUE);
 }
 
 void CUIDockingPaneHostWnd::SetTheme(int index) {

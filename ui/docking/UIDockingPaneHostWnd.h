@@ -31,6 +31,9 @@ public:
     void ClosePane(CUIDockingPaneItem* pane);
     void CloseAllPanes();
     void ToggleDocking(CUIDockingPaneBase* element);
+    // A pane stands for its tabbed container: a docked one moves into the auto-hide
+    // panel of its side; an auto-hidden one that is out slides back at once.
+    void ToggleAutoHide(CUIDockingPaneBase* element);
     // Indices 0-3, 5 and 6; any other index keeps the current theme.
     void SetTheme(int index);
     void GetLayout(CUIDockingPaneLayoutState* layout);

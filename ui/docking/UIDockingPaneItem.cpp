@@ -9,11 +9,9 @@
 #include "ui/docking/UIDockingPaneLayoutState.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
-namespace {
 BOOL IsWindowOrDescendant(HWND window, HWND candidate) {
     return window && candidate && (candidate == window || ::IsChild(window, candidate));
 }
-}  // namespace
 
 HWND DockingContainerWindow(CUIDockingPaneBase* container) {
     if (!container || container->GetKind() != DockingPaneKindTabbed)
@@ -32,6 +30,8 @@ CUIDockingPaneItem::CUIDockingPaneItem(CUIDockingPaneLayoutState* layout, UINT i
 void CUIDockingPaneItem::Close() { GetManager()->ClosePane(this); }
 
 void CUIDockingPaneItem::Select() { GetManager()->ShowPane(this); }
+
+void CUIDockingPaneItem::ToggleAutoHide() { GetManager()->ToggleAutoHide(this); }
 
 CWnd* CUIDockingPaneItem::AttachView(CWnd* parent, CRuntimeClass* viewClass, CDocument* document,
                                      CCreateContext* context, DWORD style, CWnd* owner, UINT controlId) {

@@ -20,6 +20,8 @@ public:
     // Called by the frame.
     void Close();
     void Select();
+    // Auto-hides the pane's container, or slides it back when it is out.
+    void ToggleAutoHide();
     BOOL HasWindow() const { return m_hwnd != nullptr; }
     // Creates the pane's window from a view class as a frame creates its view; null
     // (and no window) on any failure.
@@ -68,3 +70,5 @@ private:
 
 // The window of a tabbed container, or null (also for other elements).
 HWND DockingContainerWindow(CUIDockingPaneBase* container);
+// TRUE when candidate is window or one of its descendants (never for null handles).
+BOOL IsWindowOrDescendant(HWND window, HWND candidate);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/docking/UIDockingPaneAutoHideStrip.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
 #include "ui/docking/UIDockingPaneSplitContainer.h"
@@ -47,6 +48,8 @@ void CUIDockingPaneLayoutState::CopyFrom(CUIDockingPaneLayoutState* source) {
     };
     m_client = copyOf(source->m_client);
     m_top = static_cast<CUIDockingPaneSplitContainer*>(copyOf(source->m_top));
+    for (int side = DockLeft; side <= DockBottom; ++side)
+        m_panels[side] = static_cast<CUIDockingPaneAutoHideStrip*>(copyOf(source->m_panels[side]));
     for (const DockingPaneInfo& info : source->m_panes) {
         DockingPaneInfo copy;
         copy.pane = static_cast<CUIDockingPaneItem*>(copyOf(info.pane));
@@ -57,9 +60,24 @@ void CUIDockingPaneLayoutState::CopyFrom(CUIDockingPaneLayoutState* source) {
     }
 }
 
+// The side panels first, so that they take the full height and the top and bottom
+// panels lie between them.
 void CUIDockingPaneLayoutState::RepositionPanes(CFrameWnd* frame, CRect rect, AFX_SIZEPARENTPARAMS* params) {
+    for (CUIDockingPaneAutoHideStrip* panel : m_panels)
+        if (panel)
+            panel->RepositionPanel(frame, rect, params);
     m_client->OnSizeParent(frame, rect, params);
     m_top->OnSizeParent(frame, rect, params);
+}
+
+// The element's panes that may be auto-hidden move into a new container in the panel
+// of its side; the element keeps its place in the tree for them to come back to.
+void CUIDockingPaneLayoutState::AutoHideElement(CUIDockingPaneBase* element) {
+    DockingDirection side = GetAutoHideSide(element);
+    if (!m_panels[side])
+        m_panels[side] = new CUIDockingPaneAutoHideStrip(this, side);
+    CUIDockingPaneBase* copy = element->Clone(this, nullptr, DockingCloneAutoHide);
+    m_panels[side]->AddContainer(copy);
 }
 
 DockingDirection CUIDockingPaneLayoutState::GetAutoHideSide(CUIDockingPaneBase* element) const {

@@ -4,6 +4,7 @@
 #include "platform/MessageMap.h"
 #include "res/resource.h"
 #include "ui/commandbars/UISplitterTracker.h"
+#include "ui/docking/UIDockingLiveResize.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneSplitContainer.h"
 #include "ui/docking/themes/UIDockingPaneTheme.h"
@@ -84,7 +85,17 @@ void CUIDockingPaneSplitterWnd::OnLButtonDown(UINT, CPoint point) {
     GetWindowRect(&splitter);
     CRect bounds;
     bounds.UnionRect(m_before->GetScreenRect(), m_after->GetScreenRect());
+    if (!manager->m_ghostSplitters) {
+        // Each step is applied at once: ending with Escape keeps the last sizes.
+        TrackLiveResize(this, bounds, splitter, m_container->IsHorizontal(), [&](const CRect& bar) {
+            ApplyPosition(bar, bounds);
+            if (CFrameWnd* frame = m_container->GetFrame())
+                frame->RecalcLayout(TRUE);
+        });
+        return;
+    }
     CUISplitterTracker tracker;
+    ClientToScreen(&point);
     if (!tracker.Track(this, bounds, splitter, point, m_container->IsHorizontal()))
         return;
     ApplyPosition(splitter, bounds);

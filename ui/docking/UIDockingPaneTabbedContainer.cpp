@@ -8,6 +8,7 @@
 #include "ui/commandbars/UIDrawHelpers.h"
 #include "ui/commandbars/UIImageIconSet.h"
 #include "ui/docking/UIDockingDragContext.h"
+#include "ui/docking/UIDockingPaneAutoHideStrip.h"
 #include "ui/docking/UIDockingFrames.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
@@ -96,10 +97,7 @@ void CUIDockingPaneTabbedContainer::UpdateTabs() {
     ++m_updating;
     DeleteAllItems();
     for (CUIDockingPaneItem* pane : m_panes) {
-        CUITabStripItem* item = InsertItem(GetItemCount());
-        item->SetHandle(reinterpret_cast<DWORD_PTR>(pane));
-        item->caption = pane->GetTabTitle();
-        item->color = TabColorPresetFirst + pane->GetId() % 8;
+        CUITabStripItem* item = AppendPaneTab(this, pane);
         if (pane == m_selected)
             SetSelectedItem(item);
     }
@@ -134,6 +132,26 @@ CUIDockingPaneItem* CUIDockingPaneTabbedContainer::PaneOfItem(const CUITabStripI
     return reinterpret_cast<CUIDockingPaneItem*>(item->GetHandle());
 }
 
+CUITabStripItem* CUIDockingPaneTabbedContainer::AppendPaneTab(CUITabStripBase* strip, CUIDockingPaneItem* pane) {
+    CUITabStripItem* item = strip->InsertItem(strip->GetItemCount());
+    item->SetHandle(reinterpret_cast<DWORD_PTR>(pane));
+    item->caption = pane->GetTabTitle();
+    item->color = TabColorPresetFirst + pane->GetId() % 8;
+    return item;
+}
+
+BOOL CUIDockingPaneTabbedContainer::DrawPaneIcon(CUITabTheme* paintManager, CDC* dc, CPoint point,
+                                                 CUITabStripItem* item, BOOL draw) {
+    if (!item)
+        return TRUE;
+    CUIImageIconSet* icon = paintManager->tabIcons ? PaneOfItem(item)->GetIcon() : nullptr;
+    if (!icon)
+        return FALSE;
+    if (draw)
+        icon->Draw(dc, point, icon->GetIcon());
+    return TRUE;
+}
+
 void CUIDockingPaneTabbedContainer::Reposition() {
     if (!m_updating && GetManager())
         GetManager()->DelayLayoutPanes();
@@ -148,14 +166,7 @@ void CUIDockingPaneTabbedContainer::RedrawControl() {
 
 BOOL CUIDockingPaneTabbedContainer::DrawItemIcon(CDC* dc, CPoint point, CUITabStripItem* item, BOOL draw,
                                                  CSize*) {
-    if (!item)
-        return TRUE;
-    CUIImageIconSet* icon = GetPaintManager()->tabIcons ? PaneOfItem(item)->GetIcon() : nullptr;
-    if (!icon)
-        return FALSE;
-    if (draw)
-        icon->Draw(dc, point, icon->GetIcon());
-    return TRUE;
+    return DrawPaneIcon(GetPaintManager(), dc, point, item, draw);
 }
 
 BOOL CUIDockingPaneTabbedContainer::IsCaptionDropTarget(CRect& screenRect, CPoint point) const {
@@ -183,6 +194,13 @@ BOOL CUIDockingPaneTabbedContainer::IsCaptionDropTarget(CRect& screenRect, CPoin
 BOOL CUIDockingPaneTabbedContainer::IsInAutoHideWindow() const {
     return m_hWnd && DockingFrameKindOf(GetParentFrame()) == DockingFrameAutoHide;
 }
+
+void CUIDockingPaneTabbedContainer::ShowAutoHidePane() {
+    if (m_selected && m_holder && m_holder->GetKind() == DockingPaneKindAutoHide)
+        static_cast<CUIDockingPaneAutoHideStrip*>(m_holder)->SlideOut(m_selected, TRUE);
+}
+
+BOOL CUIDockingPaneTabbedContainer::IsFocusInside() const { return IsWindowOrDescendant(m_hWnd, ::GetFocus()); }
 
 void CUIDockingPaneTabbedContainer::SetShowCaption(BOOL show) {
     m_showCaption = show;
@@ -239,8 +257,7 @@ void CUIDockingPaneTabbedContainer::OnSizeParent(CFrameWnd* parent, CRect rect, 
 void CUIDockingPaneTabbedContainer::OnFocusChanged() {
     if (!m_hWnd)
         return;
-    HWND focus = ::GetFocus();
-    BOOL active = focus && (focus == m_hWnd || ::IsChild(m_hWnd, focus));
+    BOOL active = IsFocusInside();
     if (active != m_active) {
         m_active = active;
         Invalidate(FALSE);
@@ -378,11 +395,31 @@ void CUIDockingPaneTabbedContainer::CloseSelected() {
     manager->NotifyAction(ActionClosed, pane, nullptr, 0);
 }
 
+// Inside the sliding window the pin sends the panes back to their docked places
+// without asking; elsewhere the frame may refuse the auto-hide.
+void CUIDockingPaneTabbedContainer::ToggleAutoHideSelected() {
+    CUIDockingPaneHostWnd* manager = GetManager();
+    if (IsInAutoHideWindow()) {
+        manager->ToggleDocking(this);
+        return;
+    }
+    CUIDockingPaneItem* pane = m_selected;
+    if (manager->NotifyAction(ActionAutoHiding, pane, nullptr, 0))
+        return;
+    pane->ToggleAutoHide();
+    manager->NotifyAction(ActionAutoHidden, pane, nullptr, 0);
+}
+
 void CUIDockingPaneTabbedContainer::OnLButtonDown(UINT flags, CPoint point) {
     FocusSelected();
     if (m_closeButton.GetRect().PtInRect(point)) {
         if (ClickedButton(m_closeButton, point))
             CloseSelected();
+        return;
+    }
+    if (m_autoHideButton.GetRect().PtInRect(point)) {
+        if (ClickedButton(m_autoHideButton, point))
+            ToggleAutoHideSelected();
         return;
     }
     if (m_showTabs && PerformClick(this, point.x, point.y, TRUE))

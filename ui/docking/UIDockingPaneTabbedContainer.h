@@ -32,6 +32,12 @@ public:
     int HitTest(CPoint point) const;
     // The pane a tab item stands for.
     static CUIDockingPaneItem* PaneOfItem(const CUITabStripItem* item);
+    // Appends a tab for the pane: its tab title, its handle the pane, its colour the
+    // preset of the pane id modulo 8.
+    static CUITabStripItem* AppendPaneTab(CUITabStripBase* strip, CUIDockingPaneItem* pane);
+    // The icon question of a strip of pane tabs drawn by paintManager (see
+    // CUITabStripBase::DrawItemIcon).
+    static BOOL DrawPaneIcon(CUITabTheme* paintManager, CDC* dc, CPoint point, CUITabStripItem* item, BOOL draw);
     // Drags this container from the screen point.
     void StartDrag(CPoint point);
     void SwapPanes(CUIDockingPaneItem* first, CUIDockingPaneItem* second);
@@ -51,6 +57,8 @@ public:
     // 1 docked in the main frame, 0 in a floating frame, 3 in the auto-hide window.
     int GetPlacement() const { return m_placement; }
     BOOL IsActive() const { return m_active; }
+    // TRUE while the focus is in the window or one of its descendants.
+    BOOL IsFocusInside() const;
     CUIDockingPaneCaptionButton& GetCloseButton() { return m_closeButton; }
     CUIDockingPaneCaptionButton& GetAutoHideButton() { return m_autoHideButton; }
     // The pane area as the theme leaves it, in client coordinates.

@@ -7,6 +7,7 @@
 #include "ui/docking/UIDockingFrames.h"
 #include "ui/docking/UIDockingPaneMiniWnd.h"
 #include "ui/docking/UIDockingPaneSplitContainer.h"
+#include "ui/docking/UIDockingPaneSplitterWnd.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
 namespace {
@@ -311,6 +312,56 @@ TEST_F(DockingDragTest, TheGhostChangesOnlyWhatMovedAndIsErasedAtTheEnd) {
     // Every inversion undone: nothing of the ghost stays on the screen.
     CRect rest;
     EXPECT_EQ(NULLREGION, context.total.GetRgnBox(&rest));
+}
+
+// ---- Splitters ----------------------------------------------------------------------------
+
+// Drags the splitter between the project pane and the document area through the screen
+// x positions, ending with the release or Escape; the project container's rectangle
+// once the frame is laid out.
+CRect DragProjectSplitter(DockingTestFrame* frame, BOOL ghost, const std::vector<int>& xs, UINT end) {
+    frame->manager.m_ghostSplitters = ghost;
+    auto* column = static_cast<CUIDockingPaneSplitContainer*>(frame->manager.GetTopContainer()->GetChildren()[0]);
+    auto* row = static_cast<CUIDockingPaneSplitContainer*>(column->GetChildren()[0]);
+    CUIDockingPaneSplitterWnd* splitter = row->GetSplitter(0);
+    // The ghost tracker reads every move in the splitter's coordinates; a live drag moves
+    // the splitter, so its moves go to the frame, whose coordinates are the screen's.
+    CRect bar = RectInParent(splitter->m_hWnd);
+    for (int x : xs) {
+        if (ghost)
+            ::PostMessageA(splitter->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x - bar.left, 300));
+        else
+            ::PostMessageA(frame->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, 300));
+    }
+    ::PostMessageA(splitter->m_hWnd, end, end == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+    {
+        CaptureWatchdog watchdog;
+        splitter->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 300));
+    }
+    CRect live = RectInParent(HolderOf(frame->Pane(ProjectPane))->m_hWnd);
+    frame->RecalcLayout();
+    CRect laidOut = RectInParent(HolderOf(frame->Pane(ProjectPane))->m_hWnd);
+    // A live drag has laid the frame out at every step already.
+    if (!ghost) {
+        EXPECT_EQ(laidOut, live);
+    }
+    return laidOut;
+}
+
+TEST_F(DockingDragTest, SplittersResizeLiveOrThroughTheGhostBar) {
+    const CRect startUp(0, 0, 205, 576);
+    EXPECT_EQ(startUp, DragProjectSplitter(frame, TRUE, {300}, WM_KEYDOWN));  // ghost: Escape changes nothing
+    CRect ghostResult = DragProjectSplitter(frame, TRUE, {300}, WM_LBUTTONUP);
+    EXPECT_NEAR(300, ghostResult.right, 2);
+    frame->DestroyWindow();
+
+    // Live: each step applies at once, Escape keeps where the last one left it.
+    frame = DockingTestFrame::Make();
+    frame->MakeStartUpPanes();
+    frame->RecalcLayout();
+    EXPECT_EQ(ghostResult, DragProjectSplitter(frame, FALSE, {400, 300}, WM_KEYDOWN));
+    EXPECT_EQ(ghostResult, DragProjectSplitter(frame, FALSE, {300}, WM_LBUTTONUP));
+    EXPECT_EQ(nullptr, ::GetCapture());
 }
 
 }  // namespace

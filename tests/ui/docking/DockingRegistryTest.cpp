@@ -5,6 +5,7 @@
 
 #include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
+#include "ui/docking/UIDockingPaneAutoHideStrip.h"
 #include "ui/docking/UIDockingPaneLayoutState.h"
 #include "ui/docking/UIDockingPaneMiniWnd.h"
 #include "ui/docking/UIDockingPaneSplitContainer.h"
@@ -77,6 +78,7 @@ void LoadLayout(CUIDockingPaneLayoutState& layout, HKEY key, CFrameWnd* frame) {
         case DockingPaneKindSplit: element = new CUIDockingPaneSplitContainer(nullptr, FALSE, frame, &layout); break;
         case DockingPaneKindFloating: element = new CUIDockingPaneMiniWnd(&layout); break;
         case DockingPaneKindClient: element = new CUIDockingPaneBase(DockingPaneKindClient, &layout); break;
+        case DockingPaneKindAutoHide: element = new CUIDockingPaneAutoHideStrip(&layout, DockLeft); break;
         default: FAIL() << "unknown type in Pane-" << number;
         }
         element->m_number = number;
@@ -115,6 +117,13 @@ std::string Describe(CUIDockingPaneBase* element) {
     case DockingPaneKindFloating: {
         auto* floating = static_cast<CUIDockingPaneMiniWnd*>(element);
         text += " " + Describe(floating->GetTopContainer());
+        break;
+    }
+    case DockingPaneKindAutoHide: {
+        auto* panel = static_cast<CUIDockingPaneAutoHideStrip*>(element);
+        text += " side " + std::to_string(panel->GetSide());
+        for (CUIDockingPaneBase* container : panel->GetContainers())
+            text += " " + Describe(container);
         break;
     }
     }
@@ -234,6 +243,55 @@ TEST_F(DockingRegistryTest, FloatingFramesRoundTrip) {
     }
     EXPECT_TRUE(found);
     EXPECT_EQ(saved, Load());
+}
+
+TEST_F(DockingRegistryTest, AutoHidePanelsRoundTrip) {
+    frame->manager.ToggleAutoHide(frame->Pane(OutputPane));
+    frame->manager.ToggleAutoHide(frame->Pane(ProjectPane));
+    frame->RecalcLayout();
+    std::string saved = Save();
+    LayoutKey key;
+    std::map<int, std::string> panels;  // side: the panel's section
+    for (const std::string& section : key.Subkeys())
+        if (section != "Summary" && key.Int(section.c_str(), "Type") == DockingPaneKindAutoHide)
+            panels[key.Int(section.c_str(), "Direction")] = section;
+    ASSERT_EQ((std::vector<int>{DockLeft, DockBottom}), [&] {
+        std::vector<int> sides;
+        for (auto& entry : panels)
+            sides.push_back(entry.first);
+        return sides;
+    }());
+    for (auto& entry : panels) {
+        const char* section = entry.second.c_str();
+        EXPECT_EQ(std::set<std::string>({"Type", "DockingCX", "DockingCY", "Direction", "Pane-1", "Panes"}),
+                  key.Values(section));
+        EXPECT_EQ(1, key.Int(section, "Panes"));
+        std::string container = "Pane-" + std::to_string(key.Int(section, "Pane-1"));
+        EXPECT_EQ(DockingPaneKindTabbed, key.Int(container.c_str(), "Type"));
+        std::string pane = "Pane-" + std::to_string(key.Int(container.c_str(), "Pane-1"));
+        EXPECT_EQ(entry.first == DockLeft ? ProjectPane : OutputPane, key.Int(pane.c_str(), "ID"));
+    }
+    // The emptied docked containers stay: they are the panes' docking holders.
+    EXPECT_NE(std::string::npos, saved.find(std::to_string(OutputPane) + " d"));
+    EXPECT_EQ(std::string::npos, saved.find(std::to_string(OutputPane) + " d0"));
+    EXPECT_EQ(saved, Load());
+
+    // A damaged side is refused rather than taken as a panel index.
+    {
+        LayoutKey damaged;
+        HKEY panel;
+        ::RegOpenKeyExA(damaged, panels[DockLeft].c_str(), 0, KEY_SET_VALUE, &panel);
+        DWORD side = 7;
+        ::RegSetValueExA(panel, "Direction", 0, REG_DWORD, reinterpret_cast<BYTE*>(&side), sizeof(side));
+        ::RegCloseKey(panel);
+    }
+    CUIDockingPaneLayoutState loaded(&frame->manager);
+    loaded.SetKey(key);
+    auto* panel = new CUIDockingPaneAutoHideStrip(&loaded, DockLeft);  // owned by the layout
+    panel->m_number = std::stoi(panels[DockLeft].substr(5));
+    EXPECT_FALSE(panel->LoadFromRegistry(&loaded, {}));
+    EXPECT_EQ(nullptr, loaded.GetPanel(DockLeft));
+    loaded.SetKey(nullptr);
 }
 
 TEST_F(DockingRegistryTest, ASmallerSecondSaveLeavesOnlyItself) {

@@ -73,3 +73,7 @@ CRect RectInParent(HWND window) {
     ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<LPPOINT>(&rect), 2);
     return rect;
 }
+
+void PrintTo(const CRect& rect, std::ostream* out) {
+    *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <set>
 #include <vector>
 
@@ -60,3 +61,5 @@ class CUIDockingPaneTabbedContainer;
 CUIDockingPaneTabbedContainer* HolderOf(CUIDockingPaneItem* pane);
 // The rectangle of a window in its parent's client coordinates.
 CRect RectInParent(HWND window);
+// Failure messages show rectangles as (left, top, right, bottom).
+void PrintTo(const CRect& rect, std::ostream* out);

@@ -106,15 +106,17 @@ int CUITabAppearance::GetItemLength(CDC* dc, CUITabStripItem* item) {
     return m_owner->DrawItemContent(dc, item, CRect(0, 0, 0, 0), FALSE);
 }
 
+// Without a strip (the thickness of an auto-hide panel) there is no minimum size and
+// the icon size is the paint manager's.
 int CUITabAppearance::GetTabHeight(CUITabStripBase* strip) {
     const CRect& padding = m_owner->itemPadding;
     int m = padding.top + padding.bottom;
-    CSize minimum;
-    strip->GetItemMetrics(nullptr, &minimum, nullptr);
+    CSize minimum(0, 0);
+    if (strip) strip->GetItemMetrics(nullptr, &minimum, nullptr);
     int h = std::max(m_rowHeight + m, static_cast<int>(minimum.cy));
     if (!m_owner->tabIcons) return h;
     CSize icon = m_owner->iconSize;
-    strip->DrawItemIcon(nullptr, CPoint(0, 0), nullptr, FALSE, &icon);
+    if (strip) strip->DrawItemIcon(nullptr, CPoint(0, 0), nullptr, FALSE, &icon);
     return std::max(h, static_cast<int>(std::max(icon.cx, icon.cy)) + m + 4);
 }
 
