@@ -35,7 +35,7 @@ BOOL CMainFrameShells::SaveProjectAs(const CString& path) {
 
 void CMainFrameShells::RebuildProjectTrees() {
     if (CProjTreeView* tree = m_frame.GetProjectTree())
-        tree->BuildProjectTree();
+        tree->RefreshProjectTree();
     FillSubroutinesInInsTrees();
 }
 

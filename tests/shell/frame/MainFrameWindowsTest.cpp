@@ -9,7 +9,9 @@
 #include "project/CPlcWorkspace.h"
 #include "project/CQLXFunc.h"
 #include "res/resource.h"
+#include "shell/frame/MainFrameShells.h"
 #include "shell/frames/CChildFrmEditor.h"
+#include "shell/project/CProjTreeView.h"
 #include "shell/frames/CChildFrameHW.h"
 #include "tests/support/ScriptedShellOpen.h"
 #include "tests/support/TempFolder.h"
@@ -85,6 +87,25 @@ TEST_F(MainFrameWindows, SubroutineItemsFollowTheProjectInBothTrees) {
     workspace.project.sbrFuncByName.SetAt("Blink", &blink);
     frame->FillSubroutinesInInsTrees();
     ExpectBoth("Blink,Count,Fill");
+}
+
+// After an upload the project tree shows the uploaded programs, MAIN first.
+TEST_F(MainFrameWindows, TheTreesRebuiltAfterAnUploadHoldTheUploadedPrograms) {
+    ASSERT_TRUE(created);
+    CQLXProject& project = workspace.project;
+    project.name = "up";
+    project.hasMain = 1;
+    project.mainPou.kind = PouMain;
+    project.mainPou.label = "(MAIN)  MAIN";
+    CMainFrameShells(*frame).RebuildProjectTrees();
+    CTreeCtrl& tree = frame->GetProjectTree()->GetTreeCtrl();
+    HTREEITEM programs = tree.GetChildItem(tree.GetRootItem());
+    std::string items;
+    for (HTREEITEM item = tree.GetChildItem(programs); item; item = tree.GetNextSiblingItem(item))
+        items += std::string(tree.GetItemText(item)) + ";";
+    EXPECT_EQ("初始化数据表;(MAIN)  MAIN;", items);
+    frame->GetProjectTree()->ClearProjectTree();
+    project.hasMain = 0;
 }
 
 TEST_F(MainFrameWindows, OpenersActivateAnOpenWindowAndMakeANewOneAfterItClosed) {
