@@ -28,6 +28,20 @@ SimPlcServer::SimPlcServer(const std::string& portName, const std::string& contr
     m_plc.SetLogger([this](const std::string& text) { Log(text); });
 }
 
+// One line: "status: running R image N crc HHLL forces HASH" (FNV-1a of the force table).
+void SimPlcServer::LogStatus() {
+    const SimulatedPlcState& state = m_plc.State();
+    uint8_t low = 0, high = 0;
+    SimulatedPlc::ProgramCrc(state.image, low, high);
+    uint32_t hash = 2166136261u;
+    for (uint8_t byte : state.forceTable)
+        hash = (hash ^ byte) * 16777619u;
+    char line[128];
+    std::snprintf(line, sizeof line, "status: running %d image %u crc %02X%02X forces %08X", state.running ? 1 : 0,
+                  static_cast<unsigned>(state.image.size()), high, low, hash);
+    Log(line);
+}
+
 void SimPlcServer::Log(const std::string& text) {
     if (!m_log)
         return;
@@ -116,6 +130,10 @@ bool SimPlcServer::Command(const std::string& line) {
     words >> verb;
     if (verb == "quit") {
         m_quit = true;
+        return true;
+    }
+    if (verb == "status") {  // what a test checks after a command: run state, program, forces
+        LogStatus();
         return true;
     }
     if (verb == "clear") {  // no faults, and the station of a fresh PLC

@@ -25,6 +25,7 @@ private:
     void SendAnswer(const PlcAnswer& answer);
     void PollControlFile();
     void Log(const std::string& text);
+    void LogStatus();
 
     CSerialPort m_port;
     SimulatedPlc m_plc;
