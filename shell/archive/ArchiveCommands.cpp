@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kBrowseStatusLine = 14146;
 const char kArchiveFilter[] = "工程备份文件 (*.zip)|*.zip||";
 
 CString ProfileText(LPCSTR value) {
@@ -29,7 +28,8 @@ int CALLBACK BrowseFolderCallback(HWND dialog, UINT message, LPARAM parameter, L
     } else if (message == BFFM_SELCHANGED) {
         char path[MAX_PATH] = "";
         if (::SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(parameter), path))
-            ::SetDlgItemTextA(dialog, kBrowseStatusLine, ShortenFolderForStatus(path));
+            ::SendMessageA(dialog, BFFM_SETSTATUSTEXTA, 0,
+                           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(ShortenFolderForStatus(path))));
     }
     return 0;
 }
