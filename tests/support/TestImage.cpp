@@ -3,6 +3,7 @@
 #include "platform/CWnd.h"
 
 #include <fstream>
+#include <vector>
 
 TestImage::TestImage(int width, int height, COLORREF background) : m_width(width), m_height(height) {
     BITMAPINFO info = {};
@@ -52,10 +53,15 @@ bool TestImage::SaveBmp(const std::string& path) const {
     header.biPlanes = 1;
     header.biBitCount = 32;
     header.biCompression = BI_RGB;
+    // The fourth byte of a pixel is unused, yet some drawing leaves values there, and
+    // viewers then take it for transparency and show what GDI drew (left at 0) as blank.
+    std::vector<uint32_t> pixels(m_bits, m_bits + static_cast<size_t>(m_width) * m_height);
+    for (uint32_t& pixel : pixels)
+        pixel &= 0x00FFFFFF;
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof(file));
     out.write(reinterpret_cast<const char*>(&header), sizeof(header));
-    out.write(reinterpret_cast<const char*>(m_bits), imageSize);
+    out.write(reinterpret_cast<const char*>(pixels.data()), imageSize);
     return static_cast<bool>(out);
 }
 

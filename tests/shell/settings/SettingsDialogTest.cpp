@@ -203,6 +203,17 @@ TEST_F(SettingsDialog, HoldsItsOnePageInsideTheFrame) {
         TestImage image(window.Width(), window.Height());
         RenderWindow(sheet, image);
         image.SaveBmp(TestOutputPath("shell-settings-page.bmp"));
+        // The whole dialog (its caption is not printed under the null driver).
+        CRect whole;
+        dialog->GetWindowRect(&whole);
+        TestImage all(whole.Width(), whole.Height());
+        RenderWindow(dialog, all);
+        all.SaveBmp(TestOutputPath("shell-settings-dialog.bmp"));
+        CRect okRect;
+        ok->GetWindowRect(&okRect);
+        okRect.OffsetRect(-whole.left, -whole.top);
+        EXPECT_GT(all.CountPixels(okRect, ::GetSysColor(COLOR_BTNFACE)), okRect.Width() * okRect.Height() / 2)
+            << "the OK button is drawn";
         PressButton(dialog, IDCANCEL);
     });
 }
