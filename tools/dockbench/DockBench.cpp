@@ -1,10 +1,14 @@
 // Times the docking panes of the program's main window, in milliseconds (the median of
 // many passes), in the gradient theme the program uses:
 // "layout:" is one layout pass of the frame with the five panes (the instruction panes
-// as two tabs); "repaint:" repaints the whole frame with every pane container.
+// as two tabs); "repaint:" repaints the whole frame with every pane container (and the
+// instruction panes' tab strip); "slide:" is one step of a sliding window (the project
+// pane auto-hidden at the left): a tick of its slide-out timer and the repaint it causes.
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CWinApp.h"
 #include "res/resource.h"
+#include "ui/docking/UIDockingPaneAutoHideStrip.h"
+#include "ui/docking/UIDockingPaneAutoHideWnd.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
 #include "tools/BenchTiming.h"
@@ -35,6 +39,27 @@ protected:
     }
 };
 
+void DispatchPending() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+}
+
+// One step of sliding out per run; a new window starts sliding when the last one is out.
+double SlideStep(BenchFrame* frame, CUIDockingPaneItem* pane, int run) {
+    auto* panel = static_cast<CUIDockingPaneAutoHideStrip*>(pane->GetHolder()->GetHolder());
+    const int steps = CUIDockingPaneAutoHideWnd::SlideSteps - 1;
+    if (run % steps == 0) {
+        panel->CloseSlidingWindow(FALSE);
+        DispatchPending();
+        panel->SlideOut(pane, FALSE);
+    }
+    Stopwatch watch;
+    panel->GetSlidingWindow()->SendMessage(WM_TIMER, CUIDockingPaneAutoHideWnd::TimerSlideOut, 0);
+    frame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return watch.Milliseconds();
+}
+
 }  // namespace
 
 int main() {
@@ -44,7 +69,7 @@ int main() {
     app.m_pMainWnd = frame;
     CUIDockingPaneHostWnd& panes = frame->panes;
     panes.InstallDockingPanes(frame);
-    panes.CreatePane(ID_VIEW_PROJECT_MANAGER, CRect(0, 0, 205, 140), DockLeft);
+    CUIDockingPaneItem* project = panes.CreatePane(ID_VIEW_PROJECT_MANAGER, CRect(0, 0, 205, 140), DockLeft);
     panes.CreatePane(ID_VIEW_OUTPUT, CRect(0, 0, 80, 120), DockBottom);
     CUIDockingPaneItem* ld = panes.CreatePane(ID_PANE_LD_INSTRUCTIONS, CRect(0, 0, 140, 100), DockRight);
     CUIDockingPaneItem* il = panes.CreatePane(ID_PANE_IL_INSTRUCTIONS, CRect(0, 0, 140, 100), DockRight);
@@ -57,8 +82,12 @@ int main() {
     const double repaint = MedianMilliseconds(kPasses, [&] {
         frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
     });
+    panes.ToggleAutoHide(project);
+    frame->RecalcLayout();
+    const double slide = MedianOfRuns(kPasses, [&](int run) { return SlideStep(frame, project, run); });
     std::printf("layout: %.3f ms\n", layout);
     std::printf("repaint: %.3f ms\n", repaint);
+    std::printf("slide: %.3f ms\n", slide);
 
     app.m_pMainWnd = nullptr;
     frame->DestroyWindow();
