@@ -13,6 +13,10 @@ drag() {
   xdotool mousemove "$3" "$4"; sleep 0.3
   xdotool mouseup 1; sleep 0.5
 }
+# Whether the top-level window with that title lies in front of the main window.
+in_front() {
+  ui_text | grep '^window' | grep -F -e "\"$1\"" -e '"Tessaron V' | head -1 | grep -qF -- "\"$1\""
+}
 # The rectangle of the bar with that title, "" when it is not shown.
 bar_rect() { ui_text | grep -F -- "\"$1\"" | sed -n 's/.*\(\[[-0-9,]*\]\).*/\1/p' | head -1; }
 
@@ -40,6 +44,7 @@ second_row=$(bar_rect '工程工具栏')
 [ "${second_row#\[*,}" != "${second_row}" ] && [ "$(echo "$second_row" | cut -d, -f2)" -ge 70 ] ||
   ui_fail "the project toolbar is not in a second row: $second_row"
 [ -z "$(bar_rect '梯形图工具栏')" ] || ui_fail "the ladder toolbar is still shown"
+in_front 'PLC工具栏' || ui_fail "the floating toolbar fell behind the main window"
 ui_shot command-bars-left
 end_program
 
