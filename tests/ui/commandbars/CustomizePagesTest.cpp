@@ -1,6 +1,7 @@
 #include "tests/support/ModalScript.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestApplication.h"
+#include "tests/support/TestImage.h"
 #include "tests/ui/commandbars/TestBarFrame.h"
 #include "tests/ui/commandbars/ToolBarFrame.h"
 
@@ -97,6 +98,12 @@ TEST_F(CustomizePages, TheSheetHoldsCustomizeModeWhileItIsOpen) {
 
 TEST_F(CustomizePages, EveryBarIsListedWithItsVisibilityAndTheMenuBarStaysChecked) {
     ASSERT_EQ(m_frame->bars->GetCount(), Items());
+    m_sheet->ShowWindow(SW_SHOWNA);
+    CRect window;
+    m_sheet->GetWindowRect(&window);
+    TestImage shot(window.Width(), window.Height());
+    RenderWindow(m_sheet.get(), shot);
+    EXPECT_TRUE(shot.SaveBmp(TestOutputPath("customize_toolbars_page.bmp")));
     EXPECT_EQ(CString("菜单栏"), Text(0));
     EXPECT_EQ(BST_CHECKED, Check(0));
 
