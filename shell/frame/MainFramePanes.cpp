@@ -113,10 +113,15 @@ void CMainFrame::OnViewInstructions() {
 // docks it again.
 void CMainFrame::OnViewModuleList() {
     m_bModuleListShown = !m_bModuleListShown;
-    if (m_bModuleListShown)
-        ShowPaneById(ID_PANE_MODULE_LIST);
-    else if (CUIDockingPaneItem* pane = GetPane(ID_PANE_MODULE_LIST))
+    CUIDockingPaneItem* pane = GetPane(ID_PANE_MODULE_LIST);
+    if (pane == nullptr)
+        return;
+    if (!m_bModuleListShown)
         AutoHidePane(pane);
+    else if (pane->IsHidden())
+        m_paneManager.ToggleDocking(pane->GetHolder());
+    else
+        m_paneManager.ShowPane(pane);
 }
 
 void CMainFrame::ShowHardwarePanes(BOOL hardwareActive) {
@@ -171,6 +176,11 @@ void CMainFrame::OnSetPreviewMode(BOOL preview, CPrintPreviewState* state) {
     CUIFrameTemplate<CMDIFrameWnd>::OnSetPreviewMode(preview, state);
 }
 
-void CMainFrame::AutoHidePane(CUIDockingPaneItem* pane) { m_paneManager.ClosePane(pane); }
+// A docked pane moves into the auto-hide panel of its side, one slid out of its panel
+// slides back; a closed one stays closed.
+void CMainFrame::AutoHidePane(CUIDockingPaneItem* pane) {
+    if (!pane->IsClosed())
+        m_paneManager.ToggleAutoHide(pane);
+}
 
 void CMainFrame::SlideOutPane(CUIDockingPaneItem* pane) { m_paneManager.ShowPane(pane); }

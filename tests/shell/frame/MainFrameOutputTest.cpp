@@ -65,6 +65,33 @@ TEST_F(MainFrameOutput, LinesGoToTabZeroOrOneAndBringThePaneBack) {
     }
 }
 
+// The output window's hide command tucks the pane into its auto-hide panel (or slides it
+// back in); a line for tab 0 or 1 slides it out there, other tabs leave it in.
+TEST_F(MainFrameOutput, LinesSlideAnAutoHiddenPaneOut) {
+    ASSERT_TRUE(created);
+    ASSERT_NE(nullptr, View());
+    const int cases[] = {2, -1, 1, 0};
+    for (int tab : cases) {
+        SCOPED_TRACE(tab);
+        frame->HideOutputPane();
+        app.PumpUntilIdle();
+        ASSERT_TRUE(Pane(ID_VIEW_OUTPUT)->IsHidden());
+        EXPECT_FALSE(View()->IsWindowVisible()) << "in its panel";
+        EXPECT_FALSE(frame->m_bOutputPaneShown);
+        const bool taken = tab == 0 || tab == 1;
+        const size_t before = taken ? Lines(tab).size() : 0;
+        frame->AddOutputLine(tab, "一行");
+        app.PumpUntilIdle();
+        EXPECT_TRUE(Pane(ID_VIEW_OUTPUT)->IsHidden()) << "still in its panel";
+        EXPECT_EQ(taken, View()->IsWindowVisible() != FALSE) << "slid out";
+        if (taken) {
+            EXPECT_EQ(before + 1, Lines(tab).size());
+            EXPECT_EQ(tab, CurrentTab());
+            EXPECT_TRUE(frame->m_bOutputPaneShown);
+        }
+    }
+}
+
 TEST_F(MainFrameOutput, ResultLinesAreTimeStampedInTheGeneralTab) {
     ASSERT_TRUE(created);
     ScriptedClock clock(CTime(2026, 3, 4, 9, 5, 7));

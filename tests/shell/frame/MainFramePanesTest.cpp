@@ -73,6 +73,15 @@ TEST_F(MainFramePanes, ModuleListShowsItsCatalogueWhenFirstShown) {
     EXPECT_EQ(1, CheckOf(frame, ID_VIEW_MODULE_LIST));
     frame->OnViewModuleList();
     EXPECT_EQ(0, CheckOf(frame, ID_VIEW_MODULE_LIST));
+    // Hidden into the auto-hide panel of its side, not closed; shown again, docked again.
+    app.PumpUntilIdle();
+    EXPECT_TRUE(Pane(ID_PANE_MODULE_LIST)->IsHidden());
+    EXPECT_TRUE(IsOpen(ID_PANE_MODULE_LIST));
+    frame->OnViewModuleList();
+    app.PumpUntilIdle();
+    EXPECT_FALSE(Pane(ID_PANE_MODULE_LIST)->IsHidden());
+    EXPECT_TRUE(IsOpen(ID_PANE_MODULE_LIST));
+    EXPECT_EQ(1, CheckOf(frame, ID_VIEW_MODULE_LIST));
 }
 
 TEST_F(MainFramePanes, AnswersOnlyThePaneShowAndCloseNotifications) {
