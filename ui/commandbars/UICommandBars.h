@@ -139,6 +139,7 @@ protected:
 private:
     BOOL OfferMnemonicToMenuBar(const MSG* msg);
     void EndTrackingFor(UINT message, WPARAM wParam);
+    void KeepAboveSite(CUICommandBar* bar) const;
     void AppendBar(CUICommandBar* bar);
     static void EnableDockingOf(CUICommandBar* bar, DWORD flags);
     void GetDockState(CUIDockState* state) const;

@@ -85,8 +85,10 @@ BOOL CUICommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, L
     switch (message) {
     case WM_IDLEUPDATECMDUI:
         for (CUICommandBar* bar : m_bars) {
-            if (bar->GetPosition() == uiBarFloating && bar->GetSafeHwnd())
+            if (bar->GetPosition() == uiBarFloating && bar->GetSafeHwnd()) {
                 bar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+                KeepAboveSite(bar);
+            }
         }
         break;
     case WM_SYSCOLORCHANGE:
@@ -122,6 +124,20 @@ BOOL CUICommandBars::OnFrameWndMsg(UINT message, WPARAM wParam, LPARAM lParam, L
     }
     EndTrackingFor(message, wParam);
     return FALSE;
+}
+
+// A floating bar floats above its frame. The system keeps owned windows above their
+// owner, but a frame activated after its floating bars were restored (at start-up, under
+// Wine) can still end up over them; the idle pass puts them back on top.
+void CUICommandBars::KeepAboveSite(CUICommandBar* bar) const {
+    if (m_site == nullptr || m_site->GetSafeHwnd() == nullptr || !bar->IsWindowVisible())
+        return;
+    for (HWND above = ::GetWindow(bar->m_hWnd, GW_HWNDPREV); above; above = ::GetWindow(above, GW_HWNDPREV)) {
+        if (above == m_site->m_hWnd) {
+            ::SetWindowPos(bar->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        }
+    }
 }
 
 void CUICommandBars::EndTrackingFor(UINT message, WPARAM wParam) {
