@@ -301,6 +301,17 @@ TEST_F(DockingAutoHideTest, RestingOnATabSlidesItOutWithoutFocus) {
     EXPECT_EQ(window, Out(DockLeft));
 }
 
+TEST_F(DockingAutoHideTest, APaneFirstShownInTheSlidingWindowStaysOut) {
+    Hide({IlPane});
+    CUIDockingPaneItem* ld = frame->Pane(LdPane);
+    ASSERT_FALSE(ld->HasWindow());  // never selected yet: the frame attaches its view now
+    Panel(DockRight)->SlideOut(ld, FALSE);
+    app.PumpUntilIdle();
+    EXPECT_TRUE(ld->HasWindow());
+    ASSERT_NE(nullptr, Out(DockRight));
+    EXPECT_EQ(ld, Out(DockRight)->GetContainer()->GetSelected());
+}
+
 TEST_F(DockingAutoHideTest, ShowingAHiddenPaneSlidesItOut) {
     Hide({OutputPane});
     frame->manager.ShowPane(frame->Pane(OutputPane));
