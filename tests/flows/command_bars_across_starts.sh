@@ -55,8 +55,7 @@ ui_shot command-bars-restored
 [ "$(bar_rect '工程工具栏')" = "$second_row" ] || ui_fail "the project toolbar came back at $(bar_rect '工程工具栏')"
 [ -z "$(bar_rect '梯形图工具栏')" ] || ui_fail "the ladder toolbar came back shown"
 [ "$(bar_rect '标准工具栏')" = "[0,43,283,70]" ] || ui_fail "the standard toolbar moved"
-# The floating toolbar shows above the main window (the dump lists the top window first).
-ui_text | grep -E '^window ' | head -1 | grep -qF '"PLC工具栏"' || ui_fail "the floating toolbar lies behind the main window"
+in_front 'PLC工具栏' || ui_fail "the restored floating toolbar lies behind the main window"
 end_program
 ui_reg query "$app" | grep -qF 'QLXCommandBars-Controls' && ui_fail "the program wrote its controls"
 ui_reg query "$app" | grep -qF 'QLXCommandBars-Summary' || ui_fail "no bar state was stored"
