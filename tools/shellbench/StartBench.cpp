@@ -26,15 +26,16 @@ struct StartTimes {
     double idle = -1;
 };
 
-// The program's main window: its caption starts with the program's name (the splash
-// window has none).
+// The program's main window once it is shown maximised: its caption starts with the
+// program's name (the splash window has none; hidden windows of the program may too).
 BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     char caption[64] = {};
     ::GetWindowTextA(window, caption, sizeof(caption));
-    if (owner == search->processId && std::string(caption).rfind("Tessaron", 0) == 0) {
+    if (owner == search->processId && std::string(caption).rfind("Tessaron", 0) == 0 && ::IsWindowVisible(window) &&
+        ::IsZoomed(window)) {
         search->found = window;
         return FALSE;
     }
@@ -61,7 +62,7 @@ StartTimes TimeOneStart(const std::string& program) {
     HWND window = nullptr;
     while (times.idle < 0 && watch.Milliseconds() < 30000) {
         window = MainWindowOf(process.dwProcessId);
-        if (times.shown < 0 && window && ::IsWindowVisible(window) && ::IsZoomed(window))
+        if (times.shown < 0 && window)
             times.shown = watch.Milliseconds();
         if (times.shown >= 0 && ::WaitForInputIdle(process.hProcess, 0) == 0)
             times.idle = watch.Milliseconds();
