@@ -164,9 +164,15 @@ void CUICommandBar::HandleMnemonic(UINT key) {
 BOOL CUICommandBar::ProcessSpecialKey(int code) {
     switch (code) {
     case uiKeyNext:
-    case uiKeyPrevious:
+    case uiKeyPrevious: {
+        // With a menu open the next title opens as well, also when closing the old one
+        // ended the open-popup tracking on the way (a capture change under a real display).
+        const BOOL popupWasOpen = m_openPopup != -1;
         SetSelected(m_controls->GetNextIndex(m_selected, code == uiKeyNext ? +1 : -1, TRUE, FALSE), TRUE);
+        if (popupWasOpen && m_openPopup == -1 && GetTrackingMode() != uiNotTracking)
+            SetOpenPopup(m_selected, TRUE);
         return TRUE;
+    }
     case uiKeyFirst:
         SetSelected(m_controls->GetNextIndex(-1, +1, TRUE, FALSE), TRUE);
         return TRUE;
