@@ -1,0 +1,99 @@
+# The bars tried by hand: menus walked by keys and by the mouse (a submenu opened by
+# resting on its entry, an entry chosen), the chevron of a toolbar clipped by a narrow
+# window, a toolbar floated off its row and docked back, and the open menu in each style.
+set -u
+source "$(dirname "$0")/../../scripts/ui-session"
+
+main_window_up() { ui_wait_text '"Tessaron V' 60; ui_wait_steady 30; }
+# A press, two moves and the release, as a hand drags.
+drag() {
+  xdotool mousemove "$1" "$2" mousedown 1; sleep 0.3
+  xdotool mousemove $(( ($1 + $3) / 2 )) $(( ($2 + $4) / 2 )); sleep 0.3
+  xdotool mousemove "$3" "$4"; sleep 0.3
+  xdotool mouseup 1; sleep 0.8
+}
+# The rectangle of the window with that title ("" when not shown), and its parts.
+rect_of() { ui_text | grep -F -- "\"$1\"" | sed -n 's/.*\[\([-0-9,]*\)\].*/\1/p' | head -1; }
+part() { echo "$1" | cut -d, -f"$2"; }
+# The popups open now: top-level bar windows without a title (not the thin shadow
+# strips beside them), by their left edges.
+popups() {
+  ui_text | sed -n 's/^window Tx:[^ ]* id=0 \[\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\)\] ""$/\1 \2 \3 \4/p' |
+    while read -r l t r b; do (( r - l > 20 && b - t > 20 )) && echo "$l"; done
+}
+# wait_popups N: N popups are open (within a few seconds).
+wait_popups() {
+  for _ in $(seq 10); do [ "$(popups | wc -l)" -eq "$1" ] && return 0; sleep 0.5; done
+  return 1
+}
+menu_up() { [ -n "$(popups)" ]; }
+rest_on() { xdotool mousemove "$1" "$2"; sleep 1.2; }
+
+ui_start command-bars-hand
+main_window_up
+
+# ---- menus by keys ---------------------------------------------------------------------------
+ui_key alt+f
+wait_popups 1 || ui_fail "Alt+F opened no menu"
+first=$(popups | head -1)
+ui_key Right
+sleep 1
+wait_popups 1
+second=$(popups | head -1)
+[ -n "$second" ] && [ "$second" -gt "$first" ] || ui_fail "Right did not open the next menu ($first -> $second)"
+ui_key Escape
+wait_popups 0 || ui_fail "Esc left the menu open"
+ui_key Escape
+
+# ---- menus by the mouse: a submenu by resting on its entry, an entry chosen ---------------------
+ui_click 145 30                      # 查看
+rest_on 170 249                      # 界面风格
+wait_popups 2 || ui_fail "resting on 界面风格 opened no submenu"
+ui_shot command-bars-submenu
+ui_key Escape Escape
+ui_click 145 30; rest_on 160 141; ui_click 160 141   # 查看 > 状态栏: hidden
+ui_wait_steady 10
+ui_text | grep -q 'msctls_statusbar32' && ui_fail "the status bar is still shown"
+ui_click 145 30; rest_on 160 141; ui_click 160 141   # shown again
+ui_wait_text 'msctls_statusbar32' 10
+
+# ---- the chevron of a clipped toolbar --------------------------------------------------------------
+ui_click 995 8                       # restore the main window
+ui_wait_steady 10
+frame=$(rect_of 'Tessaron V1.9.5.1')
+drag "$(( $(part "$frame" 3) - 2 ))" 300 520 300     # its right edge to the left
+ui_wait_steady 10
+standard=$(rect_of 标准工具栏)
+ui_shot command-bars-narrow
+chevron_x=$(( $(part "$standard" 3) - 6 )); chevron_y=$(( ($(part "$standard" 2) + $(part "$standard" 4)) / 2 ))
+ui_click "$chevron_x" "$chevron_y"
+wait_popups 1 || ui_fail "the chevron of the standard toolbar opened nothing"
+ui_shot command-bars-chevron
+ui_key Escape
+ui_double_click 200 12               # the title bar: maximised again
+ui_wait_steady 10
+
+# ---- a toolbar floated and docked back ---------------------------------------------------------------
+docked=$(rect_of PLC工具栏)
+drag "$(( $(part "$docked" 1) + 3 ))" 56 500 400      # its gripper into the middle
+floating=$(rect_of PLC工具栏)
+[ "$(part "$floating" 2)" -gt 100 ] || ui_fail "the PLC toolbar did not float: $floating"
+ui_shot command-bars-floating
+drag "$(( $(part "$floating" 1) + 30 ))" "$(( $(part "$floating" 2) + 8 ))" 800 56   # its caption onto the row
+back=$(rect_of PLC工具栏)
+(( $(part "$back" 2) >= 43 && $(part "$back" 4) <= 100 )) || ui_fail "the PLC toolbar did not dock below the menu bar: $back"
+ui_shot command-bars-docked-back
+
+# ---- the open menu in each style ------------------------------------------------------------------------
+for style in 1 2 3; do
+  ui_click 145 30; rest_on 170 249; xdotool mousemove 330 249; sleep 0.3
+  rest_on 355 $(( 229 + 20 * style )); ui_click 355 $(( 229 + 20 * style ))
+  ui_wait_steady 10
+  ui_click 145 30; rest_on 170 249; sleep 1
+  ui_shot "command-bars-style-$style"
+  ui_key Escape Escape
+done
+
+ui_key alt+F4
+ui_wait_exit 30
+exit 0
