@@ -17,6 +17,7 @@
 namespace {
 
 const int kSpecialOptionsDocked = 0;
+const int kSpecialCaptionClose = 2;
 const int kSpecialOptionsFloating = 3;
 
 }  // namespace
@@ -48,6 +49,18 @@ void CUIControlToolbarOptions::SetRect(CRect rect) {
     CUIControls* controls = m_parent ? m_parent->GetControls() : nullptr;
     for (int i = 0; controls && i < controls->GetCount(); ++i)
         m_hiddenButtons |= controls->GetAt(i)->GetHideFlags() == uiHideWrap;
+}
+
+CUIControlToolbarClose::CUIControlToolbarClose() { m_flags = uiFlagSkipKeyboard | uiFlagNoUpdate | uiFlagNoCustomize; }
+
+void CUIControlToolbarClose::Draw(CDC* dc) {
+    if (CUICommandBarsTheme* paintManager = GetPaintManager())
+        paintManager->DrawSpecialControl(dc, kSpecialCaptionClose, this, m_parent, TRUE, nullptr);
+}
+
+void CUIControlToolbarClose::OnExecute() {
+    if (m_parent)
+        m_parent->SetVisible(FALSE);
 }
 
 IMPLEMENT_SERIAL(CUIToolBar, CUICommandBar, uiArchiveSchema)
@@ -224,8 +237,7 @@ CUIControl* CUIToolBar::GetSpecialControl(UINT id, BOOL create) {
         if (id == ID_TOOLBAR_OPTIONS) {
             control = m_controls->InsertControl(new CUIControlToolbarOptions, id, "", -1, TRUE);
         } else {
-            control = m_controls->Add(uiControlButton, id, "", -1, TRUE);
-            control->SetFlags(control->GetFlags() | 0x1A);
+            control = m_controls->InsertControl(new CUIControlToolbarClose, id, "", -1, TRUE);
         }
     }
     return control;

@@ -27,6 +27,15 @@ private:
     BOOL m_hiddenButtons = FALSE;
 };
 
+// The close button in a floating toolbar's caption: the theme draws its cross, and a
+// click hides the toolbar.
+class CUIControlToolbarClose : public CUIControlButton {
+public:
+    CUIControlToolbarClose();
+    void Draw(CDC* dc) override;
+    void OnExecute() override;
+};
+
 // The dockable toolbar: a bar of type toolbar whose buttons usually come from a
 // toolbar resource. Docked in a dock bar it lays its buttons out in its row and hides
 // those that do not fit behind the options button; floating it lives in an owned popup

@@ -1,4 +1,5 @@
 #include "tests/ui/commandbars/ToolBarFrame.h"
+#include "ui/commandbars/UIToolbarLayout.h"
 
 #include "ui/commandbars/UIImageStore.h"
 
@@ -102,6 +103,20 @@ TEST_F(ToolBars, FloatingAndDockingMoveTheWindowBetweenFrameAndDockBar) {
     EXPECT_EQ(bottom->m_hWnd, ::GetParent(standard->m_hWnd));
     EXPECT_TRUE(standard->GetStyle() & WS_CHILD);
     EXPECT_GE(bottom->FindBar(standard), 0);
+}
+
+TEST_F(ToolBars, TheCloseButtonInAFloatingCaptionHidesTheToolbar) {
+    CUIToolBar* standard = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    ASSERT_TRUE(m_bars->FloatCommandBar(standard));
+    const CSize size = standard->CalcDynamicLayout(-1, uiLayoutHorizontal | uiLayoutLengthIsLimit | uiLayoutCommit);
+    auto* close = dynamic_cast<CUIControlToolbarClose*>(standard->GetControls()->FindControl(ID_TOOLBAR_CLOSE));
+    ASSERT_NE(nullptr, close);
+    ASSERT_TRUE(close->IsVisible());
+    EXPECT_EQ(size.cx - 3, close->GetRect().right);  // at the caption's right end
+    EXPECT_EQ(3, close->GetRect().top);
+    close->OnClick(TRUE);
+    EXPECT_FALSE(standard->IsVisible());
+    EXPECT_FALSE(standard->IsWindowVisible());
 }
 
 TEST_F(ToolBars, PreviewHidesVisibleToolbarsAndShowsThemAgain) {
