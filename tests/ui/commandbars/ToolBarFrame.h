@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/CaptureWatchdog.h"
 #include "tests/ui/commandbars/RecordingTheme.h"
 #include "tests/ui/commandbars/TestBars.h"
 
@@ -27,19 +28,6 @@ public:
     CUICommandBar* CreateMenuBar() override { return new MenuBarStandIn; }
     CUICommandBar* CreateToolBar() override { return new CUIToolBar; }
     CUICommandBar* CreatePopupBar() override { return new CUIPopupBar; }
-};
-
-// Ends a modal mouse loop that waits longer than it should by taking its capture away.
-class CaptureWatchdog {
-public:
-    CaptureWatchdog() : m_id(::SetTimer(nullptr, 0, 3000, Fire)) {}
-    ~CaptureWatchdog() { ::KillTimer(nullptr, m_id); }
-    CaptureWatchdog(const CaptureWatchdog&) = delete;
-    CaptureWatchdog& operator=(const CaptureWatchdog&) = delete;
-
-private:
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) { ::ReleaseCapture(); }
-    UINT_PTR m_id;
 };
 
 // A frame with its four dock bars, the menu bar and the toolbars of the program.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/CaptureWatchdog.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 #include "tests/ui/docking/DockingTestFrame.h"
@@ -12,17 +13,6 @@
 #include "ui/docking/themes/UIDockingPaneTheme.h"
 
 namespace {
-
-// Ends a modal loop that waits longer than it should by taking its capture away.
-class CaptureWatchdog {
-public:
-    CaptureWatchdog() : m_id(::SetTimer(nullptr, 0, 3000, Fire)) {}
-    ~CaptureWatchdog() { ::KillTimer(nullptr, m_id); }
-
-private:
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) { ::ReleaseCapture(); }
-    UINT_PTR m_id;
-};
 
 // Where the sliding windows believe the pointer is.
 POINT pointer = {-1000, -1000};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/CaptureWatchdog.h"
 #include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockTargets.h"
@@ -11,17 +12,6 @@
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
 namespace {
-
-// Ends a modal loop that waits longer than it should by taking its capture away.
-class CaptureWatchdog {
-public:
-    CaptureWatchdog() : m_id(::SetTimer(nullptr, 0, 3000, Fire)) {}
-    ~CaptureWatchdog() { ::KillTimer(nullptr, m_id); }
-
-private:
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) { ::ReleaseCapture(); }
-    UINT_PTR m_id;
-};
 
 BOOL ctrlHeld = FALSE;
 SHORT WINAPI TestKeyState(int key) { return key == VK_CONTROL && ctrlHeld ? static_cast<SHORT>(0x8000) : 0; }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/CaptureWatchdog.h"
 #include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 #include "tests/ui/docking/DockingTestFrame.h"
@@ -13,17 +14,6 @@
 namespace {
 
 using Captions = std::vector<std::string>;
-
-// Ends a modal loop that waits longer than it should by taking its capture away.
-class CaptureWatchdog {
-public:
-    CaptureWatchdog() : m_id(::SetTimer(nullptr, 0, 3000, Fire)) {}
-    ~CaptureWatchdog() { ::KillTimer(nullptr, m_id); }
-
-private:
-    static void CALLBACK Fire(HWND, UINT, UINT_PTR, DWORD) { ::ReleaseCapture(); }
-    UINT_PTR m_id;
-};
 
 class TabClientTest : public testing::Test {
 protected:
