@@ -3,6 +3,7 @@
 #include "ui/commandbars/UICommandBar.h"
 #include "ui/commandbars/UICommandBars.h"
 #include "ui/commandbars/UIControl.h"
+#include "ui/commandbars/UIMouseCaptureLoop.h"
 
 #include "platform/CFrameWnd.h"
 #include "res/resource.h"
@@ -15,18 +16,6 @@ namespace {
 HCURSOR LoadDragCursor(UINT id) {
     return static_cast<HCURSOR>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_CURSOR, 0, 0,
                                              LR_DEFAULTSIZE));
-}
-
-void DispatchPendingPaints() {
-    MSG paint;
-    while (::PeekMessageA(&paint, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-        ::DispatchMessageA(&paint);
-}
-
-CPoint ScreenPointOf(const MSG& msg) {
-    POINT point = {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
-    ::ClientToScreen(msg.hwnd, &point);
-    return CPoint(point);
 }
 
 CPoint ClientPointOf(CWnd* window, CPoint screen) {
@@ -83,7 +72,7 @@ void CUIControlDragContext::RunLoop(HWND captureWindow, int* result) {
     BOOL moved = FALSE;
     CPoint last = m_start;
     while (::GetCapture() == captureWindow) {
-        DispatchPendingPaints();
+        CUIMouseCaptureLoop::DispatchPendingPaints();
         MSG msg;
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (!got || got == -1) {
@@ -113,7 +102,7 @@ void CUIControlDragContext::RunLoop(HWND captureWindow, int* result) {
             }
             break;
         case WM_MOUSEMOVE:
-            last = ScreenPointOf(msg);
+            last = CUIMouseCaptureLoop::ScreenPointOf(msg);
             if (!moved) {
                 moved = TRUE;
                 OnFirstMove(last);

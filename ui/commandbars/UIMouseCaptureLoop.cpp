@@ -2,22 +2,17 @@
 
 #include <windowsx.h>
 
-namespace {
-
-void DispatchPendingPaints() {
+void CUIMouseCaptureLoop::DispatchPendingPaints() {
     MSG paint;
     while (::PeekMessageA(&paint, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
         ::DispatchMessageA(&paint);
 }
 
-// The message's point on the screen (its window's client coordinates otherwise).
-CPoint ScreenPointOf(const MSG& msg) {
+CPoint CUIMouseCaptureLoop::ScreenPointOf(const MSG& msg) {
     POINT point = {GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
     ::ClientToScreen(msg.hwnd, &point);
     return CPoint(point);
 }
-
-}  // namespace
 
 BOOL CUIMouseCaptureLoop::Run(HWND window, CPoint start, const MoveStep& onMove, const AfterEach& afterEach) {
     if (::GetCapture() != nullptr)

@@ -2,6 +2,8 @@
 
 #include "platform/CRect.h"
 
+#include <windows.h>
+
 #include <functional>
 
 // The modal mouse loop of a drag started in a button-down handler: the window holds the
@@ -16,4 +18,9 @@ public:
 
     // FALSE (and nothing runs) while another window holds the capture.
     static BOOL Run(HWND window, CPoint start, const MoveStep& onMove, const AfterEach& afterEach = nullptr);
+
+    // Steps shared with the other modal mouse loops.
+    static void DispatchPendingPaints();
+    // The message's point on the screen (its window's client coordinates otherwise).
+    static CPoint ScreenPointOf(const MSG& msg);
 };
