@@ -149,8 +149,9 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL addToTitle) {
         UpdateFrameTitleForDocument(document->GetTitle());
         return;
     }
+    // A maximised child's title shows already: the system's frame adds it to the text.
     CString childTitle;
-    if (child)
+    if (child && !(child->GetStyle() & WS_MAXIMIZE))
         childTitle = child->GetTitle();
     UpdateFrameTitleForDocument(childTitle.IsEmpty() ? nullptr : static_cast<LPCSTR>(childTitle));
 }

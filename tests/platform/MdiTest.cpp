@@ -226,3 +226,19 @@ TEST_F(MdiFrames, TitleWithAMaximisedChildIsSetOnlyWhenItChanges) {
     EXPECT_EQ(shown, "Tessaron - Program1");
     ::SetWindowLongPtrA(m_frame->m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_frameProc));
 }
+
+TEST_F(MdiFrames, ChildWithoutDocumentGivesItsTitleOnlyWhileNotMaximised) {
+    auto* child = new CMDIChildWnd;
+    ASSERT_TRUE(child->Create(nullptr, "硬件配置", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                              m_frame));
+    CString shown;
+    child->ShowWindow(SW_SHOWMAXIMIZED);
+    m_frame->OnUpdateFrameTitle(TRUE);
+    m_frame->GetWindowText(shown);
+    EXPECT_EQ(shown, "Tessaron - [硬件配置]");
+    child->ShowWindow(SW_RESTORE);
+    m_frame->OnUpdateFrameTitle(TRUE);
+    m_frame->GetWindowText(shown);
+    EXPECT_EQ(shown, "Tessaron - 硬件配置");
+    child->DestroyWindow();
+}
