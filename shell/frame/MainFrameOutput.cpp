@@ -1,5 +1,6 @@
 #include "shell/frame/CMainFrame.h"
 
+#include "platform/CMDIChildWnd.h"
 #include "platform/CTime.h"
 #include "res/resource.h"
 #include "shell/output/COutputView.h"
@@ -80,7 +81,16 @@ void CMainFrame::StartCompileList() {
             view->List(CompileTab).SetFont(StandardFont());
         view->ClearList(CompileTab);
     }
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    // The document windows behind a maximised one cannot be seen: painting them all
+    // took longer than compiling a large project.
+    CMDIChildWnd* active = MDIGetActive();
+    if (active != nullptr && active->IsZoomed()) {
+        for (HWND child = ::GetWindow(active->GetSafeHwnd(), GW_HWNDNEXT); child != nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT))
+            ::RedrawWindow(child, nullptr, nullptr, RDW_VALIDATE | RDW_NOERASE | RDW_ALLCHILDREN);
+    }
+    RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CMainFrame::SelectLastCompileLine() {
