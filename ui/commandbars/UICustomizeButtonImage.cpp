@@ -132,10 +132,11 @@ BOOL EditButtonImage(CUIControl* control, CWnd* parent) {
         return FALSE;
     CUIImageManagerIcons* custom = control->m_customImageId > 0 ? store->GetIconSet(control->m_customImageId) : nullptr;
     CUIImageIconSet* customSet = custom ? custom->GetImage(GetIconSize(icon).cx, FALSE) : nullptr;
-    if (customSet)
-        customSet->SetIcon(icon, alpha);
-    else
+    if (customSet) {
+        customSet->TakeIcon(icon, alpha);
+    } else {
         control->m_customImageId = static_cast<int>(store->AddCustomIcon(icon, alpha));
-    ::DestroyIcon(icon);
+        ::DestroyIcon(icon);
+    }
     return TRUE;
 }

@@ -6,12 +6,6 @@
 #include "ui/commandbars/UIImageManagerIcons.h"
 #include "ui/commandbars/UISystemPalette.h"
 
-namespace {
-
-HICON CopyOf(HICON icon) { return icon ? ::CopyIcon(icon) : nullptr; }
-
-}  // namespace
-
 void CUIImageIconHandle::Attach(HICON icon) {
     Clear();
     m_icon = icon;
@@ -56,9 +50,9 @@ void CUIImageIconSet::ClearDerived() {
     m_generatedDisabled.Clear();
 }
 
-void CUIImageIconSet::SetIcon(HICON icon, BOOL alpha) {
+void CUIImageIconSet::TakeIcon(HICON icon, BOOL alpha) {
     ClearAll();
-    m_normal.Attach(CopyOf(icon));
+    m_normal.Attach(icon);
     const CSize size = m_normal.GetPixels().size;  // read now: the derived forms start from them
     m_width = size.cx;
     m_height = size.cy;
@@ -67,13 +61,13 @@ void CUIImageIconSet::SetIcon(HICON icon, BOOL alpha) {
     if (m_owner) m_owner->RemoveGenerated();
 }
 
-void CUIImageIconSet::SetDisabledIcon(HICON icon) {
+void CUIImageIconSet::TakeDisabledIcon(HICON icon) {
     m_generatedDisabled.Clear();
-    m_disabled.Attach(CopyOf(icon));
+    m_disabled.Attach(icon);
 }
 
-void CUIImageIconSet::SetHotIcon(HICON icon) {
-    m_hot.Attach(CopyOf(icon));
+void CUIImageIconSet::TakeHotIcon(HICON icon) {
+    m_hot.Attach(icon);
     m_shadow.Clear();  // drawn from the hot icon
 }
 

@@ -51,13 +51,14 @@ public:
     BOOL IsGenerated() const { return m_generated; }
     void SetGenerated() { m_generated = TRUE; }
 
-    // A copy becomes the normal icon; every other icon of the set is cleared, and the
+    // The Take functions take the icon over (no copy: copying an icon costs more than
+    // making it). The normal icon: every other icon of the set is cleared, and the
     // collection drops its generated sets.
-    void SetIcon(HICON icon, BOOL alpha);
-    // A copy replaces the explicit disabled icon (and the generated one); null clears.
-    void SetDisabledIcon(HICON icon);
-    // A copy replaces the hot icon; null clears.
-    void SetHotIcon(HICON icon);
+    void TakeIcon(HICON icon, BOOL alpha);
+    // Replaces the explicit disabled icon (and the generated one); null clears.
+    void TakeDisabledIcon(HICON icon);
+    // Replaces the hot icon; null clears.
+    void TakeHotIcon(HICON icon);
     // Takes over icons read from an archive (no copies made).
     void AttachLoaded(HICON normal, HICON disabled, HICON hot, int height, BOOL alpha);
 

@@ -19,11 +19,11 @@ CUIImageIconSet* CUIImageManagerIcons::GetOrCreate(int width) {
     return set;
 }
 
-void CUIImageManagerIcons::SetIcon(HICON icon, int width, BOOL alpha) { GetOrCreate(width)->SetIcon(icon, alpha); }
+void CUIImageManagerIcons::TakeIcon(HICON icon, int width, BOOL alpha) { GetOrCreate(width)->TakeIcon(icon, alpha); }
 
-void CUIImageManagerIcons::SetDisabledIcon(HICON icon, int width) { GetOrCreate(width)->SetDisabledIcon(icon); }
+void CUIImageManagerIcons::TakeDisabledIcon(HICON icon, int width) { GetOrCreate(width)->TakeDisabledIcon(icon); }
 
-void CUIImageManagerIcons::SetHotIcon(HICON icon, int width) { GetOrCreate(width)->SetHotIcon(icon); }
+void CUIImageManagerIcons::TakeHotIcon(HICON icon, int width) { GetOrCreate(width)->TakeHotIcon(icon); }
 
 CUIImageIconSet* CUIImageManagerIcons::FindClosest(int width) const {
     CUIImageIconSet* closest = nullptr;

@@ -17,9 +17,10 @@ public:
     UINT GetID() const { return m_id; }
     // The set of that width, made (empty) when absent.
     CUIImageIconSet* GetOrCreate(int width);
-    void SetIcon(HICON icon, int width, BOOL alpha);
-    void SetDisabledIcon(HICON icon, int width);
-    void SetHotIcon(HICON icon, int width);
+    // The set of that width takes the icon over.
+    void TakeIcon(HICON icon, int width, BOOL alpha);
+    void TakeDisabledIcon(HICON icon, int width);
+    void TakeHotIcon(HICON icon, int width);
     // The set of that width; otherwise, when allowed, the closest one (alpha sets as
     // they are, others scaled into a generated set kept under the width asked for).
     CUIImageIconSet* GetImage(int width, BOOL allowClosest = TRUE);

@@ -60,24 +60,30 @@ void CUIImageStore::RaiseCustomId(UINT id) {
 }
 
 BOOL CUIImageStore::SetIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha) {
+    return icon && TakeIcon(::CopyIcon(icon), id, width, height, state, alpha);
+}
+
+BOOL CUIImageStore::TakeIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha) {
     if (!icon) return FALSE;
     if (width == 0 && height == 0) {
         const CSize size = GetIconSize(icon);
         width = size.cx;
         height = size.cy;
     }
-    if (width == 0 && height == 0) return FALSE;
     CUIImageManagerIcons* icons = GetIconSet(id);
-    if (!icons) {
-        if (state != UI_IMAGE_NORMAL) return FALSE;
-        icons = GetOrCreateIcons(id);
+    if ((width == 0 && height == 0) || (!icons && state != UI_IMAGE_NORMAL)) {
+        ::DestroyIcon(icon);
+        return FALSE;
     }
+    if (!icons) icons = GetOrCreateIcons(id);
     if (state == UI_IMAGE_NORMAL)
-        icons->SetIcon(icon, width, alpha);
+        icons->TakeIcon(icon, width, alpha);
     else if (state == UI_IMAGE_DISABLED)
-        icons->SetDisabledIcon(icon, width);
+        icons->TakeDisabledIcon(icon, width);
     else if (state == UI_IMAGE_HOT)
-        icons->SetHotIcon(icon, width);
+        icons->TakeHotIcon(icon, width);
+    else
+        ::DestroyIcon(icon);
     return TRUE;
 }
 
@@ -88,8 +94,7 @@ BOOL CUIImageStore::SetIcons(CImageList& list, const UINT* ids, int count, int w
         if (ids[i] == 0) continue;
         HICON icon = list.ExtractIcon(image++);
         if (!icon) return FALSE;
-        SetIcon(icon, ids[i], width, height, state, alpha);
-        ::DestroyIcon(icon);
+        TakeIcon(icon, ids[i], width, height, state, alpha);
     }
     return TRUE;
 }
@@ -109,10 +114,7 @@ BOOL CUIImageStore::SetIconsFromBitmap(CBitmap& bitmap, const UINT* ids, int cou
     for (int i = 0; i < count && next < slices.size(); ++i) {
         if (ids[i] == 0) continue;
         HICON icon = CreateIconFromBitmap(slices[next++]);
-        if (icon) {
-            SetIcon(icon, ids[i], width, height, state, TRUE);
-            ::DestroyIcon(icon);
-        }
+        TakeIcon(icon, ids[i], width, height, state, TRUE);
     }
     for (HBITMAP slice : slices) ::DeleteObject(slice);
     return TRUE;
@@ -143,7 +145,7 @@ CUIImageIconSet* CUIImageStore::GetImage(UINT id, int width) {
 
 UINT CUIImageStore::AddCustomIcon(HICON icon, BOOL alpha) {
     const UINT id = ++m_customId;
-    GetOrCreateIcons(id)->SetIcon(icon, GetIconSize(icon).cx, alpha);
+    GetOrCreateIcons(id)->TakeIcon(::CopyIcon(icon), GetIconSize(icon).cx, alpha);
     return id;
 }
 

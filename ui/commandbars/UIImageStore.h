@@ -57,6 +57,8 @@ public:
     INT_PTR GetCount() const { return m_icons.GetCount(); }
 
 private:
+    // SetIcon without the copy: the store takes the icon over (and destroys a refused one).
+    BOOL TakeIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha);
     CUIImageManagerIcons* GetOrCreateIcons(UINT id);
     void RaiseCustomId(UINT id);
 
