@@ -91,36 +91,42 @@ void CWinApp::SetRegistryKey(UINT stringId) {
     SetRegistryKey(key);
 }
 
+namespace {
+
+// Opens (making what is missing) a key under HKEY_CURRENT_USER in one call: each level
+// opened on its own costs a round trip to the registry.
+HKEY CreateUserKey(const CString& path) {
+    HKEY key = nullptr;
+    DWORD disposition;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
+                          &key, &disposition) != ERROR_SUCCESS)
+        return nullptr;
+    return key;
+}
+
+}  // namespace
+
+CString CWinApp::AppRegistryPath() const {
+    CString path = "Software\\" + m_strRegistryKey;
+    if (!m_strProfileName.IsEmpty())
+        path += "\\" + m_strProfileName;
+    return path;
+}
+
 // The caller closes the key; null without a registry key or on failure.
 HKEY CWinApp::GetAppRegistryKey() {
     if (m_strRegistryKey.IsEmpty())
         return nullptr;
-    HKEY software = nullptr;
-    HKEY company = nullptr;
-    HKEY app = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE | KEY_READ, &software) == ERROR_SUCCESS) {
-        DWORD disposition;
-        if (::RegCreateKeyExA(software, m_strRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                              nullptr, &company, &disposition) == ERROR_SUCCESS) {
-            ::RegCreateKeyExA(company, m_strProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                              nullptr, &app, &disposition);
-            ::RegCloseKey(company);
-        }
-        ::RegCloseKey(software);
-    }
-    return app;
+    return CreateUserKey(AppRegistryPath());
 }
 
 HKEY CWinApp::GetSectionKey(LPCSTR section) {
-    HKEY app = GetAppRegistryKey();
-    if (!app)
+    if (m_strRegistryKey.IsEmpty())
         return nullptr;
-    HKEY key = nullptr;
-    DWORD disposition;
-    ::RegCreateKeyExA(app, section, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr, &key,
-                      &disposition);
-    ::RegCloseKey(app);
-    return key;
+    CString path = AppRegistryPath();
+    if (section && *section)
+        path += CString("\\") + section;
+    return CreateUserKey(path);
 }
 
 namespace {

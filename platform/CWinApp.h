@@ -97,6 +97,8 @@ protected:
     CPtrList m_templateList;
 
 private:
+    // "Software\<registry key>\<profile name>" under HKEY_CURRENT_USER.
+    CString AppRegistryPath() const;
     void TakePrinterRecords(CPrintDialog* dialog);
     void ReleasePrinterRecords();
 
