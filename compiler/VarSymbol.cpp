@@ -2,11 +2,47 @@
 
 #include "compiler/MonitorRegistration.h"
 
+#include <string>
+#include <unordered_map>
+
 namespace {
 
 CSymbolList<CVarSymbol>& DeclaredList() {
     static CSymbolList<CVarSymbol> list;
     return list;
+}
+
+// The declared list is searched for every operand of every statement; with a project's
+// thousands of globals a walk of the list per search made the compile quadratic. The
+// first record of each name, and of each global address, as a walk would find them.
+struct DeclaredIndex {
+    std::unordered_map<std::string, CVarSymbol*> byName;
+    std::unordered_map<std::string, CVarSymbol*> globalByAddress;
+
+    void Add(CVarSymbol* var) {
+        byName.emplace(var->name.GetString(), var);
+        if (var->isGlobal)
+            globalByAddress.emplace(var->address.GetString(), var);
+    }
+    void Clear() {
+        byName.clear();
+        globalByAddress.clear();
+    }
+};
+
+DeclaredIndex& Index() {
+    static DeclaredIndex index;
+    return index;
+}
+
+void AppendDeclared(CVarSymbol* var) {
+    DeclaredList().Append(var);
+    Index().Add(var);
+}
+
+CVarSymbol* Found(const std::unordered_map<std::string, CVarSymbol*>& map, const CString& key) {
+    const auto found = map.find(key.GetString());
+    return found == map.end() ? nullptr : found->second;
 }
 
 CSymbolList<CVarSymbol>& SecondaryList() {
@@ -81,8 +117,8 @@ void CVarSymbol::SetFbInstance(const CString& name, const CString& fbType) {
 void AddDeclaredVar(const CString& name, OperandDescriptor descriptor, const CString& address,
                     const AreaPrefixSpec& areaRecord, uint16_t addressCode,
                     const LiteralValue& initialValue, bool isGlobal, int paramClass) {
-    DeclaredList().Append(NewVariable(name, descriptor, address, areaRecord, addressCode,
-                                      initialValue, isGlobal, paramClass));
+    AppendDeclared(NewVariable(name, descriptor, address, areaRecord, addressCode, initialValue, isGlobal,
+                               paramClass));
 }
 
 void AddSecondaryVar(const CString& name, OperandDescriptor descriptor, const CString& address,
@@ -96,12 +132,14 @@ void AddFbInstanceVar(const CString& name, const CString& fbType) {
     RegisterMonitorCells(name);
     CVarSymbol* var = new CVarSymbol;
     var->SetFbInstance(name, fbType);
-    DeclaredList().Append(var);
+    AppendDeclared(var);
 }
 
 bool IsDeclaredVar(const CString& name) { return FindDeclaredVar(name) != nullptr; }
 
-CVarSymbol* FindDeclaredVar(const CString& name) { return FindByName(DeclaredList(), name); }
+CVarSymbol* FindDeclaredVar(const CString& name) { return Found(Index().byName, name); }
+
+const CVarSymbol* FindDeclaredGlobalAt(const CString& address) { return Found(Index().globalByAddress, address); }
 
 CVarSymbol* FindSecondaryVar(const CString& name) { return FindByName(SecondaryList(), name); }
 
@@ -109,6 +147,7 @@ CVarSymbol* GetFirstDeclaredVar() { return DeclaredList().First(); }
 
 void ClearVariableLists() {
     DeclaredList().Clear();
+    Index().Clear();
     SecondaryList().Clear();
 }
 

@@ -49,6 +49,8 @@ void AddSecondaryVar(const CString& name, OperandDescriptor descriptor, const CS
 void AddFbInstanceVar(const CString& name, const CString& fbType);
 bool IsDeclaredVar(const CString& name);
 CVarSymbol* FindDeclaredVar(const CString& name);
+// The first global declared at the address (without "AT"); null when none is.
+const CVarSymbol* FindDeclaredGlobalAt(const CString& address);
 CVarSymbol* FindSecondaryVar(const CString& name);
 CVarSymbol* GetFirstDeclaredVar();
 void ClearVariableLists();

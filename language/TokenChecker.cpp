@@ -478,12 +478,7 @@ uint16_t CTokenChecker::GetAreaRecord(AreaPrefixSpec& record) const {
 }
 
 bool CTokenChecker::FindGlobalAtAddress(const CString& address, OperandDescriptor& descriptor) {
-    for (const CVarSymbol* var = GetFirstDeclaredVar(); var; var = var->next) {
-        if (var->isGlobal && var->address == address) {
-            descriptor = var->descriptor;
-            return true;
-        }
-    }
-    descriptor = 0;
-    return false;
+    const CVarSymbol* var = FindDeclaredGlobalAt(address);
+    descriptor = var ? var->descriptor : 0;
+    return var != nullptr;
 }

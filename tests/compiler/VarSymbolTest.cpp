@@ -109,3 +109,30 @@ TEST_F(VarSymbolTest, ResetEmptiesListsAndCompileVariables) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(VarSymbolTest, LookupsFindTheFirstRecordOfANameOrOfAGlobalAddressUntilCleared) {
+    const auto add = [](const char* name, const char* address, OperandDescriptor descriptor, bool global) {
+        AddDeclaredVar(name, descriptor, address, AreaPrefixSpec{}, 0, LiteralValue{}, global, CVarSymbol::kNoParam);
+    };
+    add("SPEED", "VW10", OD_INT, true);
+    add("MAIN.SPEED", "", OD_WORD, false);
+    add("SPEED", "VW20", OD_DINT, true);  // a second record of a name is never found by it
+    add("LOCAL", "VW30", OD_BYTE, false);
+    add("ALIAS", "VW10", OD_WORD, true);
+    AddFbInstanceVar("T1", "TON");
+    EXPECT_EQ(OD_INT, FindDeclaredVar("SPEED")->descriptor);
+    EXPECT_EQ(OD_WORD, FindDeclaredVar("MAIN.SPEED")->descriptor);
+    EXPECT_EQ(CVarSymbol::kFbInstance, FindDeclaredVar("T1")->entryKind);
+    EXPECT_EQ(nullptr, FindDeclaredVar("speed"));  // names are kept upper case
+    EXPECT_EQ("SPEED", FindDeclaredGlobalAt("VW10")->name);
+    EXPECT_EQ(OD_DINT, FindDeclaredGlobalAt("VW20")->descriptor);
+    EXPECT_EQ(nullptr, FindDeclaredGlobalAt("VW30"));  // not a global
+    ClearVariableLists();
+    EXPECT_EQ(nullptr, FindDeclaredVar("SPEED"));
+    EXPECT_EQ(nullptr, FindDeclaredGlobalAt("VW10"));
+    EXPECT_EQ(nullptr, GetFirstDeclaredVar());
+}
+
+}  // namespace
