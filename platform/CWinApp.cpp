@@ -132,13 +132,20 @@ HKEY CWinApp::GetSectionKey(LPCSTR section) {
 namespace {
 
 // Reads one value of the type asked for; FALSE when absent or of another type.
+// Most values fit the first buffer, so most reads take one registry call.
 bool QueryValue(HKEY key, LPCSTR entry, DWORD wantedType, std::vector<BYTE>& data) {
     DWORD type = 0;
-    DWORD size = 0;
-    if (::RegQueryValueExA(key, entry, nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != wantedType)
+    data.assign(256, 0);
+    DWORD size = static_cast<DWORD>(data.size());
+    LONG result = ::RegQueryValueExA(key, entry, nullptr, &type, data.data(), &size);
+    if (result == ERROR_MORE_DATA) {
+        data.assign(size, 0);
+        result = ::RegQueryValueExA(key, entry, nullptr, &type, data.data(), &size);
+    }
+    if (result != ERROR_SUCCESS || type != wantedType)
         return false;
-    data.assign(size, 0);
-    return ::RegQueryValueExA(key, entry, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+    data.resize(size);
+    return true;
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -28,6 +30,20 @@ TEST_F(Profile, ValuesRoundTripThroughTheRegistry) {
     std::unique_ptr<BYTE[]> owned(data);
     ASSERT_EQ(size, sizeof(bytes));
     EXPECT_EQ(memcmp(data, bytes, size), 0);
+
+    // Values longer than a first read's buffer come back whole.
+    const CString longText(std::string(1000, 'x').c_str());
+    EXPECT_TRUE(m_app.WriteProfileString("Configuration", "Long", longText));
+    EXPECT_EQ(m_app.GetProfileString("Configuration", "Long"), longText);
+    std::vector<BYTE> longBytes(1000);
+    for (size_t i = 0; i < longBytes.size(); ++i)
+        longBytes[i] = static_cast<BYTE>(i * 7);
+    EXPECT_TRUE(m_app.WriteProfileBinary("Bars", "Long", longBytes.data(), static_cast<UINT>(longBytes.size())));
+    LPBYTE longData = nullptr;
+    ASSERT_TRUE(m_app.GetProfileBinary("Bars", "Long", &longData, &size));
+    std::unique_ptr<BYTE[]> ownedLong(longData);
+    ASSERT_EQ(size, longBytes.size());
+    EXPECT_EQ(memcmp(longData, longBytes.data(), size), 0);
 
     // The values live where the registry key and the application name say.
     HKEY key;
