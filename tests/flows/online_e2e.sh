@@ -144,9 +144,11 @@ compare
 message 当前打开的工程与PLC内的工程一致！
 
 # ---- upload into a new project, rebuilt and recompiled to the same image --------------------------
-mkdir -p "$work/up" "$work/archives" "$work/imported"
+mkdir -p "$work/up" "$work/up2" "$work/archives" "$work/imported"
+before=$(frames)
 ui_key ctrl+F8                       # PLC > 上载
 wait_dialog 上载至...
+upload_frames=$(( $(frames) - before ))  # read before the project path is asked for
 ui_key ctrl+a
 ui_type "$(win "$work/up/up.qpr")"
 ui_key Return
@@ -237,6 +239,69 @@ done
 [ "$(plc_status)" = "$(plc_status)" ] && [ "$(plc_status | sed 's/^running . //')" = "${good#running ? }" ] ||
   ui_fail "the PLC's program or forces changed"
 [ "$(project_files)" = "$project" ] || ui_fail "the project on disk changed"
+# The line dies in the middle of an upload: the message, no project asked for, the open
+# project unchanged on disk, and the next upload works at once.
+plc "drop $(( upload_frames / 2 ))"
+ui_key ctrl+F8
+message 通讯超时错误，通讯失败！
+dialog_up 上载至... && ui_fail "a failed upload asked where to put the project"
+plc clear "station 2"
+[ "$(project_files)" = "$project" ] || ui_fail "a failed upload changed the project on disk"
+ui_key ctrl+F8
+wait_dialog 上载至...
+ui_key ctrl+a
+ui_type "$(win "$work/up2/up2.qpr")"
+ui_key Return
+ui_wait_text '"工程 : up2"' 30
+ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 30
+ui_key F7
+sleep 3
+# No answer to a force: the message, the PLC's forces as they were, and the next force works.
+ui_key alt+n                         # 调试 > 变量状态表
+ui_wait_text 'MFC_STATUS_FRAME' 20
+row=0
+for address in '%I0.0' '%M0.1' '%Q0.0' '%MW2'; do
+  ui_click 300 $(( 101 + 20 * row )); ui_type "$address"; ui_key Return; row=$(( row + 1 ))
+done
+unforced=$(plc_status | sed 's/.*forces //')
+ui_click 775 121; ui_type '2#1'; ui_key Return
+ui_click 300 121
+plc "fault silent"
+menu 373 390 157                     # 调试 > 强制
+message 通讯超时错误，通讯失败！
+[ "$(plc_status | sed 's/.*forces //')" = "$unforced" ] || ui_fail "a failed force changed the PLC's forces"
+menu 373 390 157
+sleep 2
+[ "$(plc_status | sed 's/.*forces //')" != "$unforced" ] || ui_fail "the force after a failed one did not reach the PLC"
+menu 373 390 177                     # 调试 > 取消强制
+sleep 2
+[ "$(plc_status | sed 's/.*forces //')" = "$unforced" ] || ui_fail "unforcing %M0.1 left the PLC's forces changed"
+# Damaged and missing answers while monitoring: the user's message (monitoring stops) or
+# the cycle goes on; either way monitoring runs again and the values come.
+monitoring() { local n=$(frames); sleep 2; (( $(frames) > n )); }
+ui_key F6
+for fault in "crc" "silent" "short"; do
+  monitoring || ui_fail "monitoring does not run before the fault $fault"
+  plc "fault $fault"
+  text=
+  for _ in $(seq 10); do
+    sleep 1
+    text=$(ui_text | grep -A8 '^window #32770' | grep -o '"[^"]*\(通讯\|监测\)[^"]*' | head -1)
+    [ -n "$text" ] && break
+  done
+  if [ -n "$text" ]; then
+    ui_shot online-monitor-fault
+    ui_key Return; sleep 1
+    echo "monitoring with the fault $fault: ${text#\"}"
+    monitoring && ui_fail "monitoring goes on behind the message for the fault $fault"
+    ui_key F6
+  else
+    echo "monitoring with the fault $fault: no message, the cycle goes on"
+  fi
+done
+monitoring || ui_fail "monitoring does not run after the faults"
+ui_shot online-status-after-faults
+ui_key F6
 
 ui_key alt+F4
 ui_wait_exit 30
