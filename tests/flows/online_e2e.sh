@@ -67,6 +67,15 @@ message() {
   while shows_message "$1"; do (( SECONDS < deadline )) || ui_fail "the message \"$1\" stays"; sleep 0.5; done
 }
 outputs() { ui_text | grep -A200 'ListBox id=2500' | grep '^ *item'; }
+# 调试 > 变量状态表, the four addresses typed into its rows.
+status_table() {
+  ui_key alt+n
+  ui_wait_text 'MFC_STATUS_FRAME' 20
+  local row=0 address
+  for address in '%I0.0' '%M0.1' '%Q0.0' '%MW2'; do
+    ui_click 300 $(( 101 + 20 * row )); ui_type "$address"; ui_key Return; row=$(( row + 1 ))
+  done
+}
 
 # ---- the PLC found by the automatic detection -----------------------------------------------
 plc "station 2"
@@ -119,12 +128,7 @@ message PLC已启动！
 plc_status | grep -q '^running 1 ' || ui_fail "the PLC does not run"
 
 # ---- the status table online, forcing -----------------------------------------------------------
-ui_key alt+n                         # 调试 > 变量状态表
-ui_wait_text 'MFC_STATUS_FRAME' 20
-row=0
-for address in '%I0.0' '%M0.1' '%Q0.0' '%MW2'; do
-  ui_click 300 $(( 101 + 20 * row )); ui_type "$address"; ui_key Return; row=$(( row + 1 ))
-done
+status_table
 ui_key F6                            # 调试 > 在线监视
 sleep 3
 ui_shot online-status-table
@@ -257,12 +261,7 @@ ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 30
 ui_key F7
 sleep 3
 # No answer to a force: the message, the PLC's forces as they were, and the next force works.
-ui_key alt+n                         # 调试 > 变量状态表
-ui_wait_text 'MFC_STATUS_FRAME' 20
-row=0
-for address in '%I0.0' '%M0.1' '%Q0.0' '%MW2'; do
-  ui_click 300 $(( 101 + 20 * row )); ui_type "$address"; ui_key Return; row=$(( row + 1 ))
-done
+status_table
 unforced=$(plc_status | sed 's/.*forces //')
 ui_click 775 121; ui_type '2#1'; ui_key Return
 ui_click 300 121
