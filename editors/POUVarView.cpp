@@ -5,6 +5,7 @@
 #include "platform/CComboBox.h"
 #include "platform/CEdit.h"
 #include "platform/FrameworkIds.h"
+#include "platform/MessageBox.h"
 #include "project/CPlcWorkspace.h"
 #include "shell/tables/PouVarFile.h"
 
@@ -83,7 +84,15 @@ void CPOUVarView::ReadVarFile() {
     m_table.ReadDeclarations(lines);
 }
 
+// A variable without an address cannot be written: it gets another try first, and one
+// that still finds no room is named, so that it is not left out unnoticed.
 BOOL CPOUVarView::WriteVarFile() {
+    if (m_table.PlaceUnplacedRows())
+        RedrawGrid();
+    CStringArray unplaced;
+    m_table.GetUnplacedNames(unplaced);
+    if (unplaced.GetSize() > 0)
+        ReportUnplaced(unplaced, true);
     CStringArray lines;
     m_table.GetDeclarations(lines, true);
     return WritePouVarFile(VarFilePath(), lines);
@@ -154,8 +163,26 @@ void CPOUVarView::GetCellText(int col, int row, CString& text, int& mark) { m_ta
 void CPOUVarView::OnSaveCellData(int col, int row) {
     if (IsEditLocked() || row >= m_table.GetRowCount())
         return;
+    bool wasUnplaced = m_table.IsUnplaced(row);
     m_table.Commit(col, row, GetCellCtrlText());
     MarkModified();
+    if (wasUnplaced || !m_table.IsUnplaced(row))
+        return;
+    m_newlyUnplaced.Add(m_table.RowAt(row)->name);
+    if (!m_collectUnplaced) {
+        ReportUnplaced(m_newlyUnplaced, false);
+        m_newlyUnplaced.RemoveAll();
+    }
+}
+
+void CPOUVarView::ReportUnplaced(const CStringArray& names, bool saving) {
+    CString list;
+    for (INT_PTR i = 0; i < names.GetSize(); ++i)
+        list += (i > 0 ? "、" : "") + names[i];
+    CString text = "局部变量区已满，变量 " + list;
+    text += saving ? " 没有地址，未存入变量文件。\n请删除不用的局部变量或选用较小的数据类型后再保存。"
+                   : " 没有分配到地址。\n没有地址的变量不能存入变量文件，请删除不用的局部变量或选用较小的数据类型。";
+    AfxShowMessageBox(GetSafeHwnd(), text, "提示", MB_OK | MB_ICONEXCLAMATION);
 }
 
 // This table is not sorted: a header click gets the grid's own handling only.
@@ -201,5 +228,10 @@ void CPOUVarView::OnEditGridPaste() {
     GetSelectRange(firstCol, lastCol, firstRow, lastRow);
     if (firstCol == CPOUVarTable::ColAddress)
         SetSelectRange(CPOUVarTable::ColName, std::max(lastCol, int(CPOUVarTable::ColName)), firstRow, lastRow);
+    m_collectUnplaced = true;
     CTableGridView::OnEditGridPaste();
+    m_collectUnplaced = false;
+    if (m_newlyUnplaced.GetSize() > 0)
+        ReportUnplaced(m_newlyUnplaced, false);
+    m_newlyUnplaced.RemoveAll();
 }

@@ -65,8 +65,14 @@ private:
     CString VarFilePath() const;
     bool IsSubroutinePou() const;
     void FillList(int col);
+    // Tells that the named variables found no room in the local area: when they were
+    // typed, or when a save had to leave them out of the variable file.
+    void ReportUnplaced(const CStringArray& names, bool saving);
 
     CPOUVarTable m_table;
+    // While a paste commits cell by cell, rows left without room are told once at its end.
+    bool m_collectUnplaced = false;
+    CStringArray m_newlyUnplaced;
     CString m_varFilePath;
     BOOL m_subroutine = FALSE;
 

@@ -102,6 +102,31 @@ bool CPOUVarTable::HasCompleteRow() const {
     return false;
 }
 
+bool CPOUVarTable::IsUnplaced(int index) const {
+    const PouVarRow* row = Row(index);
+    return row != nullptr && row->nameValid && !row->complete && !row->addressRoom && !row->kind.IsEmpty() &&
+           (row->typeWord & OD_TYPE_MASK) != 0;
+}
+
+void CPOUVarTable::GetUnplacedNames(CStringArray& names) const {
+    names.RemoveAll();
+    for (int i = 0; i < GetRowCount(); ++i) {
+        if (IsUnplaced(i))
+            names.Add(m_rows[i]->name);
+    }
+}
+
+BOOL CPOUVarTable::PlaceUnplacedRows() {
+    BOOL placed = FALSE;
+    for (int i = 0; i < GetRowCount(); ++i) {
+        if (IsUnplaced(i)) {
+            Finish(m_rows[i].get());
+            placed |= m_rows[i]->complete ? TRUE : FALSE;
+        }
+    }
+    return placed;
+}
+
 void CPOUVarTable::GetDeclarations(CStringArray& lines, bool trailingBlank) const {
     const char* format = trailingBlank ? "    %s  AT  %s : %s ; (* %s *) " : "    %s  AT  %s : %s ; (* %s *)";
     for (const KindGroup& group : Groups) {

@@ -70,6 +70,14 @@ public:
     void GetDeclarations(CStringArray& lines, bool trailingBlank) const;
     bool HasCompleteRow() const;
 
+    // A row with a valid name, a kind and a type whose address found no room in the
+    // local area: kept and marked in the table, but it has no address to be written with.
+    bool IsUnplaced(int row) const;
+    void GetUnplacedNames(CStringArray& names) const;
+    // Gives every unplaced row another try at an address (room may have been freed
+    // since); TRUE when one of them got one.
+    BOOL PlaceUnplacedRows();
+
     BOOL LookupVariable(const CString& upperName, OperandDescriptor& flags) const;
     void GetDeclaredVariables(CStringArray& names, CStringArray& addresses) const;
     // The subroutine descriptor's parameters from the complete rows; FALSE when the

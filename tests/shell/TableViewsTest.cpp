@@ -8,7 +8,9 @@
 #include "shell/tables/CGlobalFBIView.h"
 #include "shell/tables/CGlobalVarView.h"
 #include "shell/tables/CInitDataView.h"
+#include "shell/tables/PouVarFile.h"
 #include "tests/shell/TableViewFixture.h"
+#include "tests/support/TempFolder.h"
 
 #include <functional>
 
@@ -132,6 +134,69 @@ TEST_F(TableViews, ThePouTableGivesDeclarationTextAndStopsAtSixteenRows) {
     EXPECT_FALSE(IsCommandEnabled(view, ID_EDIT_CLEAR));
     view->SetSelectRange(1, 1, 0, 0);
     EXPECT_TRUE(IsCommandEnabled(view, ID_EDIT_CLEAR));
+}
+
+// The local area is shared by every POU of the project: a variable that finds no room
+// in it stays in the table, but it is told at once (a paste tells once for all its rows)
+// and a save that cannot write it names it, after giving it another try.
+TEST_F(TableViews, APouVariableWithoutRoomIsToldAndNeverLeftOutUnnoticed) {
+    TempFolder folder;
+    const std::string varFile = folder / "MAIN_MAIN.ilv";
+    auto* view = Make<CPOUVarView>(CRect(0, 0, 700, 300), &workspace.project);
+    view->SetVarFile(varFile.c_str(), FALSE);
+    view->OnInitialUpdate();
+    view->SetRowCount(6);
+    CPOUVarTable& table = view->GetTable();
+    for (int row = 0; row < 3; ++row) {  // three double words take every byte
+        table.Commit(CPOUVarTable::ColType, row, "DWORD");
+        table.Commit(CPOUVarTable::ColName, row, CString("FULL") + char('1' + row));
+    }
+    table.Commit(CPOUVarTable::ColType, 3, "WORD");
+    table.Commit(CPOUVarTable::ColType, 4, "WORD");
+    table.Commit(CPOUVarTable::ColName, 4, "SPARE");  // through the table: told by the save below
+    ASSERT_TRUE(boxes.Calls().empty());
+
+    view->SetFocusCell(2, 4);
+    Enter(view, "LEVEL");
+    EXPECT_TRUE(table.IsUnplaced(3));
+    ASSERT_EQ(boxes.Calls().size(), 1u);
+    EXPECT_NE(boxes.Calls()[0].text.find("局部变量区已满，变量 LEVEL "), std::string::npos);
+    EXPECT_EQ(boxes.Calls()[0].caption, "提示");
+    EXPECT_EQ(boxes.Calls()[0].type, UINT(MB_OK | MB_ICONEXCLAMATION));
+    view->SetFocusCell(5, 4);
+    Enter(view, "tank");  // a row already without room is not told again
+    EXPECT_EQ(boxes.Calls().size(), 1u);
+
+    auto* other = Make<CPOUVarView>(CRect(0, 300, 700, 600), &workspace.project);
+    other->SetVarFile("", FALSE);
+    other->OnInitialUpdate();
+    view->SetSelectRange(1, 3, 3, 4);
+    view->SendMessage(WM_COMMAND, ID_EDIT_COPY);
+    other->SetSelectRange(1, 1, 0, 0);
+    other->SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    EXPECT_EQ(other->GetTable().RowAt(1)->name, "SPARE");
+    ASSERT_EQ(boxes.Calls().size(), 2u);
+    EXPECT_NE(boxes.Calls()[1].text.find("变量 LEVEL、SPARE "), std::string::npos);
+
+    auto fileText = [&] {
+        CStringArray lines;
+        ReadPouVarFile(varFile.c_str(), lines);
+        std::string text;
+        for (INT_PTR i = 0; i < lines.GetSize(); ++i)
+            text += std::string(lines[i]) + "|";
+        return text;
+    };
+    EXPECT_TRUE(view->WriteVarFile());
+    ASSERT_EQ(boxes.Calls().size(), 3u);
+    EXPECT_NE(boxes.Calls()[2].text.find("变量 LEVEL、SPARE 没有地址，未存入变量文件"), std::string::npos);
+    EXPECT_EQ(fileText().find("LEVEL"), std::string::npos);
+
+    table.DeleteRows(0, 1);  // FULL1 gives back four bytes: room for both words
+    EXPECT_TRUE(view->WriteVarFile());
+    EXPECT_EQ(boxes.Calls().size(), 3u);
+    EXPECT_NE(fileText().find("    LEVEL  AT  %LW4 : WORD ; (* tank *) |"), std::string::npos);
+    EXPECT_NE(fileText().find("    SPARE  AT  %LW6 : WORD ;"), std::string::npos);
+    EXPECT_FALSE(table.IsUnplaced(2));
 }
 
 // The POU table's changes belong to its document: they mark it, not the project, and
