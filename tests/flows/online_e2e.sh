@@ -3,79 +3,9 @@
 # compare, upload into a new project, export and import; then faults injected into the
 # PLC's answers, each on the command it hits. The PLC is the simulated one (tools/simplc)
 # on one end of two linked pseudo-terminals; the program's COM port is the other end.
-set -u
-source "$(dirname "$0")/../../scripts/ui-session"
-top=$(cd "$(dirname "$0")/../.." && pwd)
-command -v socat >/dev/null || { echo "ui: socat is not installed" >&2; exit 77; }
+source "$(dirname "$0")/online-session"
 
-work=$(mktemp -d)
-win() { echo "Z:${1//\//\\}"; }  # a Linux path as the program sees it
-
-ui_start online-e2e
-ui_at_exit "kill \$socat_pid 2>/dev/null; rm -rf '$work'"
-ui_wait_text '"Tessaron V' 60
-ui_wait_steady 30
-
-# ---- the cable and the PLC --------------------------------------------------------------
-socat pty,raw,echo=0,link="$work/pc" pty,raw,echo=0,link="$work/plc" 2>"$work/socat.log" &
-socat_pid=$!
-for _ in $(seq 50); do [ -e "$work/pc" ] && [ -e "$work/plc" ] && break; sleep 0.1; done
-[ -e "$work/pc" ] || ui_fail "socat did not link the ports"
-ln -sfn "$work/pc" "$WINEPREFIX/dosdevices/com5"
-ln -sfn "$work/plc" "$WINEPREFIX/dosdevices/com6"
-ui_reg add 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' /v '\Device\Serial4' /d COM5 /f >/dev/null
-cp "$top/build/tests/pkzipc.exe" "$WINEPREFIX/drive_c/windows/pkzipc.exe"
-"$top/scripts/wine-run" --display "$top/build/tools/simplc/simplc.exe" --port COM6 \
-  --log "$(win "$work/plc.log")" --control "$(win "$work/control")" </dev/null >"$work/simplc.out" 2>&1 &
-for _ in $(seq 100); do grep -q "serving on" "$work/plc.log" 2>/dev/null && break; sleep 0.2; done
-grep -q "serving on" "$work/plc.log" 2>/dev/null || ui_fail "the simulated PLC did not start: $(cat "$work/simplc.out")"
-
-# plc COMMAND...: the simulated PLC takes the commands (faults, station, status).
-plc() {
-  printf '%s\n' "$@" >"$work/control.new" && mv "$work/control.new" "$work/control"
-  for _ in $(seq 100); do [ -e "$work/control" ] || return 0; sleep 0.05; done
-  ui_fail "the simulated PLC did not take: $*"
-}
-# plc_status: the PLC's run state, program and forces as one line.
-plc_status() { plc status; grep 'status:' "$work/plc.log" | tail -1 | sed 's/.*status: //'; }
-frames() { grep -c ' RX ' "$work/plc.log"; }
-
-# ---- menus (the menu bar's titles and entries by position on the 1024 x 768 screen) ------
-# The pointer rests on the entry before the click, as a user's would.
-menu() { ui_click "$1" 30; sleep 1; xdotool mousemove "$2" "$3"; sleep 0.5; ui_click "$2" "$3"; }
-compare() { menu 319 337 101; }     # PLC > 比较
-run_plc() { menu 373 388 53; }       # 调试 > 启动
-# dialog_up CAPTION: a dialog box (or message box) of this caption is up now.
-dialog_up() { ui_text | grep -q "^window #32770 .*\"$1\"\$"; }
-wait_dialog() {
-  local deadline=$(( SECONDS + ${2:-30} ))
-  while (( SECONDS < deadline )); do dialog_up "$1" && return 0; sleep 0.5; done
-  ui_fail "no dialog \"$1\" after ${2:-30} s"
-}
-dialog_gone() {
-  local deadline=$(( SECONDS + ${2:-30} ))
-  while (( SECONDS < deadline )); do dialog_up "$1" || return 0; sleep 0.5; done
-  ui_fail "the dialog \"$1\" is still up"
-}
-# message TEXT: a message box holding TEXT is up; Enter closes it.
-shows_message() { ui_text | grep -A8 '^window #32770' | grep -qF -- "$1"; }
-message() {
-  local deadline=$(( SECONDS + 60 ))
-  until shows_message "$1"; do (( SECONDS < deadline )) || ui_fail "no message \"$1\""; sleep 0.5; done
-  ui_key Return
-  deadline=$(( SECONDS + 30 ))
-  while shows_message "$1"; do (( SECONDS < deadline )) || ui_fail "the message \"$1\" stays"; sleep 0.5; done
-}
-outputs() { ui_text | grep -A200 'ListBox id=2500' | grep '^ *item'; }
-# 调试 > 变量状态表, the four addresses typed into its rows.
-status_table() {
-  ui_key alt+n
-  ui_wait_text 'MFC_STATUS_FRAME' 20
-  local row=0 address
-  for address in '%I0.0' '%M0.1' '%Q0.0' '%MW2'; do
-    ui_click 300 $(( 101 + 20 * row )); ui_type "$address"; ui_key Return; row=$(( row + 1 ))
-  done
-}
+online_start online-e2e
 
 # ---- the PLC found by the automatic detection -----------------------------------------------
 plc "station 2"
@@ -94,21 +24,7 @@ dialog_gone PC机通讯设置
 
 # ---- a project typed in -------------------------------------------------------------------
 mkdir -p "$work/projects"
-ui_key ctrl+n
-ui_wait_text '"新建工程"' 30
-ui_key ctrl+a
-ui_type "$(win "$work/projects/demo.qpr")"
-ui_key Return
-ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 30
-ui_wait_steady 30
-menu 200 240 53                      # 工程 > IL语言
-sleep 1
-ui_click 500 300
-ui_key ctrl+a
-ui_key BackSpace                     # all but the network's title
-for line in 'LD %I0.0' 'AND %M0.1' 'ST %Q0.0'; do ui_type "$line"; ui_key Return; done
-ui_key F7
-ui_wait_text '编译成功' 30
+new_project "$work/projects/demo.qpr"
 ui_shot online-project
 
 
@@ -128,20 +44,20 @@ message PLC已启动！
 plc_status | grep -q '^running 1 ' || ui_fail "the PLC does not run"
 
 # ---- the status table online, forcing -----------------------------------------------------------
-status_table
+status_table "$work/projects/demo.qpr" %I0.0 %M0.1 %Q0.0 %MW2
 ui_key F6                            # 调试 > 在线监视
 sleep 3
 ui_shot online-status-table
-unforced=$(plc_status | sed 's/.*forces //')
-ui_click 775 121; ui_type '2#1'; ui_key Return
-ui_click 300 121
+unforced=$(plc_forces)
+ui_click 775 "$(status_row 2)"; ui_type '2#1'; ui_key Return   # %M0.1 forced to 1
+ui_click 300 "$(status_row 2)"
 menu 373 390 157                     # 调试 > 强制
 sleep 2
 ui_shot online-status-forced
-[ "$(plc_status | sed 's/.*forces //')" != "$unforced" ] || ui_fail "forcing %M0.1 did not reach the PLC"
+[ "$(plc_forces)" != "$unforced" ] || ui_fail "forcing %M0.1 did not reach the PLC"
 menu 373 390 177                     # 调试 > 取消强制
 sleep 2
-[ "$(plc_status | sed 's/.*forces //')" = "$unforced" ] || ui_fail "unforcing %M0.1 left the PLC's forces changed"
+[ "$(plc_forces)" = "$unforced" ] || ui_fail "unforcing %M0.1 left the PLC's forces changed"
 ui_key F6
 sleep 1
 compare
@@ -261,20 +177,20 @@ ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 30
 ui_key F7
 sleep 3
 # No answer to a force: the message, the PLC's forces as they were, and the next force works.
-status_table
-unforced=$(plc_status | sed 's/.*forces //')
-ui_click 775 121; ui_type '2#1'; ui_key Return
-ui_click 300 121
+status_table "$work/up2/up2.qpr" %I0.0 %M0.1 %Q0.0 %MW2
+unforced=$(plc_forces)
+ui_click 775 "$(status_row 2)"; ui_type '2#1'; ui_key Return   # %M0.1 forced to 1
+ui_click 300 "$(status_row 2)"
 plc "fault silent"
 menu 373 390 157                     # 调试 > 强制
 message 通讯超时错误，通讯失败！
-[ "$(plc_status | sed 's/.*forces //')" = "$unforced" ] || ui_fail "a failed force changed the PLC's forces"
+[ "$(plc_forces)" = "$unforced" ] || ui_fail "a failed force changed the PLC's forces"
 menu 373 390 157
 sleep 2
-[ "$(plc_status | sed 's/.*forces //')" != "$unforced" ] || ui_fail "the force after a failed one did not reach the PLC"
+[ "$(plc_forces)" != "$unforced" ] || ui_fail "the force after a failed one did not reach the PLC"
 menu 373 390 177                     # 调试 > 取消强制
 sleep 2
-[ "$(plc_status | sed 's/.*forces //')" = "$unforced" ] || ui_fail "unforcing %M0.1 left the PLC's forces changed"
+[ "$(plc_forces)" = "$unforced" ] || ui_fail "unforcing %M0.1 left the PLC's forces changed"
 # Damaged and missing answers while monitoring: the user's message (monitoring stops) or
 # the cycle goes on; either way monitoring runs again and the values come.
 monitoring() { local n=$(frames); sleep 2; (( $(frames) > n )); }
