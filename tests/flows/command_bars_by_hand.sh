@@ -44,6 +44,13 @@ second=$(popups | head -1)
 ui_key Escape
 wait_popups 0 || ui_fail "Esc left the menu open"
 ui_key Escape
+# Once menu mode has ended, Alt+letter opens that letter's menu again.
+ui_key alt+v
+wait_popups 1 || ui_fail "Alt+V after Esc opened no menu"
+[ "$(popups | head -1)" -gt "$second" ] || ui_fail "Alt+V after Esc did not open 查看"
+ui_shot command-bars-alt-v
+ui_key Escape Escape
+wait_popups 0 || ui_fail "Esc left 查看 open"
 
 # ---- menus by the mouse: a submenu by resting on its entry, an entry chosen ---------------------
 ui_click 145 30                      # 查看

@@ -194,10 +194,13 @@ int CUIMenuBar::OnHookMessage(HWND hwnd, UINT message, WPARAM& wParam, LPARAM& l
         return CUIToolBar::OnHookMessage(hwnd, message, wParam, lParam, result);
     switch (message) {
     case WM_SYSCOMMAND:
-        // Alt or F10 pressed alone: menu mode with the first title selected; nothing
-        // during a drag (the frame has no menu of its own to enter).
+        // Alt or F10 pressed alone: menu mode with the first title selected. Nothing
+        // during a drag (the frame has no menu of its own to enter), nor while menus
+        // track already: the default handling takes an Alt released after Alt+letter,
+        // whose letter opened a menu here, for Alt alone.
         if ((wParam & 0xFFF0) == SC_KEYMENU && lParam == 0) {
-            if (CUIMouseTrackHook::Get().m_suspendCount <= 0) {
+            const CUIMouseTrackHook& hook = CUIMouseTrackHook::Get();
+            if (hook.m_suspendCount <= 0 && !hook.IsTracking()) {
                 SetTrackingMode(uiTracking, FALSE, TRUE);
                 SetSelected(m_controls->GetNextIndex(-1, +1, TRUE, FALSE), TRUE);
             }

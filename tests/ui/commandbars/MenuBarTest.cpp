@@ -63,6 +63,36 @@ protected:
         m_app.m_pMainWnd = nullptr;
         m_frame->DestroyWindow();
     }
+    // A key as the system posts it to the frame: scan code, repeat count 1, the Alt
+    // context bit while Alt is held, the up bits on release.
+    void PostKey(UINT message, UINT key, BOOL altHeld) {
+        LPARAM lParam = static_cast<LPARAM>(::MapVirtualKeyA(key, 0) << 16) | 1;
+        if (altHeld)
+            lParam |= 1 << 29;
+        if (message == WM_KEYUP || message == WM_SYSKEYUP)
+            lParam |= 0xC0000000;
+        m_frame->PostMessage(message, key, lParam);
+    }
+    // The queued messages as the program's loop handles them: the bars' pre-translation
+    // first, the window's own (default) handling for what they leave.
+    void PumpThroughTheBars() {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!m_bars->PreTranslateFrameMessage(&msg)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        }
+    }
+    void PressEscape() {
+        PostKey(WM_KEYDOWN, VK_ESCAPE, FALSE);
+        PostKey(WM_KEYUP, VK_ESCAPE, FALSE);
+        PumpThroughTheBars();
+    }
+    CString OpenTitle() {
+        CUIControl* open = m_menuBar->GetControl(m_menuBar->GetOpenPopupIndex());
+        return open ? open->GetCaption() : CString();
+    }
     std::vector<UINT> ButtonIds() {
         std::vector<UINT> ids;
         for (int i = 0; i < m_menuBar->GetControlCount(); ++i) {
@@ -104,6 +134,47 @@ TEST_F(MenuBars, AltAloneEntersMenuModeOnTheFirstTitle) {
     m_frame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
     CUIMouseTrackHook::Get().m_suspendCount = 0;
     EXPECT_EQ(uiNotTracking, m_menuBar->GetTrackingMode());
+}
+
+TEST_F(MenuBars, AltLetterOpensItsMenuWhicheverKeyIsReleasedFirst) {
+    // The default handling takes an Alt released before the letter for Alt alone, also
+    // after a menu was opened and left by Esc.
+    const struct {
+        UINT letter;
+        BOOL altReleasedFirst;
+        LPCSTR title;
+    } cases[] = {
+        {'F', FALSE, "文件(&F)"},
+        {'V', FALSE, "查看(&V)"},
+        {'F', TRUE, "文件(&F)"},
+        {'V', TRUE, "查看(&V)"},
+        {'E', TRUE, "编辑(&E)"},
+    };
+    for (const auto& c : cases) {
+        PostKey(WM_SYSKEYDOWN, VK_MENU, TRUE);
+        PostKey(WM_SYSKEYDOWN, c.letter, TRUE);
+        if (c.altReleasedFirst) {
+            PostKey(WM_SYSKEYUP, VK_MENU, FALSE);
+            PostKey(WM_SYSKEYUP, c.letter, FALSE);
+        } else {
+            PostKey(WM_SYSKEYUP, c.letter, TRUE);
+            PostKey(WM_SYSKEYUP, VK_MENU, FALSE);
+        }
+        PumpThroughTheBars();
+        EXPECT_STREQ(c.title, OpenTitle()) << c.title << " alt released first " << c.altReleasedFirst;
+        EXPECT_EQ(m_menuBar->GetOpenPopupIndex(), m_menuBar->GetSelectedIndex()) << c.title;
+        EXPECT_EQ(uiTrackingPopupOpen, m_menuBar->GetTrackingMode()) << c.title;
+        PressEscape();
+        PressEscape();
+        EXPECT_EQ(uiNotTracking, m_menuBar->GetTrackingMode()) << c.title;
+    }
+    // Alt alone still enters menu mode on the first title.
+    PostKey(WM_SYSKEYDOWN, VK_MENU, TRUE);
+    PostKey(WM_SYSKEYUP, VK_MENU, FALSE);
+    PumpThroughTheBars();
+    EXPECT_EQ(uiTracking, m_menuBar->GetTrackingMode());
+    EXPECT_EQ(0, m_menuBar->GetSelectedIndex());
+    EXPECT_EQ(-1, m_menuBar->GetOpenPopupIndex());
 }
 
 TEST_F(MenuBars, AMaximisedChildAddsItsButtonsAndTheyPostSystemCommands) {
