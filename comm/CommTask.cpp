@@ -6,6 +6,11 @@
 const char kCommBusyText[] = "正在进行其它通讯任务，不允许再启动通讯任务！";
 const char kCommBusySpacedText[] = "正在进行其它通讯任务， 不允许再启动通讯任务！";
 
+void ShowCommBusy(HWND owner, const char* refusal) {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    AfxShowMessageBox(owner, refusal, "提示", MB_OK | MB_ICONINFORMATION);
+}
+
 CCommTask::CCommTask(CMutex& commLock) : m_lock(&commLock) {}
 
 CCommTask::~CCommTask() {
@@ -18,8 +23,7 @@ bool CCommTask::TryLock(DWORD timeoutMs) { return m_lock.Lock(timeoutMs) != FALS
 bool CCommTask::Lock(DWORD timeoutMs, HWND owner, const char* refusal) {
     if (TryLock(timeoutMs))
         return true;
-    SetCursor(LoadCursor(nullptr, IDC_ARROW));
-    AfxShowMessageBox(owner, refusal, "提示", MB_OK | MB_ICONINFORMATION);
+    ShowCommBusy(owner, refusal);
     return false;
 }
 

@@ -7,6 +7,9 @@
 extern const char kCommBusyText[];       // "...，不允许再启动通讯任务！"
 extern const char kCommBusySpacedText[]; // the same with a blank after the comma
 
+// Tells the user that another task holds the line (caption "提示", information icon).
+void ShowCommBusy(HWND owner, const char* refusal);
+
 // One communication task's hold on the line: the communication lock, then the port.
 // Whatever the task took is given back when the guard goes, on every path: the port is
 // closed and the lock released.

@@ -21,13 +21,6 @@ constexpr DWORD kPeriodicLockWaitMs = 500;
 constexpr DWORD kWriteLockWaitMs = 1500;
 constexpr uint32_t kClockBytes = 6;
 
-void EndWaitCursor() { SetCursor(LoadCursor(nullptr, IDC_ARROW)); }
-
-void ShowBusy(HWND owner) {
-    EndWaitCursor();
-    AfxShowMessageBox(owner, kCommBusySpacedText, "提示", MB_OK | MB_ICONINFORMATION);
-}
-
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CPlcClockDlg, CDialog)
@@ -105,7 +98,7 @@ void CPlcClockDlg::OnTimer(UINT_PTR id) {
 void CPlcClockDlg::ReadPlcClock() {
     CCommTask task(theWorkspace->commLock);
     if (!task.TryLock(kPeriodicLockWaitMs)) {
-        ShowBusy(m_hWnd);
+        ShowCommBusy(m_hWnd, kCommBusySpacedText);
         return;
     }
     const CommResult result = PlcReadClock();
@@ -141,7 +134,7 @@ void CPlcClockDlg::OnWriteClock() {
     SetCursor(LoadCursor(nullptr, IDC_WAIT));
     CCommTask task(theWorkspace->commLock);
     if (!task.TryLock(kWriteLockWaitMs)) {
-        ShowBusy(m_hWnd);
+        ShowCommBusy(m_hWnd, kCommBusySpacedText);
         button->EnableWindow(TRUE);
         return;
     }

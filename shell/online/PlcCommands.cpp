@@ -30,11 +30,19 @@ const char kError[] = "错误";
 // The byte of an uploaded image that names the edition it was made with.
 const size_t kEditionByte = 5;
 
-// The wait cursor for as long as the object lives, or until Off.
+// The wait cursor, on from the start or from On, for as long as the object lives or until
+// Off.
 class WaitCursor {
 public:
-    explicit WaitCursor(PlcCommandHost& host) : m_host(host) { m_host.SetWaitCursor(true); }
+    WaitCursor(PlcCommandHost& host, bool on) : m_host(host) {
+        if (on)
+            On();
+    }
     ~WaitCursor() { Off(); }
+    void On() {
+        m_host.SetWaitCursor(true);
+        m_on = true;
+    }
     void Off() {
         if (m_on)
             m_host.SetWaitCursor(false);
@@ -43,7 +51,7 @@ public:
 
 private:
     PlcCommandHost& m_host;
-    bool m_on = true;
+    bool m_on = false;
 };
 
 void ShowUploadError(HWND owner, const char* text) {
@@ -62,42 +70,52 @@ void CPlcCommands::Inform(const char* text) const {
     AfxShowMessageBox(m_host.FrameWindow(), text, kNotice, MB_OK | MB_ICONINFORMATION);
 }
 
-void CPlcCommands::OnPlcInfo() {
+bool CPlcCommands::TakeTurn(CCommTask& task, const LineTurn& turn, const std::function<CommResult()>& exchange,
+                            const std::function<void()>& whileWaiting) {
     const HWND owner = m_host.FrameWindow();
-    CCommTask task(m_workspace.commLock);
-    if (!task.Lock(kLongLockMs, owner, kCommBusySpacedText) || !task.OpenPort(owner))
-        return;
-    WaitCursor wait(m_host);
-    CommResult result = PlcReadStatus();
-    if (result == kCommOk) {
-        m_workspace.plcInfoState = ReplyData()[0];
-        result = PlcReadInfo();
+    WaitCursor wait(m_host, turn.waitFrom == WaitFrom::Lock);
+    if (!task.TryLock(turn.lockMs)) {
+        wait.Off();
+        ShowCommBusy(owner, kCommBusySpacedText);
+        return false;
     }
+    if (!task.OpenPort(owner))
+        return false;
+    if (turn.waitFrom == WaitFrom::Port)
+        wait.On();
+    const CommResult result = exchange();
     task.Unlock();
-    wait.Off();
     if (result != kCommOk) {
+        wait.Off();
         ShowCommError(owner, result);
-        return;
+        return false;
     }
-    CPlcInfoDlg(CWnd::FromHandle(owner)).DoModal();
+    if (whileWaiting)
+        whileWaiting();
+    return true;
+}
+
+void CPlcCommands::OnPlcInfo() {
+    const auto readStateAndInfo = [this] {
+        const CommResult result = PlcReadStatus();
+        if (result != kCommOk)
+            return result;
+        m_workspace.plcInfoState = ReplyData()[0];
+        return PlcReadInfo();
+    };
+    CCommTask task(m_workspace.commLock);
+    if (TakeTurn(task, {kLongLockMs, WaitFrom::Port}, readStateAndInfo))
+        CPlcInfoDlg(CWnd::FromHandle(m_host.FrameWindow())).DoModal();
 }
 
 void CPlcCommands::OnPlcClear() {
     if (!AskYes("确实要清除CPU内的所有用户信息吗？"))
         return;
-    const HWND owner = m_host.FrameWindow();
-    WaitCursor wait(m_host);
     CCommTask task(m_workspace.commLock);
-    if (!task.Lock(kShortLockMs, owner, kCommBusySpacedText) || !task.OpenPort(owner))
+    if (!TakeTurn(task, {kShortLockMs, WaitFrom::Lock}, PlcClear))
         return;
-    const CommResult result = PlcClear();
-    task.Unlock();
-    wait.Off();
     task.ClosePort();
-    if (result != kCommOk)
-        ShowCommError(owner, result);
-    else
-        Inform("CPU内的所有用户信息已全部清除！  ");
+    Inform("CPU内的所有用户信息已全部清除！  ");
 }
 
 void CPlcCommands::OnPlcStop() { RunOrStop("确实要停止CPU吗？", 0, "PLC已停止！  "); }
@@ -107,56 +125,34 @@ void CPlcCommands::OnPlcRun() { RunOrStop("确实要启动CPU吗？", 1, "PLC已
 void CPlcCommands::RunOrStop(const char* question, int run, const char* done) {
     if (!AskYes(question))
         return;
-    const HWND owner = m_host.FrameWindow();
-    WaitCursor wait(m_host);
     CCommTask task(m_workspace.commLock);
-    if (!task.Lock(kShortLockMs, owner, kCommBusySpacedText) || !task.OpenPort(owner))
-        return;
-    const CommResult result = PlcRunStop(run);
-    task.Unlock();
-    wait.Off();
-    if (result != kCommOk)
-        ShowCommError(owner, result);
-    else
+    if (TakeTurn(task, {kShortLockMs, WaitFrom::Lock}, [run] { return PlcRunStop(run); }))
         Inform(done);
 }
 
 // The clock dialog takes the lock for each of its exchanges; the port stays open while
 // it is shown.
 void CPlcCommands::OnPlcClock() {
-    const HWND owner = m_host.FrameWindow();
     CCommTask task(m_workspace.commLock);
-    if (!task.Lock(kLongLockMs, owner, kCommBusySpacedText) || !task.OpenPort(owner))
-        return;
-    WaitCursor wait(m_host);
-    const CommResult result = PlcReadClock();
-    wait.Off();
-    task.Unlock();
-    if (result != kCommOk) {
-        ShowCommError(owner, result);
-        return;
-    }
-    CPlcClockDlg(CWnd::FromHandle(owner)).DoModal();
+    if (TakeTurn(task, {kLongLockMs, WaitFrom::Port}, PlcReadClock))
+        CPlcClockDlg(CWnd::FromHandle(m_host.FrameWindow())).DoModal();
 }
 
+// The PLC's CRC, low byte first, against the project's after the compile, which runs
+// with the port still open.
 void CPlcCommands::OnPlcCompare() {
-    const HWND owner = m_host.FrameWindow();
-    WaitCursor wait(m_host);
+    uint8_t plcLow = 0, plcHigh = 0;
+    const auto readCrc = [&] {
+        const CommResult result = PlcReadProgramCrc();
+        if (result == kCommOk) {
+            plcLow = ReplyData()[0];
+            plcHigh = ReplyData()[1];
+        }
+        return result;
+    };
     CCommTask task(m_workspace.commLock);
-    if (!task.Lock(kShortLockMs, owner, kCommBusySpacedText) || !task.OpenPort(owner))
-        return;
-    const CommResult result = PlcReadProgramCrc();
-    task.Unlock();
-    if (result != kCommOk) {
-        wait.Off();
-        ShowCommError(owner, result);
-        return;
-    }
-    // The PLC's CRC, low byte first, against the project's after the compile.
-    const uint8_t plcLow = ReplyData()[0], plcHigh = ReplyData()[1];
-    m_host.Compile();
-    wait.Off();
-    if (!m_workspace.project.targetReady)
+    if (!TakeTurn(task, {kShortLockMs, WaitFrom::Lock}, readCrc, [this] { m_host.Compile(); }) ||
+        !m_workspace.project.targetReady)
         return;
     const WORD crc = m_workspace.project.projectCrc;
     Inform(plcLow == LOBYTE(crc) && plcHigh == HIBYTE(crc) ? "当前打开的工程与PLC内的工程一致！"
@@ -195,23 +191,21 @@ bool CPlcCommands::RefuseEdition(UploadEdition edition) const {
     return true;
 }
 
+// The lock is given back once the image is read; the port stays open until the new
+// project is made.
 void CPlcCommands::OnUpload() {
-    const HWND owner = m_host.FrameWindow();
-    WaitCursor wait(m_host);
-    CCommTask task(m_workspace.commLock);
-    if (!task.Lock(kLongLockMs, owner, kCommBusySpacedText) || !task.OpenPort(owner))
-        return;
     std::vector<uint8_t> image;
-    CommResult result = UploadTarget(image);
-    if (result == kCommPasswordNeeded) {
-        result = CPlcPasswordDlg(CWnd::FromHandle(owner)).DoModal() == IDOK ? UploadTarget(image)
-                                                                            : kCommPasswordCancelled;
-    }
-    wait.Off();
-    if (result != kCommOk) {
-        ShowCommError(owner, result);
+    const auto readImage = [&] {
+        const CommResult result = UploadTarget(image);
+        if (result != kCommPasswordNeeded)
+            return result;
+        return CPlcPasswordDlg(CWnd::FromHandle(m_host.FrameWindow())).DoModal() == IDOK ? UploadTarget(image)
+                                                                                         : kCommPasswordCancelled;
+    };
+    CCommTask task(m_workspace.commLock);
+    if (!TakeTurn(task, {kLongLockMs, WaitFrom::Lock}, readImage))
         return;
-    }
+    const HWND owner = m_host.FrameWindow();
     CString path;
     if (!AskProjectPath(ProjectDialog::Upload, path))
         return;

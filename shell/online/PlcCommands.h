@@ -1,10 +1,14 @@
 #pragma once
 #include "platform/CString.h"
 
+#include "comm/CommResult.h"
+
 #include <cstdint>
+#include <functional>
 #include <vector>
 #include <windows.h>
 
+class CCommTask;
 class CPlcWorkspace;
 class CQLXProject;
 
@@ -57,6 +61,20 @@ public:
     static UploadEdition EditionOf(const std::vector<uint8_t>& image);
 
 private:
+    // When a command's wait cursor goes on: before it takes the lock, or once the port
+    // is open.
+    enum class WaitFrom { Lock, Port };
+    struct LineTurn {
+        DWORD lockMs;
+        WaitFrom waitFrom;
+    };
+    // A command's turn on the line: takes the lock (refused: the wait cursor off, then the
+    // busy message) and opens the port, runs `exchange` with the wait cursor on, gives the
+    // lock back and shows a failed exchange with ShowCommError, the wait cursor off first.
+    // After a good exchange `whileWaiting` runs before the wait cursor goes off. True when
+    // the exchange went well; the port then stays open until `task` closes it.
+    bool TakeTurn(CCommTask& task, const LineTurn& turn, const std::function<CommResult()>& exchange,
+                  const std::function<void()>& whileWaiting = nullptr);
     bool AskYes(const char* question) const;
     void Inform(const char* text) const;
     void RunOrStop(const char* question, int run, const char* done);

@@ -3,6 +3,8 @@
 MessageBoxRecorder::MessageBoxRecorder() {
     m_previous = AfxSetMessageBoxHandler([this](HWND, LPCSTR text, LPCSTR caption, UINT type) {
         shown.push_back({text, caption, type});
+        if (onShow)
+            onShow(shown.back());
         return answer;
     });
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     ~MessageBoxRecorder();
     std::vector<RecordedMessage> shown;
     int answer = IDOK;  // what every box returns
+    std::function<void(const RecordedMessage&)> onShow;  // called while the box is up
 
 private:
     MessageBoxHandler m_previous;

@@ -23,14 +23,14 @@ public:
     HWND FrameWindow() override { return nullptr; }
     void SetWaitCursor(bool on) override { waitCursorOn = on; }
     void Compile() override {
-        calls.push_back("compile");
+        Record("compile");
         m_workspace.project.targetReady = compileSucceeds;
         m_workspace.project.imageBuilt = compileSucceeds;
         m_workspace.project.projectCrc = compiledCrc;
     }
     void ReportPlcResult(int result) override { calls.push_back("result " + std::to_string(result)); }
     BOOL CloseProject() override {
-        calls.push_back("close project");
+        Record("close project");
         if (closeProject)
             m_workspace.projectOpen = 0;
         return closeProject;
@@ -50,6 +50,7 @@ public:
     void OpenUploadedPous() override { calls.push_back("open pous"); }
 
     std::vector<std::string> calls;
+    std::function<void(const std::string&)> onCall;  // the compile and closing calls
     bool waitCursorOn = false;
     int compileSucceeds = 1;
     WORD compiledCrc = 0;
@@ -57,6 +58,12 @@ public:
     std::string projectFolder;
 
 private:
+    void Record(const std::string& call) {
+        calls.push_back(call);
+        if (onCall)
+            onCall(call);
+    }
+
     CPlcWorkspace& m_workspace;
 };
 
@@ -88,6 +95,17 @@ protected:
         EXPECT_FALSE(theSerialPort.IsOpen());
         EXPECT_FALSE(host.waitCursorOn);
     }
+    // How the line stands for a command's next step, as "lock free, port open, waiting".
+    std::string LineState() {
+        return std::string(LockIsFree() ? "lock free" : "lock held") +
+               (theSerialPort.IsOpen() ? ", port open" : ", port closed") + (host.waitCursorOn ? ", waiting" : "");
+    }
+    // From now on, each message box and each compile or closing of the project records
+    // the line's state in `steps`.
+    void RecordLineAtEachStep() {
+        messages.onShow = [this](const RecordedMessage&) { steps.push_back("box: " + LineState()); };
+        host.onCall = [this](const std::string& call) { steps.push_back(call + ": " + LineState()); };
+    }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const RecordedMessage& message : messages.shown)
@@ -101,6 +119,7 @@ protected:
     RecordingPlcHost host{workspace};
     CPlcCommands commands{workspace, host};
     WORD plcCrc = 0;
+    std::vector<std::string> steps;
 };
 
 TEST_F(PlcCommands, ClearStopAndRunAskFirstAndDoNothingOnNo) {
@@ -149,6 +168,7 @@ TEST_F(PlcCommands, ABusyLineRefusesEveryCommand) {
     });
     held.get_future().wait();
     messages.answer = IDYES;
+    RecordLineAtEachStep();
     void (CPlcCommands::*commands_[])() = {&CPlcCommands::OnPlcInfo,  &CPlcCommands::OnPlcClock,
                                           &CPlcCommands::OnPlcCompare, &CPlcCommands::OnUpload,
                                           &CPlcCommands::OnPlcStop};
@@ -157,6 +177,7 @@ TEST_F(PlcCommands, ABusyLineRefusesEveryCommand) {
         (commands.*command)();
         ASSERT_FALSE(messages.shown.empty());
         EXPECT_EQ(messages.shown.back().text, "正在进行其它通讯任务， 不允许再启动通讯任务！");
+        EXPECT_EQ(steps.back(), "box: lock held, port closed");  // the wait cursor off first
         EXPECT_FALSE(theSerialPort.IsOpen());
         EXPECT_FALSE(host.waitCursorOn);
     }
@@ -167,6 +188,55 @@ TEST_F(PlcCommands, ABusyLineRefusesEveryCommand) {
     holder.join();
     EXPECT_EQ(SentLetters(), "");
     EXPECT_TRUE(host.calls.empty());
+}
+
+// No question is asked with the lock held; the wait cursor is off before anything is
+// shown; the port closes where each command closes it, the compare's compile runs with it
+// open and the wait cursor on.
+TEST_F(PlcCommands, EachStepFindsTheLineAsTheCommandLeftIt) {
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::vector<std::string> steps;
+    } cases[] = {
+        {"clear", [this] { commands.OnPlcClear(); },
+         {"box: lock free, port closed", "box: lock free, port closed"}},
+        {"stop", [this] { commands.OnPlcStop(); }, {"box: lock free, port closed", "box: lock free, port open"}},
+        {"compare", [this] { commands.OnPlcCompare(); },
+         {"compile: lock free, port open, waiting", "box: lock free, port open"}},
+        {"compare, silent PLC",
+         [this] {
+             plc.InjectFault(PlcFault::Silent, 0, 100);
+             commands.OnPlcCompare();
+         },
+         {"box: lock free, port open"}},
+        {"information, silent PLC",
+         [this] {
+             plc.InjectFault(PlcFault::Silent, 0, 100);
+             commands.OnPlcInfo();
+         },
+         {"box: lock free, port open"}},
+        {"upload refused after closing the project",
+         [this] {
+             plc.State().image = MakeSampleImage(SampleImageSpec());  // the clear above emptied it
+             plc.State().image[5] = 0x40;
+             const std::string chosen = folder / "up.qpr";
+             ScriptedCommonDialogs dialogs({ChooseFile(chosen.c_str())});
+             commands.OnUpload();
+         },
+         {"close project: lock free, port open", "box: lock free, port open"}},
+    };
+    messages.answer = IDYES;
+    host.compiledCrc = plcCrc;
+    RecordLineAtEachStep();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        steps.clear();
+        c.run();
+        plc.ClearFaults();
+        EXPECT_EQ(steps, c.steps);
+        ExpectLineFree();
+    }
 }
 
 TEST_F(PlcCommands, CompareTellsByTheTwoCrcBytesAfterTheCompile) {
