@@ -25,13 +25,23 @@ uint8_t ReplyBlock() { return theSerialPort.ReceiveBuffer()[3]; }
 
 const uint8_t* ReplyData() { return theSerialPort.ReceiveBuffer() + PlcFrame::kReplyDataOffset; }
 
+namespace {
+
+const uint32_t kReplyOverhead = 3 + PlcFrame::kCrcSize;  // station, letter, N ... CRC
+
+}  // namespace
+
 bool ReplyDataCount(uint32_t& count) {
     const uint32_t length = theSerialPort.ReceiveBuffer()[2];
-    const uint32_t frameOverhead = 3 + PlcFrame::kCrcSize;  // station, letter, N ... CRC
-    if (length < 1 || length + frameOverhead > theSerialPort.ReceivedLength())
+    if (length < 1 || length + kReplyOverhead > theSerialPort.ReceivedLength())
         return false;
     count = length - 1;
     return true;
+}
+
+bool ReplyCarries(uint32_t dataBytes) {
+    uint32_t count = 0;
+    return ReplyDataCount(count) && count + 1 + kReplyOverhead == theSerialPort.ReceivedLength() && count >= dataBytes;
 }
 
 uint32_t DownloadBlockPause(int baudRate) {

@@ -24,6 +24,9 @@ const uint8_t* ReplyData();
 // True when the reply's length byte N agrees with the bytes that arrived
 // (1 <= N and N + 5 <= received); `count` is then N - 1, the data bytes present.
 bool ReplyDataCount(uint32_t& count);
+// True when the reply's length byte counts exactly the bytes that arrived before the CRC
+// (N + 5 == received) and the reply holds at least `dataBytes` data bytes.
+bool ReplyCarries(uint32_t dataBytes);
 
 // Pauses before reading, per baud rate, of the requests whose replies are long.
 uint32_t DownloadBlockPause(int baudRate);

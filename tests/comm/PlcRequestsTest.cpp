@@ -47,6 +47,9 @@ TEST_F(SingleRequests, InjectedFaultsGiveTheirResultCodes) {
         {"short reply", PlcFault::ShortReply, 0, kCommBadReply, kCommReceiveFailed},
         {"over-long reply", PlcFault::LongReply, 0, kCommReplyTooLong, kCommReceiveFailed},
         {"refusal", PlcFault::Refuse, PlcFrame::kRefusalPasswordNeeded, kCommWrongLetter, kCommWrongLetter},
+        {"length byte 0", PlcFault::BadLength, 0, kCommBadReply, kCommReceiveFailed},
+        {"length byte past the frame", PlcFault::BadLength, 200, kCommBadReply, kCommReceiveFailed},
+        {"the next block number", PlcFault::WrongBlock, 0, kCommWrongBlock, kCommWrongBlock},
         {"reply still arriving when read", PlcFault::SplitReply, 500, kCommBadReply, kCommReceiveFailed},
         {"slow but within the wait", PlcFault::SlowReply, 250, kCommOk, kCommOk},
         {"slower than any wait", PlcFault::SlowReply, 9000, kCommNoReply, kCommNoReply},
@@ -143,22 +146,52 @@ TEST_F(SingleRequests, ReceiveFrameLimits) {
     EXPECT_EQ(222u, theSerialPort.ReceivedLength());
 }
 
+// Transfers and dialogs take the data the length byte counts, as long as it arrived; a
+// single request wants the length byte to count exactly what arrived.
 TEST_F(SingleRequests, ReplyLengthByteIsCheckedAgainstWhatArrived) {
     struct LengthCase {
         uint8_t n;
         bool sound;
+        CommResult single;
     };
     // The reply below carries 3 data bytes: N = 4 fits exactly.
-    const LengthCase cases[] = {{0, false}, {1, true}, {4, true}, {5, false}, {255, false}};
+    const LengthCase cases[] = {{0, false, kCommBadReply},
+                                {1, true, kCommBadReply},
+                                {4, true, kCommOk},
+                                {5, false, kCommBadReply},
+                                {255, false, kCommBadReply}};
     for (const LengthCase& c : cases) {
         Bytes reply = {1, 'A', c.n, 0, 9, 9, 9};
         PlcFrame::AppendCrc(reply);
         link.ScriptAnswer(reply);
-        ASSERT_EQ(kCommOk, PlcReadStatus());
+        EXPECT_EQ(c.single, PlcReadStatus()) << int(c.n);
         uint32_t count = 0;
         EXPECT_EQ(c.sound, ReplyDataCount(count)) << int(c.n);
         if (c.sound) {
             EXPECT_EQ(c.n - 1u, count);
         }
+    }
+}
+
+// A reply too short for what the caller reads would hand it the CRC and the zeroed rest
+// of the buffer as data: it is an incomplete reply.
+TEST_F(SingleRequests, RepliesHoldTheDataTheirCallersRead) {
+    const struct {
+        const char* name;
+        std::function<CommResult()> run;
+        uint8_t letter;
+        size_t dataBytes;
+    } reads[] = {
+        {"link test", PlcLinkTest, '@', 1},      {"status", PlcReadStatus, 'A', 1},
+        {"clock read", PlcReadClock, 'C', 6},    {"info", PlcReadInfo, 'E', 5},
+        {"program crc", PlcReadProgramCrc, 'H', 2}, {"run", [] { return PlcRunStop(1); }, 'B', 0},
+    };
+    for (const auto& r : reads) {
+        link.ScriptAnswer(PlcFrame::MakeReply(1, r.letter, 0, Bytes(r.dataBytes, 0x55)));
+        EXPECT_EQ(kCommOk, r.run()) << r.name;
+        if (r.dataBytes == 0)
+            continue;
+        link.ScriptAnswer(PlcFrame::MakeReply(1, r.letter, 0, Bytes(r.dataBytes - 1, 0x55)));
+        EXPECT_EQ(kCommBadReply, r.run()) << r.name;
     }
 }

@@ -277,6 +277,36 @@ TEST_F(PlcCommands, ASilentPlcShowsTheCommErrorAndTheNextCommandWorks) {
     EXPECT_EQ(Texts(), std::vector<std::string>{"当前打开的工程与PLC内的工程一致！"});
 }
 
+// An answer to the CRC request that carries another block number or a length byte that
+// disagrees with the frame is a failed exchange, never compared.
+TEST_F(PlcCommands, CompareReportsAnAnswerOfTheWrongShape) {
+    const struct {
+        const char* name;
+        PlcFault fault;
+        uint32_t param;
+        const char* text;
+    } cases[] = {
+        {"next block number", PlcFault::WrongBlock, 0, "PLC响应错误（数据包号），通讯失败！"},
+        {"length byte past the frame", PlcFault::BadLength, 40, "接收数据CRC校验错误，通讯失败！"},
+        {"length byte short of the frame", PlcFault::BadLength, 1, "接收数据CRC校验错误，通讯失败！"},
+    };
+    host.compiledCrc = plcCrc;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.shown.clear();
+        host.calls.clear();
+        plc.InjectFault(c.fault, 0, 1, c.param);
+        commands.OnPlcCompare();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text.substr(0, std::string(c.text).size()), c.text);
+        EXPECT_TRUE(host.calls.empty());  // nothing compiled, nothing compared
+        ExpectLineFree();
+        messages.shown.clear();
+        commands.OnPlcCompare();
+        EXPECT_EQ(Texts(), std::vector<std::string>{"当前打开的工程与PLC内的工程一致！"});
+    }
+}
+
 TEST_F(PlcCommands, DownloadWithoutASuccessfulCompileIsReported) {
     workspace.compileBeforeDownload = 0;
     host.compileSucceeds = 0;
