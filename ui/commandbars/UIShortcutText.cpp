@@ -12,7 +12,8 @@ struct KeyName {
     LPCSTR name;
 };
 
-// Names of keys without a system name (digits and letters are their own characters).
+// The toolkit's names of keys (digits and letters are their own characters): the
+// spelling of the menus' own shortcut texts ("Ctrl+Del").
 const KeyName kKeyNames[] = {
     {0x01, "Left Button"}, {0x02, "Right Button"}, {0x03, "Cancel"}, {0x04, "Middle Button"}, {0x08, "Back"},
     {0x09, "Tab"}, {0x0C, "Clear"}, {0x0D, "Enter"}, {0x10, "Shift"}, {0x11, "Ctrl"}, {0x12, "Alt"},
@@ -60,7 +61,7 @@ const IKeyNameSource& GetPlatformKeyNames() {
     return names;
 }
 
-LPCSTR GetFallbackKeyName(UINT key) {
+LPCSTR GetToolkitKeyName(UINT key) {
     if (key >= '0' && key <= '9') return kDigitAndLetterNames[key - '0'];
     if (key >= 'A' && key <= 'Z') return kDigitAndLetterNames[10 + key - 'A'];
     for (const KeyName& entry : kKeyNames) {
@@ -79,12 +80,17 @@ int CUIAccelKeyNames::GetPriority() const {
     return 4;
 }
 
+// The toolkit's name comes first: the system's names differ between systems and
+// displays ("Control", "Prior" and "Return" where the menus spell "Ctrl", "Page Up" and
+// "Enter"), so a shortcut would read differently from the menu texts beside it.
 void CUIAccelKeyNames::AppendKeyName(CString& text, UINT key, BOOL last) const {
-    CString name = m_names.GetSystemKeyName(key);
-    if (!name.IsEmpty())
+    CString name;
+    if (LPCSTR known = GetToolkitKeyName(key)) {
+        name = known;
+    } else {
+        name = m_names.GetSystemKeyName(key);
         Capitalise(name);
-    else if (LPCSTR fallback = GetFallbackKeyName(key))
-        name = fallback;
+    }
     if (name.IsEmpty()) return;
     text += name;
     if (!last) text += "+";

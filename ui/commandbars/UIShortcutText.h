@@ -17,9 +17,10 @@ public:
 // to Help) through GetKeyNameText.
 const IKeyNameSource& GetPlatformKeyNames();
 
-// The name the toolkit gives a key when the system has none; null for keys it does not
-// name (F13 to F24, for one).
-LPCSTR GetFallbackKeyName(UINT virtualKey);
+// The name the toolkit gives a key, the same on every system and keyboard layout
+// ("Ctrl", "Del", "Page Up", "Num 5"); null for keys it does not name (F13 to F24 and
+// the punctuation keys, for some).
+LPCSTR GetToolkitKeyName(UINT virtualKey);
 
 // One accelerator entry as shortcut text ("Ctrl+Shift+S") with its rank among the
 // entries of the same command.
@@ -30,8 +31,8 @@ public:
     void FormatAccel(CString& text) const;
     // A plain key 4, Ctrl 3, Alt 2, Shift 1: the higher is shown.
     int GetPriority() const;
-    // The key's name (the system's, made "Capitalised"; else the toolkit's), and "+"
-    // unless it is the last key.
+    // The key's name (the toolkit's; for keys it does not name the system's, made
+    // "Capitalised"), and "+" unless it is the last key.
     void AppendKeyName(CString& text, UINT key, BOOL last) const;
 
 private:

@@ -93,12 +93,74 @@ TEST_F(ShortcutText, KeysWithoutASystemNameUseTheToolkitsNames) {
         const char* name;
     } cases[] = {{'7', "7"}, {'Q', "Q"}, {VK_ESCAPE, "Esc"}, {VK_NEXT, "Page Down"}, {VK_F1, "F1"},
                  {VK_DECIMAL, "Num ."}, {VK_SCROLL, "Scrl Lock"}, {0xFE, "Oem Clear"}, {0x5D, "Application"}};
-    for (const auto& c : cases) EXPECT_STREQ(GetFallbackKeyName(c.key), c.name) << c.key;
-    EXPECT_EQ(GetFallbackKeyName(VK_F13), nullptr);
+    for (const auto& c : cases) EXPECT_STREQ(GetToolkitKeyName(c.key), c.name) << c.key;
+    EXPECT_EQ(GetToolkitKeyName(VK_F13), nullptr);
     ACCEL f13 = {FVIRTKEY | FCONTROL, VK_F13, 1};
     CString text;
     CUIAccelKeyNames(f13, &names).FormatAccel(text);
     EXPECT_STREQ(text, "Ctrl+");  // a nameless key adds nothing
+}
+
+// Names as an X display reports them to the system (its key symbols).
+class DisplayKeyNames : public IKeyNameSource {
+public:
+    CString GetSystemKeyName(UINT key) const override {
+        auto found = names.find(key);
+        return found == names.end() ? CString() : CString(found->second);
+    }
+    std::map<UINT, const char*> names = {
+        {VK_CONTROL, "Control"}, {VK_SHIFT, "Shift"}, {VK_MENU, "Alt"}, {VK_F8, "F8"}, {VK_DELETE, "Delete"},
+        {VK_PRIOR, "Prior"}, {VK_NEXT, "Next"}, {VK_RETURN, "Return"}, {VK_ESCAPE, "Escape"},
+        {VK_SPACE, "space"}, {VK_ADD, "KP_Add"}, {VK_SCROLL, "Scroll_Lock"}, {'1', "1"}, {'X', "x"},
+        {VK_OEM_PLUS, "="}, {VK_F13, "F13"}, {VK_BROWSER_BACK, "BROWSER BACK"}};
+};
+
+class NoKeyNames : public IKeyNameSource {
+public:
+    CString GetSystemKeyName(UINT) const override { return CString(); }
+};
+
+TEST_F(ShortcutText, ShortcutsReadAsTheMenusSpellThemWhateverTheSystemCallsTheKeys) {
+    const DisplayKeyNames display;
+    const NoKeyNames none;
+    const IKeyNameSource* sources[] = {nullptr, &names, &display, &none};
+    const struct {
+        BYTE modifiers;
+        WORD key;
+        const char* text;
+    } cases[] = {
+        {FCONTROL, VK_F8, "Ctrl+F8"},
+        {FCONTROL, VK_DELETE, "Ctrl+Del"},
+        {FALT, VK_F4, "Alt+F4"},
+        {FSHIFT, VK_PRIOR, "Shift+Page Up"},
+        {FCONTROL | FSHIFT, VK_NEXT, "Ctrl+Shift+Page Down"},
+        {0, VK_RETURN, "Enter"},
+        {FALT, VK_ESCAPE, "Alt+Esc"},
+        {FCONTROL, VK_SPACE, "Ctrl+Space"},
+        {FCONTROL, VK_ADD, "Ctrl+Num +"},
+        {0, VK_SCROLL, "Scrl Lock"},
+        {FCONTROL, '1', "Ctrl+1"},
+        {FALT, 'X', "Alt+X"},
+    };
+    for (const IKeyNameSource* source : sources) {
+        for (const auto& c : cases) {
+            const ACCEL accel = {static_cast<BYTE>(FVIRTKEY | c.modifiers), c.key, 1};
+            CString text;
+            CUIAccelKeyNames(accel, source).FormatAccel(text);
+            EXPECT_STREQ(text, c.text) << (source == nullptr ? "platform" : "fake");
+        }
+    }
+    // Keys the toolkit does not name take the system's name, capitalised.
+    const struct {
+        WORD key;
+        const char* text;
+    } systemNamed[] = {{VK_OEM_PLUS, "Ctrl+="}, {VK_F13, "Ctrl+F13"}, {VK_BROWSER_BACK, "Ctrl+Browser back"}};
+    for (const auto& c : systemNamed) {
+        const ACCEL accel = {FVIRTKEY | FCONTROL, c.key, 1};
+        CString text;
+        CUIAccelKeyNames(accel, &display).FormatAccel(text);
+        EXPECT_STREQ(text, c.text);
+    }
 }
 
 TEST_F(ShortcutText, CharacterKeysAndPriorities) {
