@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/CaptureWatchdog.h"
-#include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingPaneAutoHideStrip.h"
@@ -23,20 +22,17 @@ BOOL WINAPI TestCursorPos(LPPOINT point) {
 
 using Slider = CUIDockingPaneAutoHideWnd;
 
-class DockingAutoHideTest : public testing::Test {
+class DockingAutoHideTest : public DockingFrameTest {
 protected:
     void SetUp() override {
         pointer = {-1000, -1000};
         Slider::SetCursorPosQuery(TestCursorPos);
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
+        DockingFrameTest::SetUp();
         frame->notes.clear();
     }
     void TearDown() override {
         Slider::SetCursorPosQuery(nullptr);
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
+        DockingFrameTest::TearDown();
     }
     CUIDockingPaneAutoHideStrip* Panel(int side) { return frame->manager.GetLayoutState()->GetPanel(side); }
     Slider* Out(int side) { return Panel(side)->GetSlidingWindow(); }
@@ -81,9 +77,6 @@ protected:
                 return Panel(side)->GetThickness();
         return -1;
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingAutoHideTest, AutoHiddenContainersLeaveTheirPlaceForBandsAlongTheEdges) {

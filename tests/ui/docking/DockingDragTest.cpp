@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/CaptureWatchdog.h"
-#include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockTargets.h"
 #include "ui/docking/UIDockingDragContext.h"
@@ -16,20 +15,17 @@ namespace {
 BOOL ctrlHeld = FALSE;
 SHORT WINAPI TestKeyState(int key) { return key == VK_CONTROL && ctrlHeld ? static_cast<SHORT>(0x8000) : 0; }
 
-class DockingDragTest : public testing::Test {
+class DockingDragTest : public DockingFrameTest {
 protected:
     void SetUp() override {
         ctrlHeld = FALSE;
         CUIDockingDragContext::SetKeyStateQuery(TestKeyState);
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
+        DockingFrameTest::SetUp();
         frame->notes.clear();
     }
     void TearDown() override {
         CUIDockingDragContext::SetKeyStateQuery(nullptr);
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
+        DockingFrameTest::TearDown();
     }
     CUIDockingPaneTabbedContainer* Output() { return HolderOf(frame->Pane(OutputPane)); }
     void PostMove(HWND capture, CPoint screen) {
@@ -59,9 +55,6 @@ protected:
         std::vector<int> all = frame->Actions();
         return static_cast<int>(std::count(all.begin(), all.end(), action));
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingDragTest, CaptionDraggedToTheDocumentAreasLeftEdgeDocksThere) {
@@ -343,12 +336,9 @@ TEST_F(DockingDragTest, SplittersResizeLiveOrThroughTheGhostBar) {
     EXPECT_EQ(startUp, DragProjectSplitter(frame, TRUE, {300}, WM_KEYDOWN));  // ghost: Escape changes nothing
     CRect ghostResult = DragProjectSplitter(frame, TRUE, {300}, WM_LBUTTONUP);
     EXPECT_NEAR(300, ghostResult.right, 2);
-    frame->DestroyWindow();
 
     // Live: each step applies at once, Escape keeps where the last one left it.
-    frame = DockingTestFrame::Make();
-    frame->MakeStartUpPanes();
-    frame->RecalcLayout();
+    MakeFrame();
     EXPECT_EQ(ghostResult, DragProjectSplitter(frame, FALSE, {400, 300}, WM_KEYDOWN));
     EXPECT_EQ(ghostResult, DragProjectSplitter(frame, FALSE, {300}, WM_LBUTTONUP));
     EXPECT_EQ(nullptr, ::GetCapture());

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingFrames.h"
 #include "ui/docking/UIDockingPaneMiniWnd.h"
@@ -9,17 +8,8 @@
 
 namespace {
 
-class DockingFloatingTest : public testing::Test {
+class DockingFloatingTest : public DockingFrameTest {
 protected:
-    void SetUp() override {
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
-    }
-    void TearDown() override {
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
-    }
     CUIDockingPaneMiniWnd* FloatingFrameOf(CUIDockingPaneItem* pane) {
         CUIDockingPaneBase* split = pane->GetHolder()->GetHolder();
         if (!split || !split->GetHolder() || split->GetHolder()->GetKind() != DockingPaneKindFloating)
@@ -34,9 +24,6 @@ protected:
     UINT CloseItemState(CWnd* wnd) {
         return ::GetMenuState(::GetSystemMenu(wnd->m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND);
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingFloatingTest, ASinglePaneTitlesTheFrameASplitShowsBothCaptions) {

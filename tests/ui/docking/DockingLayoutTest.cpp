@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingPaneLayoutState.h"
 #include "ui/docking/UIDockingPaneSplitContainer.h"
@@ -9,13 +8,9 @@
 
 namespace {
 
-class DockingLayoutTest : public testing::Test {
+class DockingLayoutTest : public DockingFrameTest {
 protected:
-    void SetUp() override { frame = DockingTestFrame::Make(); }
-    void TearDown() override {
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
-    }
+    void SetUp() override { MakeFrame(FALSE); }
     CUIDockingPaneSplitContainer* Top() { return frame->manager.GetTopContainer(); }
     // Every splitter window of the tree under a container, in tree order.
     void CollectSplitters(CUIDockingPaneBase* element, std::vector<CRect>& rects) {
@@ -27,9 +22,6 @@ protected:
         for (CUIDockingPaneBase* child : split->GetChildren())
             CollectSplitters(child, rects);
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingLayoutTest, StartUpPanesSurroundTheDocumentArea) {
@@ -66,10 +58,7 @@ TEST_F(DockingLayoutTest, StartUpPanesSurroundTheDocumentArea) {
 }
 
 TEST_F(DockingLayoutTest, StartUpInAnMdiFrameLeavesTheRestToTheMdiClient) {
-    frame->DestroyWindow();
-    frame = DockingTestFrame::Make(1000, 700, TRUE);
-    frame->MakeStartUpPanes();
-    frame->RecalcLayout();
+    MakeFrame(TRUE, TRUE);
     const int bottom = RectInParent(frame->statusBar.m_hWnd).top;
     ASSERT_LT(bottom, 700);
     EXPECT_EQ(CRect(0, 0, 205, bottom - 124), RectInParent(HolderOf(frame->Pane(ProjectPane))->m_hWnd));

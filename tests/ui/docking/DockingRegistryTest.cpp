@@ -3,7 +3,6 @@
 #include <set>
 #include <string>
 
-#include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingPaneAutoHideStrip.h"
 #include "ui/docking/UIDockingPaneLayoutState.h"
@@ -147,17 +146,14 @@ std::string DescribeLayout(CUIDockingPaneLayoutState& layout) {
     return text;
 }
 
-class DockingRegistryTest : public testing::Test {
+class DockingRegistryTest : public DockingFrameTest {
 protected:
     void SetUp() override {
         app.DeleteProfile();
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
+        DockingFrameTest::SetUp();
     }
     void TearDown() override {
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
+        DockingFrameTest::TearDown();
         app.DeleteProfile();
     }
     // Saves the frame's layout as the program does at shut-down; the saved copy's
@@ -174,9 +170,6 @@ protected:
         LoadLayout(loaded, key, frame);
         return DescribeLayout(loaded);
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingRegistryTest, StartUpLayoutSavesItsElementsAndReadsBackTheSame) {
@@ -296,8 +289,7 @@ TEST_F(DockingRegistryTest, AutoHidePanelsRoundTrip) {
 
 TEST_F(DockingRegistryTest, ASmallerSecondSaveLeavesOnlyItself) {
     Save();
-    frame->DestroyWindow();
-    frame = DockingTestFrame::Make();
+    MakeFrame(FALSE);
     frame->manager.CreatePane(ProjectPane, CRect(0, 0, 205, 140), DockLeft);
     Save();
     LayoutKey key;

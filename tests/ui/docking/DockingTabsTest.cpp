@@ -1,23 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/CaptureWatchdog.h"
-#include "tests/support/TestApplication.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
 
 namespace {
 
-class DockingTabsTest : public testing::Test {
+class DockingTabsTest : public DockingFrameTest {
 protected:
-    void SetUp() override {
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
-    }
-    void TearDown() override {
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
-    }
     CUIDockingPaneTabbedContainer* Right() { return HolderOf(frame->Pane(LdPane)); }
     CPoint TabCentre(int index) { return Right()->GetItem(index)->GetRect().CenterPoint(); }
     static LPARAM At(CPoint point) { return MAKELPARAM(point.x, point.y); }
@@ -40,9 +30,6 @@ protected:
             ids.push_back(pane->GetId());
         return ids;
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingTabsTest, EachTabCarriesItsPane) {

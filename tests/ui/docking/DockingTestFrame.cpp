@@ -24,6 +24,21 @@ void DockingTestFrame::MakeStartUpPanes() {
     manager.ClosePane(Pane(ModulePane));
 }
 
+void DockingFrameTest::MakeFrame(BOOL startUpPanes, BOOL statusBar) {
+    if (frame && frame->m_hWnd)
+        frame->DestroyWindow();
+    frame = DockingTestFrame::Make(1000, 700, statusBar);
+    if (startUpPanes) {
+        frame->MakeStartUpPanes();
+        frame->RecalcLayout();
+    }
+}
+
+void DockingFrameTest::TearDown() {
+    if (frame->m_hWnd)
+        frame->DestroyWindow();
+}
+
 std::vector<DockingNote> DockingTestFrame::Notes(WPARAM code) const {
     std::vector<DockingNote> result;
     for (const DockingNote& note : notes)

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <set>
 #include <vector>
 
 #include "platform/CMDIFrameWnd.h"
 #include "platform/CStatusBar.h"
+#include "tests/support/TestApplication.h"
 #include "ui/docking/UIDockingPaneHostWnd.h"
 #include "ui/docking/UIDockingPaneItem.h"
 
@@ -45,6 +48,20 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// A test on a frame with the program's start-up panes, laid out; the frame is
+// destroyed after the test.
+class DockingFrameTest : public testing::Test {
+protected:
+    void SetUp() override { MakeFrame(); }
+    void TearDown() override;
+    // A new frame in place of the current one: with the start-up panes laid out unless
+    // bare, under a status bar when asked for.
+    void MakeFrame(BOOL startUpPanes = TRUE, BOOL statusBar = FALSE);
+
+    TestApplication app;
+    DockingTestFrame* frame = nullptr;
 };
 
 // The ids of the program's panes.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
@@ -11,17 +10,8 @@ namespace {
 // Ends a modal loop that waits longer than it should by taking its capture away.
 void CALLBACK StealCapture(HWND, UINT, UINT_PTR, DWORD) { ::ReleaseCapture(); }
 
-class DockingThemeTest : public testing::Test {
+class DockingThemeTest : public DockingFrameTest {
 protected:
-    void SetUp() override {
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
-    }
-    void TearDown() override {
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
-    }
     CUIDockingPaneTabbedContainer* Project() { return HolderOf(frame->Pane(ProjectPane)); }
     CUIDockingPaneTheme* Theme() { return frame->manager.GetTheme(); }
     // Draws the container as its paint handler does and returns the image.
@@ -37,9 +27,6 @@ protected:
         ::KillTimer(nullptr, watchdog);
         return clicked;
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingThemeTest, ClassicCaptionPlacesTheButtonsFromTheRight) {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "tests/support/TestApplication.h"
 #include "tests/support/TestImage.h"
 #include "tests/ui/docking/DockingTestFrame.h"
 #include "ui/docking/UIDockingPaneTabbedContainer.h"
@@ -35,19 +34,16 @@ private:
     std::vector<Part>* m_parts;
 };
 
-class DockingThemesTest : public testing::Test {
+class DockingThemesTest : public DockingFrameTest {
 protected:
     void SetUp() override {
         testScheme = 0;
         CUIDockingPaneGradientTheme::SetSchemeQuery(TestScheme);
-        frame = DockingTestFrame::Make();
-        frame->MakeStartUpPanes();
-        frame->RecalcLayout();
+        DockingFrameTest::SetUp();
     }
     void TearDown() override {
         CUIDockingPaneGradientTheme::SetSchemeQuery(nullptr);
-        if (frame->m_hWnd)
-            frame->DestroyWindow();
+        DockingFrameTest::TearDown();
     }
     CUIDockingPaneTabbedContainer* Project() { return HolderOf(frame->Pane(ProjectPane)); }
     CUIDockingPaneTheme* Theme() { return frame->manager.GetTheme(); }
@@ -65,9 +61,6 @@ protected:
         ::SetFocus(pane->GetHwnd());
         frame->manager.UpdatePanesFocus();
     }
-
-    TestApplication app;
-    DockingTestFrame* frame = nullptr;
 };
 
 TEST_F(DockingThemesTest, FlatCaptionOutlinedWhenInactiveFilledWhenActive) {
