@@ -29,7 +29,14 @@ wait_popups() {
 menu_up() { [ -n "$(popups)" ]; }
 rest_on() { xdotool mousemove "$1" "$2"; sleep 1.2; }
 
+# A new user: nothing stored by an earlier run of this prefix (its window placement and
+# toolbar rows would change where the steps below click).
 ui_start command-bars-hand
+main_window_up
+ui_key alt+F4
+ui_wait_exit 30
+ui_reg delete 'HKCU\Software\QLX Tessaron\QLX_R2' /f >/dev/null
+ui_launch
 main_window_up
 
 # ---- menus by keys ---------------------------------------------------------------------------
