@@ -53,6 +53,7 @@ TEST_F(SingleRequests, InjectedFaultsGiveTheirResultCodes) {
         {"reply still arriving when read", PlcFault::SplitReply, 500, kCommBadReply, kCommReceiveFailed},
         {"slow but within the wait", PlcFault::SlowReply, 250, kCommOk, kCommOk},
         {"slower than any wait", PlcFault::SlowReply, 9000, kCommNoReply, kCommNoReply},
+        {"request lost on the line", PlcFault::LostRequest, 0, kCommNoReply, kCommNoReply},
     };
     for (const Request& request : kRequests) {
         for (const FaultCase& c : cases) {
@@ -62,6 +63,17 @@ TEST_F(SingleRequests, InjectedFaultsGiveTheirResultCodes) {
             plc.ClearFaults();
         }
     }
+}
+
+TEST_F(SingleRequests, ASilentPlcHasActedOnTheRequestALostRequestNever) {
+    plc.InjectFault(PlcFault::Silent, 0, 1);
+    EXPECT_EQ(kCommNoReply, PlcRunStop(1));
+    EXPECT_TRUE(plc.State().running);
+    plc.InjectFault(PlcFault::LostRequest, 0, 1);
+    EXPECT_EQ(kCommNoReply, PlcRunStop(0));
+    EXPECT_TRUE(plc.State().running);
+    EXPECT_EQ(kCommOk, PlcRunStop(0));  // the fault hit one request only
+    EXPECT_FALSE(plc.State().running);
 }
 
 TEST_F(SingleRequests, LineAndPortFailures) {

@@ -18,6 +18,7 @@ const FaultName kFaultNames[] = {
     {"crc", PlcFault::BadCrc},        {"silent", PlcFault::Silent},  {"short", PlcFault::ShortReply},
     {"long", PlcFault::LongReply},    {"length", PlcFault::BadLength}, {"block", PlcFault::WrongBlock},
     {"refuse", PlcFault::Refuse},     {"slow", PlcFault::SlowReply}, {"split", PlcFault::SplitReply},
+    {"lost", PlcFault::LostRequest},
 };
 
 }  // namespace

@@ -100,7 +100,7 @@ PlcAnswer SimulatedPlc::Answer(const uint8_t* frame, size_t length) {
     const bool faulty = FaultHitsThisAnswer();
     if (faulty && m_fault == PlcFault::Refuse)
         answer.bytes = Refusal(static_cast<uint8_t>(m_faultParam));  // a refusing PLC does nothing
-    else
+    else if (!faulty || m_fault != PlcFault::LostRequest)
         answer.bytes = Handle(frame[1], frame[2], payload);
     if (faulty)
         ApplyFault(answer);
@@ -293,6 +293,7 @@ void SimulatedPlc::ApplyFault(PlcAnswer& answer) {
     case PlcFault::BadLength: bytes[2] = static_cast<uint8_t>(m_faultParam); ReplaceCrc(bytes); break;
     case PlcFault::WrongBlock: bytes[3] = static_cast<uint8_t>(bytes[3] + 1); ReplaceCrc(bytes); break;
     case PlcFault::Refuse: break;  // answered without acting
+    case PlcFault::LostRequest: break;  // neither handled nor answered
     case PlcFault::SlowReply: answer.delayMs = m_faultParam; break;
     case PlcFault::SplitReply:
         answer.splitAt = bytes.size() / 2;

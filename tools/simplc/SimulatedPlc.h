@@ -28,6 +28,7 @@ enum class PlcFault {
     Refuse,      // a refusal with code `param` instead of the reply
     SlowReply,   // the reply starts `param` ms late
     SplitReply,  // the second half of the reply comes `param` ms after the first
+    LostRequest, // the request never arrives: the PLC neither acts nor answers
 };
 
 struct PlcModuleEntry {
