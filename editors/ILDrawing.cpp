@@ -5,7 +5,9 @@
 #include "editors/ILEditEngine.h"
 #include "editors/ILLineMonitor.h"
 #include "editors/ILModel.h"
+#include "editors/POUEditorView.h"
 #include "platform/CDC.h"
+#include "platform/CMDIChildWnd.h"
 #include "project/CPlcWorkspace.h"
 
 namespace {
@@ -63,10 +65,15 @@ void CILEditEngine::OnPaint(CDC* dc) {
 
 void CILEditEngine::WriteStatusBar() {
     IEditorShell* shell = GetEditorShell();
-    if (!shell) return;
+    // Only the active document window's editor tells its caret: another one painting
+    // behind it (while windows are switched) leaves the panes alone.
+    if (!shell || !IsInActiveMDIChild(m_pView)) return;
+    // While a line is shown highlighted (a jump from a message) the panes tell that line.
+    const int line = m_highlight.active ? m_highlight.line : m_nCaretLine;
+    const int column = m_highlight.active ? 0 : m_nCaretColumn;
     CString caret, network;
-    caret.Format("  第 %d 行, 第 %d 列", m_nCaretLine + 1, m_nCaretColumn + 1);
-    network.Format("  Network %s", GetNetworkOfLine(m_nCaretLine).GetString());
+    caret.Format("  第 %d 行, 第 %d 列", line + 1, column + 1);
+    network.Format("  Network %s", GetNetworkOfLine(line).GetString());
     shell->SetStatusText(kStatusCaretPane, caret);
     shell->SetStatusText(kStatusNetworkPane, network);
 }

@@ -21,6 +21,18 @@ BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs) {
     return TRUE;
 }
 
+BOOL IsInActiveMDIChild(const CWnd* window) {
+    if (window == nullptr || window->GetSafeHwnd() == nullptr)
+        return TRUE;
+    for (CFrameWnd* frame = window->GetParentFrame(); frame != nullptr; frame = frame->GetParentFrame()) {
+        if (auto* child = dynamic_cast<CMDIChildWnd*>(frame)) {
+            CMDIFrameWnd* main = child->GetMDIFrame();
+            return main == nullptr || main->MDIGetActive() == child;
+        }
+    }
+    return TRUE;
+}
+
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
     HWND client = ::GetParent(m_hWnd);
     CWnd* frame = CWnd::FromHandlePermanent(::GetParent(client));

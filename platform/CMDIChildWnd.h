@@ -43,3 +43,7 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// Whether a window lies in the active document frame of its MDI frame. A window in no
+// document frame (a docking pane's view, or one without a frame) counts as active.
+BOOL IsInActiveMDIChild(const CWnd* window);

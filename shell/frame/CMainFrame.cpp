@@ -112,6 +112,28 @@ LRESULT CMainFrame::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// The caret panes (network and line) are written by the active document window's views
+// as they paint: when another window becomes active, or none is left, they are emptied
+// and the active window is painted afresh, so that they never tell of another window.
+void CMainFrame::OnUpdateFrameTitle(BOOL addToTitle) {
+    CUIFrameTemplate<CMDIFrameWnd>::OnUpdateFrameTitle(addToTitle);
+    CMDIChildWnd* child = MDIGetActive();
+    HWND active = child != nullptr ? child->GetSafeHwnd() : nullptr;
+    if (active == m_caretPanesWindow)
+        return;
+    m_caretPanesWindow = active;
+    ResetCaretPanes();
+    if (active != nullptr)
+        ::RedrawWindow(active, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CMainFrame::ResetCaretPanes() {
+    if (m_statusBar.GetSafeHwnd() == nullptr)
+        return;
+    for (int pane = 1; pane <= 2 && pane < m_statusBar.GetCount(); ++pane)
+        m_statusBar.SetPaneText(pane, "");
+}
+
 ActiveWindowKind CMainFrame::ActiveKind() {
     CMDIChildWnd* child = MDIGetActive();
     if (child == nullptr)

@@ -108,6 +108,7 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnUpdateFrameTitle(BOOL addToTitle) override;
     void OnSetPreviewMode(BOOL preview, CPrintPreviewState* state) override;
 
     // Pane commands.
@@ -185,6 +186,7 @@ private:
     void RunSettingsDialog();
     void OpenChildWindow(ChildWindow window);
     CWnd* ActiveDocumentWindow();
+    void ResetCaretPanes();
 
     CUITabClientWnd m_tabClient;
     CUIDockingPaneHostWnd m_paneManager;
@@ -200,6 +202,7 @@ private:
     CWnd* m_pOutputView = nullptr;
     CWnd* m_pModuleList = nullptr;
     HWND m_savedFocus = nullptr;
+    HWND m_caretPanesWindow = nullptr;  // the document window the caret panes were last emptied for
     std::unique_ptr<ProjectFileCommands> m_projectCommands;
     std::unique_ptr<CMonitorCommand> m_monitorCommand;
     std::unique_ptr<CMainFrameShells> m_shells;

@@ -1,6 +1,7 @@
 #include "shell/tables/CTableGridView.h"
 
 #include "platform/CCmdUI.h"
+#include "platform/CMDIChildWnd.h"
 #include "platform/MessageBox.h"
 #include "res/resource.h"
 #include "shell/tables/TableViewShell.h"
@@ -38,7 +39,7 @@ UINT CTableGridView::GetContextMenuId() const { return IDR_MENU_GRID_EDIT; }
 
 void CTableGridView::OnDraw(CDC* dc) {
     OnGridDraw(dc);
-    if (ShowsFocusInStatusBar())
+    if (ShowsFocusInStatusBar() && IsInActiveMDIChild(this))
         ShowGridFocusInStatusBar(*this);
 }
 

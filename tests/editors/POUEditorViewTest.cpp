@@ -21,6 +21,7 @@
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestApplication.h"
+#include "tests/support/TestImage.h"
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,23 @@ TEST_F(POUEditorViewTest, OpensTypesSavesAndKeepsTheTreeOnItsPOU) {
     ASSERT_TRUE(document->DoFileSave());
     EXPECT_EQ("(*1*)\r\n(* Network 0 *)\r\nLD      %I0.0\r\nST      %Q0.0\r\nLD      %I0.1\r\n\r\n", ReadBytes(path));
     EXPECT_STREQ("MAIN", document->GetTitle());
+}
+
+// The status bar tells the caret's line and network; while a line shown by a jump from a
+// message is highlighted it tells that line, until the next key.
+TEST_F(POUEditorViewTest, TheStatusBarTellsTheCaretOrTheShownLine) {
+    TestImage image(400, 300);
+    auto paintedStatus = [&] {
+        shell.status.clear();
+        engine().OnPaint(&image.DC());
+        return shell.status[2] + "|" + shell.status[1];
+    };
+    engine().PlaceCaret(2, 3);
+    EXPECT_EQ("  第 3 行, 第 4 列|  Network 0", paintedStatus());
+    document->GoToNetwork(2);
+    EXPECT_EQ("  第 2 行, 第 1 列|  Network 0", paintedStatus());
+    Key(VK_RIGHT);
+    EXPECT_EQ("  第 3 行, 第 5 列|  Network 0", paintedStatus());
 }
 
 TEST_F(POUEditorViewTest, AWheelNotchMovesOneLine) {

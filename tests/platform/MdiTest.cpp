@@ -143,6 +143,26 @@ TEST_F(MdiFrames, ClosingTheLastViewClosesTheDocument) {
     EXPECT_EQ(ActiveDocument()->GetTitle(), "Program2");
 }
 
+TEST_F(MdiFrames, OnlyTheActiveChildsViewsAreInTheActiveChild) {
+    auto viewOf = [](CDocument* document) {
+        POSITION position = document->GetFirstViewPosition();
+        return document->GetNextView(position);
+    };
+    CView* first = viewOf(m_programs->OpenDocumentFile(nullptr));
+    CView* second = viewOf(m_programs->OpenDocumentFile(nullptr));
+    EXPECT_FALSE(IsInActiveMDIChild(first));
+    EXPECT_TRUE(IsInActiveMDIChild(second));
+    m_frame->MDIActivate(first->GetParentFrame());
+    EXPECT_TRUE(IsInActiveMDIChild(first));
+    EXPECT_FALSE(IsInActiveMDIChild(second));
+    // Outside any document frame, and without a window, a view counts as active.
+    CWnd pane;
+    ASSERT_TRUE(pane.CreateEx(0, "Static", "", WS_CHILD, CRect(0, 0, 10, 10), m_frame, 1));
+    EXPECT_TRUE(IsInActiveMDIChild(&pane));
+    EXPECT_TRUE(IsInActiveMDIChild(nullptr));
+    pane.DestroyWindow();
+}
+
 TEST_F(MdiFrames, TheMdiClientTakesTheRestNotAnotherChildWithItsId) {
     // A window of the frame with the pane id (as docking pane views have) stays where it is.
     CWnd other;

@@ -162,6 +162,34 @@ TEST_F(MainFrameWindows, CloseAllWithACancelledSaveQuestionLeavesEveryWindowOpen
     workspace.projectOpen = 0;
 }
 
+// The network and line panes belong to the active document window: a window that writes
+// none (the cross reference) shows them empty, the POU editor writes them again when it
+// is active again, and once the project's windows are gone they are empty.
+TEST_F(MainFrameWindows, TheCaretPanesFollowTheActiveWindowAndEmptyWhenNoneIsLeft) {
+    ASSERT_TRUE(created);
+    TempFolder folder;
+    app.AddDocTemplate(new CMultiDocTemplate(IDR_POU_TYPE, RUNTIME_CLASS(CPOUEditorDoc), RUNTIME_CLASS(CChildFrmEditor),
+                                             RUNTIME_CLASS(CPOUEditorView)));
+    folder.WriteFile("MAIN_MAIN.ilp", "(*1*)\r\n(* Network 0 *)\r\nLD      %I0.0\r\n");
+    workspace.projectOpen = 1;
+    auto panes = [&] {
+        app.PumpUntilIdle();
+        CUIFrameStatusBar& bar = frame->GetStatusBar();
+        return std::string(bar.GetPaneText(1)) + "|" + std::string(bar.GetPaneText(2));
+    };
+    CDocument* pou = app.OpenDocumentFile((folder / "MAIN_MAIN.ilp").c_str());
+    ASSERT_NE(nullptr, pou);
+    CMDIChildWnd* editor = frame->MDIGetActive();
+    EXPECT_EQ("  Network 0|  第 2 行, 第 1 列", panes());
+    frame->OpenCrossRefWindow();
+    EXPECT_EQ("|", panes());
+    frame->MDIActivate(editor);
+    EXPECT_EQ("  Network 0|  第 2 行, 第 1 列", panes());
+    frame->OnCloseAllWindows();
+    EXPECT_EQ("|", panes());
+    workspace.projectOpen = 0;
+}
+
 TEST_F(MainFrameWindows, HomepageOpensTheWebSiteInANormalWindow) {
     ASSERT_TRUE(created);
     ScriptedShellOpen shell;
