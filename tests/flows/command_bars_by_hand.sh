@@ -16,10 +16,23 @@ drag() {
 rect_of() { ui_text | grep -F -- "\"$1\"" | sed -n 's/.*\[\([-0-9,]*\)\].*/\1/p' | head -1; }
 part() { echo "$1" | cut -d, -f"$2"; }
 # The popups open now: top-level bar windows without a title (not the thin shadow
-# strips beside them), by their left edges.
-popups() {
+# strips beside them), as "left top right bottom", and by their left edges.
+popup_rects() {
   ui_text | sed -n 's/^window Tx:[^ ]* id=0 \[\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\)\] ""$/\1 \2 \3 \4/p' |
-    while read -r l t r b; do (( r - l > 20 && b - t > 20 )) && echo "$l"; done
+    while read -r l t r b; do (( r - l > 20 && b - t > 20 )) && echo "$l $t $r $b"; done
+}
+popups() { popup_rects | cut -d' ' -f1; }
+# shot_popups NAME: the screen as NAME, where every open popup shows drawn: light
+# entries, not a black box.
+shot_popups() {
+  local rects l t r b
+  rects=$(popup_rects)
+  [ -n "$rects" ] || ui_fail "no popup open for $1"
+  ui_shot "$1"
+  while read -r l t r b; do
+    awk -v mean="$(ui_brightness "$1" "$l" "$t" "$r" "$b")" 'BEGIN { exit !(mean > 0.5) }' ||
+      ui_fail "the popup at [$l,$t,$r,$b] shows dark in $1.png"
+  done <<<"$rects"
 }
 # wait_popups N: N popups are open (within a few seconds).
 wait_popups() {
@@ -63,7 +76,7 @@ wait_popups 0 || ui_fail "Esc left 查看 open"
 ui_click 145 30                      # 查看
 rest_on 170 249                      # 界面风格
 wait_popups 2 || ui_fail "resting on 界面风格 opened no submenu"
-ui_shot command-bars-submenu
+shot_popups command-bars-submenu
 ui_key Escape Escape
 ui_click 145 30; rest_on 160 141; ui_click 160 141   # 查看 > 状态栏: hidden
 ui_wait_steady 10
@@ -82,7 +95,7 @@ ui_shot command-bars-narrow
 chevron_x=$(( $(part "$standard" 3) - 6 )); chevron_y=$(( ($(part "$standard" 2) + $(part "$standard" 4)) / 2 ))
 ui_click "$chevron_x" "$chevron_y"
 wait_popups 1 || ui_fail "the chevron of the standard toolbar opened nothing"
-ui_shot command-bars-chevron
+shot_popups command-bars-chevron
 ui_key Escape
 ui_double_click 200 12               # the title bar: maximised again
 ui_wait_steady 10
@@ -99,15 +112,32 @@ back=$(rect_of PLC工具栏)
 ui_shot command-bars-docked-back
 
 # ---- the open menu in each style ------------------------------------------------------------------------
+# The styles' entries share the submenu's height in thirds.
 for style in 1 2 3; do
-  ui_click 145 30; rest_on 170 249; xdotool mousemove 330 249; sleep 0.3
-  rest_on 355 $(( 229 + 20 * style )); ui_click 355 $(( 229 + 20 * style ))
+  ui_click 145 30; rest_on 170 249
+  wait_popups 2 || ui_fail "no style submenu"
+  read -r _ top _ bottom < <(popup_rects | sort -n | tail -1)
+  entry_y=$(( top + (bottom - top) * (2 * style - 1) / 6 ))
+  xdotool mousemove 330 249; sleep 0.3
+  rest_on 355 "$entry_y"; ui_click 355 "$entry_y"
   ui_wait_steady 10
   ui_click 145 30; rest_on 170 249; sleep 1
-  ui_shot "command-bars-style-$style"
+  shot_popups "command-bars-style-$style"
   ui_key Escape Escape
 done
 
+ui_key alt+F4
+ui_wait_exit 30
+interface() { ui_reg query 'HKCU\Software\QLX Tessaron\QLX_R2\Configuration' /v Interface | sed -n 's/.*REG_SZ    //p'; }
+[ "$(interface)" = " 2" ] || ui_fail "the third style was not kept: Interface \"$(interface)\""
+
+# ---- started again in the kept third style: its menus drawn from the first one ---------------------------
+ui_launch
+main_window_up
+ui_click 145 30
+wait_popups 1 || ui_fail "查看 opened no menu after the start in the third style"
+shot_popups command-bars-started-in-style-3
+ui_key Escape Escape
 ui_key alt+F4
 ui_wait_exit 30
 exit 0
