@@ -1,6 +1,7 @@
 # The bars tried by hand: menus walked by keys and by the mouse (a submenu opened by
 # resting on its entry, an entry chosen), the chevron of a toolbar clipped by a narrow
-# window, a toolbar floated off its row and docked back, and the open menu in each style.
+# window, a toolbar floated off its row and docked back, the open menu in each style,
+# and a start in the style kept from the last run. Every popup shot must show drawn.
 set -u
 source "$(dirname "$0")/../../scripts/ui-session"
 
@@ -42,13 +43,15 @@ wait_popups() {
 menu_up() { [ -n "$(popups)" ]; }
 rest_on() { xdotool mousemove "$1" "$2"; sleep 1.2; }
 
-# A new user: nothing stored by an earlier run of this prefix (its window placement and
-# toolbar rows would change where the steps below click).
+profile='HKCU\Software\QLX Tessaron\QLX_R2'
+
+# A new user: nothing stored by an earlier run of this prefix (its style, window placement
+# and toolbar rows would change where the steps below click).
 ui_start command-bars-hand
 main_window_up
 ui_key alt+F4
 ui_wait_exit 30
-ui_reg delete 'HKCU\Software\QLX Tessaron\QLX_R2' /f >/dev/null
+ui_reg delete "$profile" /f >/dev/null
 ui_launch
 main_window_up
 
@@ -128,7 +131,7 @@ done
 
 ui_key alt+F4
 ui_wait_exit 30
-interface() { ui_reg query 'HKCU\Software\QLX Tessaron\QLX_R2\Configuration' /v Interface | sed -n 's/.*REG_SZ    //p'; }
+interface() { ui_reg query "$profile\\Configuration" /v Interface | sed -n 's/.*REG_SZ    //p'; }
 [ "$(interface)" = " 2" ] || ui_fail "the third style was not kept: Interface \"$(interface)\""
 
 # ---- started again in the kept third style: its menus drawn from the first one ---------------------------
