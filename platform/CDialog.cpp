@@ -3,6 +3,8 @@
 #include "platform/CWinThread.h"
 #include "platform/ModalRun.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -11,12 +13,37 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 END_MESSAGE_MAP()
 
+namespace {
+
+// Whether a template (plain or extended) leaves the dialog's place to the system: at
+// (0, 0), neither centred nor at a screen position by its style.
+bool NamesNoPlace(LPCDLGTEMPLATEA dialogTemplate) {
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(dialogTemplate);
+    WORD signature;
+    memcpy(&signature, bytes + 2, sizeof(signature));
+    const bool extended = signature == 0xFFFF;
+    DWORD style;
+    short place[2];
+    memcpy(&style, bytes + (extended ? 12 : 0), sizeof(style));
+    memcpy(place, bytes + (extended ? 18 : 10), sizeof(place));
+    return place[0] == 0 && place[1] == 0 && !(style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN));
+}
+
+}  // namespace
+
+// A modal dialog of no place of its own comes up centred on its owner, once its
+// controls are filled (OnInitDialog may still size it).
 INT_PTR CALLBACK AfxDlgProc(HWND hwnd, UINT message, WPARAM, LPARAM) {
     if (message != WM_INITDIALOG)
         return 0;
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
     CDialog* dialog = wnd && wnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? static_cast<CDialog*>(wnd) : nullptr;
-    return dialog ? dialog->OnInitDialog() : TRUE;
+    if (dialog == nullptr)
+        return TRUE;
+    const BOOL result = dialog->OnInitDialog();
+    if (dialog->m_centreOnOwner && ::IsWindow(hwnd))
+        dialog->CenterWindow();
+    return result;
 }
 
 CDialog::CDialog(UINT templateId, CWnd* parent)
@@ -57,7 +84,10 @@ INT_PTR CDialog::DoModal() {
     if (!dialogTemplate)
         return -1;
     ModalRun run(m_pParentWnd);
-    if (CreateFromTemplate(dialogTemplate, run.Owner()))
+    m_centreOnOwner = NamesNoPlace(dialogTemplate);
+    const BOOL made = CreateFromTemplate(dialogTemplate, run.Owner());
+    m_centreOnOwner = false;
+    if (made)
         run.Loop(*this);
     run.End(*this);
     DestroyWindow();

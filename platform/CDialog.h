@@ -48,6 +48,11 @@ protected:
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
+    // Set while a modal dialog whose template names no place is being made.
+    bool m_centreOnOwner = false;
 };
 
 // The dialog procedure of every framework dialog: it only starts OnInitDialog; all

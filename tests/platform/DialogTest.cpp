@@ -158,6 +158,40 @@ TEST_F(Dialogs, ModalDialogDisablesItsOwnerWhileItRuns) {
     owner.DestroyWindow();
 }
 
+// A modal dialog whose template names no place comes up centred on its owner; one with
+// a place of its own, or a modeless one, is left where the system puts it.
+TEST_F(Dialogs, ModalDialogWithoutAPlaceIsCentredOnItsOwner) {
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 80, 700, 500), nullptr,
+                               0));
+    auto runAt = [&](int x, int y) {
+        DialogTemplate placed = DialogTemplate("位置", 120, 60).At(x, y).Button(IDCANCEL, "取消", 10, 10);
+        CDialog dialog;
+        dialog.InitModalIndirect(placed.Get(), &owner);
+        CRect shown;
+        ModalScript script({[&](CWnd* wnd) {
+            wnd->GetWindowRect(&shown);
+            PressButton(wnd, IDCANCEL);
+        }});
+        dialog.DoModal();
+        return shown;
+    };
+    CRect centred = runAt(0, 0);
+    EXPECT_NEAR(centred.CenterPoint().x, 400, 1);
+    EXPECT_NEAR(centred.CenterPoint().y, 290, 1);
+    CRect placed = runAt(20, 10);
+    EXPECT_NE(placed.CenterPoint(), centred.CenterPoint());
+
+    DialogTemplate unplaced = DialogTemplate("位置", 120, 60).At(0, 0);
+    CDialog modeless;
+    ASSERT_TRUE(modeless.CreateIndirect(unplaced.Get(), &owner));
+    CRect free;
+    modeless.GetWindowRect(&free);
+    EXPECT_NE(free.CenterPoint(), centred.CenterPoint());
+    modeless.DestroyWindow();
+    owner.DestroyWindow();
+}
+
 TEST_F(Dialogs, ModelessDialogLivesUntilDestroyed) {
     SettingsDialog dialog;
     ASSERT_TRUE(dialog.CreateIndirect(dialog.m_lpDialogTemplate));

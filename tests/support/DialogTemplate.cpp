@@ -66,7 +66,7 @@ LPCDLGTEMPLATEA DialogTemplate::Get() {
     AppendDword(m_built, m_style);
     AppendDword(m_built, 0);
     m_built.push_back(static_cast<WORD>(m_items.size()));
-    for (int value : {10, 10, m_width, m_height})
+    for (int value : {m_x, m_y, m_width, m_height})
         m_built.push_back(static_cast<WORD>(value));
     m_built.push_back(0);  // no menu
     m_built.push_back(0);  // the dialog class

@@ -18,6 +18,12 @@ public:
     DialogTemplate& Button(int id, LPCSTR text, int x, int y, DWORD style = BS_PUSHBUTTON | WS_TABSTOP);
     DialogTemplate& Edit(int id, int x, int y, int width, DWORD style = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP);
 
+    // The dialog's place (10, 10 unless set); (0, 0) leaves it to the system.
+    DialogTemplate& At(int x, int y) {
+        m_x = x;
+        m_y = y;
+        return *this;
+    }
     LPCDLGTEMPLATEA Get();
 
 private:
@@ -29,5 +35,7 @@ private:
     std::string m_caption;
     int m_width;
     int m_height;
+    int m_x = 10;
+    int m_y = 10;
     std::vector<WORD> m_built;
 };

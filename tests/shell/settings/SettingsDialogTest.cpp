@@ -197,6 +197,11 @@ TEST_F(SettingsDialog, HoldsItsOnePageInsideTheFrame) {
         EXPECT_EQ(std::string(caption), "确 认");
 
         EXPECT_TRUE(dialog->IsWindowVisible());
+        CRect shown, workArea;
+        dialog->GetWindowRect(&shown);
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+        EXPECT_NEAR(shown.CenterPoint().x, workArea.CenterPoint().x, 1) << "no owner: centred on the screen";
+        EXPECT_NEAR(shown.CenterPoint().y, workArea.CenterPoint().y, 1);
         // The sheet with its page, as the user sees it inside the dialog's frame.
         CRect window;
         sheet->GetWindowRect(&window);
