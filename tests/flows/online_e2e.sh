@@ -14,7 +14,7 @@ menu 427 468 81                      # 工具 > PC机通讯设置
 wait_dialog PC机通讯设置
 ui_click 170 155; ui_key Down Return # COM口: COM5, the second port of the list
 ui_click 317 145                     # 自动检测
-ui_wait_text '检测成功！各参数已设置。' 120
+ui_wait_text '检测成功！各参数已设置。' 300
 ui_shot online-detected
 ui_text | grep -q 'ComboBox id=2047 .* "2"' || ui_fail "the station found is not 2"
 # Pseudo-terminals carry every baud rate alike: station 1's 15 combinations go unanswered.
