@@ -1,5 +1,9 @@
 #include "tools/simplc/SimPlcServer.h"
 
+#include "comm/PasswordBlock.h"
+
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -135,6 +139,22 @@ bool SimPlcServer::Command(const std::string& line) {
     }
     if (verb == "status") {  // what a test checks after a command: run state, program, forces
         LogStatus();
+        return true;
+    }
+    if (verb == "clock") {  // "clock: YY-MM-DD hh:mm:ss weekday W", the BCD bytes as they stand
+        const uint8_t* c = m_plc.State().clock;
+        char text[64];
+        std::snprintf(text, sizeof text, "clock: %02X-%02X-%02X %02X:%02X:%02X weekday %X", c[0], c[1], c[2], c[3], c[4],
+                      c[5], c[6]);
+        Log(text);
+        return true;
+    }
+    if (verb == "password") {  // "password: level L, empty E": the protection, and whether it is the empty password
+        const SimulatedPlcState& state = m_plc.State();
+        uint8_t empty[8];
+        EncipherPassword("", empty);
+        Log("password: level " + std::to_string(state.protectionLevel) + ", empty " +
+            (std::equal(empty, empty + 8, state.passwordBlock) ? "1" : "0"));
         return true;
     }
     if (verb == "clear") {  // no faults, and the station of a fresh PLC
