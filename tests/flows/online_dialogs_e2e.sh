@@ -9,19 +9,6 @@ source "$(dirname "$0")/online-session"
 
 # One line the PLC writes into its log on request: plc_says clock | password.
 plc_says() { plc "$1"; grep "$1: " "$work/plc.log" | tail -1 | sed "s/.*$1: //" | tr -d '\r'; }
-# The dump of the dialog CAPTION, its controls one per line.
-dialog_text() { ui_text | sed -n "/^window #32770 .*\"$1\"\$/,/^window /p"; }
-# press CAPTION ID [DX]: a click on the control ID of the dialog, in its middle or DX
-# pixels from its left edge. Dialogs are found by their texts, wherever they open.
-press() {
-  local rect l t r b
-  rect=$(dialog_text "$1" | grep -m1 " id=$2 \[" | grep -o '\[[-0-9,]*\]' | head -1 | tr -d '[]')
-  [ -n "$rect" ] || ui_fail "no control $2 in the dialog \"$1\""
-  IFS=, read -r l t r b <<<"$rect"
-  if [ -n "${3:-}" ]; then ui_click $(( l + $3 )) $(( (t + b) / 2 )); else ui_click $(( (l + r) / 2 )) $(( (t + b) / 2 )); fi
-}
-# The text of the control ID in the dialog CAPTION.
-control_text() { dialog_text "$1" | grep -m1 " id=$2 \[" | sed 's/^[^"]*"\(.*\)"$/\1/'; }
 # message_shot TEXT NAME: the message box holding TEXT captured, then answered.
 message_shot() {
   local deadline=$(( SECONDS + 60 ))
