@@ -219,7 +219,10 @@ BOOL CLadderModel::InsertParallelCoil(CCoil* coil) {
     CLadderElement* below = current->GetLinkType() == LINK_PARALLEL ? current->m_pParallel : nullptr;
     coil->m_pSeries = nullptr;
     coil->LinkParallel(below);
-    coil->SetLinkType(below ? LINK_PARALLEL : LINK_SERIES);
+    // A stacked coil has link type 2 even as the last of its stack, as the IL reader
+    // builds it: the commands that refuse a coil in a parallel branch and Enter (which
+    // opens its operand) tell it from a root coil by that.
+    coil->SetLinkType(LINK_PARALLEL);
     current->SetLinkType(LINK_PARALLEL);
     current->LinkParallel(coil);
     Scroll(0, 0);

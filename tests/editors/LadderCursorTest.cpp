@@ -72,6 +72,26 @@ TEST_F(LadderCursorTest, EnterOpensTheBoxTheCoilDialogOrMovesRight) {
     EXPECT_EQ(1, dialogs);
 }
 
+// A coil stacked by the command is like one read from IL: Enter opens its operand at
+// once (typing is not lost) and a contact cannot be put in front of it.
+TEST_F(LadderCursorTest, StackedCoilOpensItsOperandOnEnterAndRefusesContacts) {
+    AddNetworks(1);
+    ClickCell(4, 2);  // the "-(NUL)" coil
+    editor->InsertParallelCoil();
+    Layout();
+    CLadderElement* stacked = model.GetCurrentElement();
+    ASSERT_EQ(ElementAt(4, 3), stacked);
+    editor->OnChar(VK_RETURN, 1, 0);
+    ASSERT_TRUE(editor->IsCellEditActive());
+    for (char ch : {'Q', '0', '.', '1'}) editor->OnChar(ch, 1, 0);
+    ClickCell(10, 10);
+    EXPECT_STREQ("Q0.1", stacked->GetOperand());
+    ClickCell(4, 3);
+    CString before = IL();
+    editor->InsertContact(FALSE);
+    EXPECT_EQ(before, IL());
+}
+
 TEST_F(LadderCursorTest, TypedOperandIsCommittedWhenTheClickGoesElsewhere) {
     AddNetworks(1);
     ClickCell(1, 2);
