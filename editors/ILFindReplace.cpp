@@ -46,6 +46,9 @@ void CILEditEngine::OpenFindDialog(BOOL replaceMode) {
     if (replaceMode) {
         if (CWnd* main = AfxGetMainWnd()) m_pFindDialog->CenterWindow(main);
         m_pView->SetFocus();
+        // The focus activates the main window, which some window systems then stack
+        // over the dialog it owns: the dialog is put back on top without taking the focus.
+        m_pFindDialog->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

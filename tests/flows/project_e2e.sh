@@ -69,6 +69,16 @@ ui_wait_text '编译成功' 30
 cp "$folder/Pump/Pump.obj" "$_ui_work/first.obj"
 ui_shot project-e2e-compiled
 
+# Replace opens over the editor, which keeps the focus: the dialog must stay above
+# the main window, not vanish behind it.
+ui_key ctrl+r
+ui_wait_text '"替换"' 10
+ui_wait_steady 10
+ui_text | grep -m1 '^window' | grep -qF '"替换"' || ui_fail "the replace dialog is behind the main window"
+ui_shot project-e2e-replace
+IFS=, read -r left top right bottom <<<"$(ui_text | sed -n 's/^  window Button id=2 \[\([-0-9,]*\)\] "取 消"$/\1/p')"
+ui_click $(( (left + right) / 2 )) $(( (top + bottom) / 2 ))
+
 # Save, close (nothing asked after the save), reopen from the recent list.
 ui_key ctrl+s
 ui_key ctrl+F4
