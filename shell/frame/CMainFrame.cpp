@@ -11,6 +11,7 @@
 #include "shell/frames/CChildFrmEditor.h"
 #include "shell/online/MonitorCommand.h"
 #include "shell/project/ProjectFileCommands.h"
+#include "ui/commandbars/UIMouseTrackHook.h"
 #include "ui/docking/UIDockingPaneItem.h"
 #include "ui/docking/UIDockingPaneNotify.h"
 
@@ -80,6 +81,12 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
             MDINext();
         return TRUE;
     }
+    // A shortcut on Alt and a letter (Alt+R cross reference, Alt+T tab position) wins over
+    // the menu title of that mnemonic, as on a system menu bar; the menus stay reachable
+    // through Alt alone or F10, and while a menu is open its keys stay its own.
+    if (msg->message == WM_SYSKEYDOWN && !CUIMouseTrackHook::Get().IsTracking() && m_hAccelTable &&
+        ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg))
+        return TRUE;
     return CUIFrameTemplate<CMDIFrameWnd>::PreTranslateMessage(msg);
 }
 

@@ -15,6 +15,7 @@
 #include "shell/frames/CChildFrameHW.h"
 #include "tests/support/ScriptedShellOpen.h"
 #include "tests/support/TempFolder.h"
+#include "ui/commandbars/UIMouseTrackHook.h"
 
 #include <gtest/gtest.h>
 
@@ -187,6 +188,40 @@ TEST_F(MainFrameWindows, TheCaretPanesFollowTheActiveWindowAndEmptyWhenNoneIsLef
     EXPECT_EQ("  Network 0|  第 2 行, 第 1 列", panes());
     frame->OnCloseAllWindows();
     EXPECT_EQ("|", panes());
+    workspace.projectOpen = 0;
+}
+
+// Alt+R and Alt+T are shortcuts and menu mnemonics (工程(&R), 工具(&T)) at once: the
+// shortcut wins, wherever the focus is.
+TEST_F(MainFrameWindows, AltShortcutsWinOverTheMenuMnemonicsOfTheirLetter) {
+    ASSERT_TRUE(created);
+    workspace.projectOpen = 1;
+    frame->OpenGlobalVarWindow();
+    app.PumpUntilIdle();
+    auto altKey = [&](char key) {
+        MSG msg = {};
+        msg.hwnd = ::GetFocus();
+        msg.message = WM_SYSKEYDOWN;
+        msg.wParam = static_cast<WPARAM>(key);
+        msg.lParam = 0x20000001;  // Alt held
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_MENU] = 0x80;
+        ::SetKeyboardState(keys);
+        BOOL taken = frame->PreTranslateMessage(&msg);
+        keys[VK_MENU] = 0;
+        ::SetKeyboardState(keys);
+        app.PumpUntilIdle();
+        return taken;
+    };
+    EXPECT_TRUE(altKey('R'));
+    EXPECT_TRUE(frame->ChildWindows().IsOpen(ChildWindow::CrossReference));
+    EXPECT_FALSE(CUIMouseTrackHook::Get().IsTracking()) << "the 工程 menu stays closed";
+    const int position = frame->GetTabPosition();
+    EXPECT_TRUE(altKey('T'));
+    EXPECT_NE(position, frame->GetTabPosition());
+    EXPECT_FALSE(CUIMouseTrackHook::Get().IsTracking());
+    frame->OnCloseAllWindows();
     workspace.projectOpen = 0;
 }
 
