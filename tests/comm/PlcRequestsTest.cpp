@@ -76,6 +76,16 @@ TEST_F(SingleRequests, ASilentPlcHasActedOnTheRequestALostRequestNever) {
     EXPECT_FALSE(plc.State().running);
 }
 
+TEST_F(SingleRequests, AFaultAimedAtOneLetterLetsTheOtherRequestsPass) {
+    plc.InjectFault(PlcFault::Silent, 1, 1);
+    plc.AimFaultAt(PlcFunctionCode::RunStop);
+    EXPECT_EQ(kCommOk, PlcReadStatus());
+    EXPECT_EQ(kCommOk, PlcRunStop(1));  // the one run request skipped
+    EXPECT_EQ(kCommOk, PlcReadClock());
+    EXPECT_EQ(kCommNoReply, PlcRunStop(1));
+    EXPECT_EQ(kCommOk, PlcRunStop(1));
+}
+
 TEST_F(SingleRequests, LineAndPortFailures) {
     link.ReportLineErrors(CE_RXPARITY);
     EXPECT_EQ(kCommLineError, PlcReadStatus());

@@ -9,7 +9,7 @@ online_start online-faults
 choose_port
 mkdir -p "$work/projects"
 project="$work/projects/demo.qpr"
-new_project "$project"
+new_project "$project" 6            # 64 networks: an upload of several blocks
 ui_key F8                            # PLC > 下载
 wait_dialog 下载用户工程
 ui_key alt+d                         # 开始下载
@@ -60,15 +60,13 @@ unchanged() {
   [ "$(plc_status | sed 's/^running . //; s/ forces .*//')" = "$program" ] || ui_fail "$2 changed the PLC's program"
 }
 
+# Faults are aimed at one kind of request by its letter: P reads the force table, J writes
+# it, K cancels all forces.
 none=$(plc_forces)
-# A good force first: the frames it takes (a read of the force table, then the write).
 forced_value 2 '2#1'
-before=$(frames)
 force
 forces_leave "$none"
-force_frames=$(( $(frames) - before ))
 m01=$(plc_forces)
-echo "a force takes $force_frames requests"
 unforce
 forces_become "$none"
 
@@ -76,10 +74,9 @@ forces_become "$none"
 # know it and says so; the row keeps its forced value. Reading all forces at once shows the
 # force the PLC holds, and forcing again leaves the PLC's table as it is.
 forced_value 2 '2#1'
-plc "fault crc $(( force_frames - 1 )) 1"
+plc "fault crc 0 1 0 J"
 force
-message 接收数据CRC校验错误，通讯失败！
-ui_shot online-faults-force-write
+message 接收数据CRC校验错误，通讯失败！ online-faults-force-write
 [ "$(plc_forces)" = "$m01" ] || ui_fail "the damaged write did not reach the PLC as sent"
 forced_values_become '2#1'            # the row keeps its forced value
 read_all
@@ -88,13 +85,13 @@ force
 forced_values_become ''
 unchanged "$m01" "forcing again"
 
-# Unforce: the request to read the force table is lost, then the answer to the write is
-# missing. Neither is taken for done; the next unforce works.
-plc "fault lost 0 1"
+# Unforce: the request to read the force table is lost, then the request to write it.
+# Neither is taken for done; the next unforce works.
+plc "fault lost 0 1 0 P"
 unforce
-message 通讯超时错误，通讯失败！
+message 通讯超时错误，通讯失败！ online-faults-unforce
 unchanged "$m01" "an unforce without a read"
-plc "fault lost $(( force_frames - 1 )) 1"
+plc "fault lost 0 1 0 J"
 unforce
 message 通讯超时错误，通讯失败！
 unchanged "$m01" "an unforce whose write was lost"
@@ -106,22 +103,22 @@ forces_become "$none"
 forced_value 2 '2#1'
 forced_value 4 '7'
 forced_values_become '2#1 W#7'
-plc "fault refuse $(( force_frames - 1 )) 1 5"
+plc "fault refuse 0 1 5 J"
 force_all
-message PLC响应错误（功能码），通讯失败！
+message PLC响应错误（功能码），通讯失败！ online-faults-force-all
 unchanged "$none" "a refused force all"
 forced_values_become '2#1 W#7'
 force_all
 forced_values_become ''
 both=$(plc_forces)
-[ "$both" != "$m01" ] || ui_fail "force all forced %M0.1 alone"
+[ "$both" != "$m01" ] && [ "$both" != "$none" ] || ui_fail "force all did not force both rows"
 
 # Read all forces: a short answer and a lost request each give the message and no rows;
 # the next read appends both forced addresses.
-for fault in "short 0 1:接收数据CRC校验错误，通讯失败！" "lost 0 1:通讯超时错误，通讯失败！"; do
+for fault in "short 0 1 0 P:接收数据CRC校验错误，通讯失败！" "lost 0 1 0 P:通讯超时错误，通讯失败！"; do
   plc "fault ${fault%%:*}"
   read_all
-  message "${fault#*:}"
+  message "${fault#*:}" online-faults-read-all
   rows_become %I0.0 %M0.1 %Q0.0 %MW2 %M0.1
   unchanged "$both" "a failed read of all forces"
 done
@@ -129,10 +126,37 @@ read_all
 rows_become %I0.0 %M0.1 %Q0.0 %MW2 %M0.1 %M0.1 %MW2
 
 # Cancel all forces: a lost request leaves the forces; the next cancel removes them all.
-plc "fault lost 0 1"
+plc "fault lost 0 1 0 K"
 cancel_all
-message 通讯超时错误，通讯失败！
+message 通讯超时错误，通讯失败！ online-faults-cancel-all
 unchanged "$both" "a lost cancel of all forces"
+cancel_all
+forces_become "$none"
+
+# While monitoring runs a force takes its turn between two monitoring cycles and a failure
+# shows no message: the force write is lost, the PLC keeps its forces, monitoring goes on;
+# the row keeps its forced value, so the next force sends it. (The project cannot be saved
+# while monitoring: the rows are checked once it is off.)
+ui_key F6                            # 调试 > 在线监视
+monitoring() { local n; n=$(grep -c ' RX 0. 4C' "$work/plc.log"); sleep 2; (( $(grep -c ' RX 0. 4C' "$work/plc.log") > n )); }
+monitoring || ui_fail "monitoring does not run"
+forced_value 2 '2#1'
+plc "fault lost 0 1 0 J"
+start=$(wc -l <"$work/plc.log")
+force
+deadline=$(( SECONDS + 30 ))
+until tail -n +"$start" "$work/plc.log" | grep -A50 ' RX 0. 4A' | grep -q ' RX 0. 4C'; do  # the write, then monitoring
+  (( SECONDS < deadline )) || ui_fail "monitoring did not go on after the lost force write"
+  sleep 0.5
+done
+shows_message 通讯 && ui_fail "a failed force while monitoring showed a message"
+unchanged "$none" "a lost force write while monitoring"
+monitoring || ui_fail "monitoring stopped after a failed force"
+ui_shot online-faults-monitoring
+force
+forces_become "$m01"
+ui_key F6
+forced_values_become ''
 cancel_all
 forces_become "$none"
 
@@ -159,7 +183,7 @@ files=$(project_files)
 # message, no project asked for, the open project unchanged on disk; the next upload works.
 n=0
 for fault in "crc:接收数据CRC校验错误，通讯失败！" "short:接收数据CRC校验错误，通讯失败！" "silent:通讯超时错误，通讯失败！"; do
-  plc "fault ${fault%%:*} $(( upload_frames / 2 )) 1"
+  plc "fault ${fault%%:*} $(( upload_frames / 2 )) 1 0 G"
   ui_key ctrl+F8
   message "${fault#*:}"
   dialog_up 上载至... && ui_fail "a failed upload asked where to put the project"
@@ -174,6 +198,8 @@ done
 ui_shot online-faults-uploaded
 ui_key F7
 ui_wait_text '编译成功' 30
+compare
+message 当前打开的工程与PLC内的工程一致！
 
 ui_key alt+F4
 ui_wait_exit 30

@@ -184,12 +184,14 @@ bool SimPlcServer::Command(const std::string& line) {
     }
     if (verb != "fault")
         return false;
-    std::string name;
+    // fault NAME [SKIP [COUNT [PARAM [LETTER]]]]: LETTER aims it at one kind of request.
+    std::string name, letter;
     uint32_t skip = 0, count = 1, param = 0;
-    words >> name >> skip >> count >> param;
+    words >> name >> skip >> count >> param >> letter;
     for (const FaultName& f : kFaultNames) {
         if (name == f.name) {
             m_plc.InjectFault(f.fault, skip, count, param);
+            m_plc.AimFaultAt(letter.empty() ? 0 : static_cast<uint8_t>(letter[0]));
             return true;
         }
     }

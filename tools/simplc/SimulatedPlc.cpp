@@ -78,6 +78,7 @@ void SimulatedPlc::InjectFault(PlcFault fault, uint32_t skip, uint32_t count, ui
     m_faultSkip = skip;
     m_faultCount = count;
     m_faultParam = param;
+    m_faultLetter = 0;
 }
 
 void SimulatedPlc::ClearFaults() { InjectFault(PlcFault::None, 0, 0, 0); }
@@ -97,7 +98,7 @@ PlcAnswer SimulatedPlc::Answer(const uint8_t* frame, size_t length) {
     if (frame[0] != m_state.station)
         return answer;
     const Data payload(frame + PlcFrame::kHeaderSize, frame + length - PlcFrame::kCrcSize);
-    const bool faulty = FaultHitsThisAnswer();
+    const bool faulty = FaultHitsThisAnswer(frame[1]);
     if (faulty && m_fault == PlcFault::Refuse)
         answer.bytes = Refusal(static_cast<uint8_t>(m_faultParam));  // a refusing PLC does nothing
     else if (!faulty || m_fault != PlcFault::LostRequest)
@@ -273,8 +274,8 @@ std::vector<uint8_t> SimulatedPlc::ReadBlock(uint8_t letter, uint8_t block) {
 }
 
 // Counts the answers a fault lets pass first; true when this one is hit.
-bool SimulatedPlc::FaultHitsThisAnswer() {
-    if (m_fault == PlcFault::None)
+bool SimulatedPlc::FaultHitsThisAnswer(uint8_t letter) {
+    if (m_fault == PlcFault::None || (m_faultLetter && letter != m_faultLetter))
         return false;
     if (m_faultSkip > 0) {
         --m_faultSkip;

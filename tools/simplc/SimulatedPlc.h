@@ -62,6 +62,9 @@ public:
     // The fault hits `count` answers after `skip` answers have gone out unharmed.
     // A dropped line is Silent with a large count.
     void InjectFault(PlcFault fault, uint32_t skip = 0, uint32_t count = 1, uint32_t param = 0);
+    // From now on the injected fault counts and hits only requests of this letter (a
+    // force write among monitoring requests, say); 0, as after InjectFault, any request.
+    void AimFaultAt(uint8_t letter) { m_faultLetter = letter; }
     void ClearFaults();
 
     SimulatedPlcState& State() { return m_state; }
@@ -88,7 +91,7 @@ private:
     std::vector<uint8_t> ProgramCrcReply() const;
     Data MonitorData();
     void FinishWrite(uint8_t letter);
-    bool FaultHitsThisAnswer();
+    bool FaultHitsThisAnswer(uint8_t letter);
     void ApplyFault(PlcAnswer& answer);
     void Log(const std::string& text) const;
 
@@ -103,6 +106,7 @@ private:
 
     PlcFault m_fault = PlcFault::None;
     uint32_t m_faultSkip = 0, m_faultCount = 0, m_faultParam = 0;
+    uint8_t m_faultLetter = 0;
     std::function<void(const std::string&)> m_log;
 };
 
