@@ -10,16 +10,14 @@ online_start online-e2e
 # ---- the PLC found by the automatic detection -----------------------------------------------
 plc "station 2"
 before=$(frames)
-menu 427 468 81                      # 工具 > PC机通讯设置
-wait_dialog PC机通讯设置
-ui_click 170 155; ui_key Down Return # COM口: COM5, the second port of the list
-ui_click 317 145                     # 自动检测
+open_comm_settings
+press PC机通讯设置 1238              # 自动检测
 ui_wait_text '检测成功！各参数已设置。' 300
 ui_shot online-detected
 ui_text | grep -q 'ComboBox id=2047 .* "2"' || ui_fail "the station found is not 2"
 # Pseudo-terminals carry every baud rate alike: station 1's 15 combinations go unanswered.
 [ $(( $(frames) - before )) = 16 ] || ui_fail "the detection took $(( $(frames) - before )) requests, not 15 + 1"
-ui_click 338 334                     # 确定
+press PC机通讯设置 1                 # 确定
 dialog_gone PC机通讯设置
 
 # ---- a project typed in -------------------------------------------------------------------
