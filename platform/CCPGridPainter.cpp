@@ -34,7 +34,7 @@ void CCPGridPainter::Paint(const CRect& client) {
     PaintCells(firstRow, lastRow, client);
     PaintFocus();
     PaintHeaderRow(client);
-    PaintNumberColumn(firstRow, lastRow);
+    PaintNumberColumn(firstRow, lastRow, client);
     if (oldFont != nullptr)
         m_dc.SelectObject(oldFont);
 }
@@ -43,7 +43,7 @@ void CCPGridPainter::PaintCells(int firstRow, int lastRow, const CRect& client) 
     int fixed = m_grid.GetFixedColWidth();
     int saved = m_dc.SaveDC();
     m_dc.IntersectClipRect(fixed, m_grid.GetRowHeight(), client.right, client.bottom);
-    int tableBottom = (lastRow - m_grid.GetTopRow() + 1) * m_grid.GetRowHeight();
+    int tableBottom = TableBottom(lastRow);
     int tableRight = m_grid.GetColLeft(m_grid.GetGridColCount() + 1);
     m_dc.FillSolidRect(CRect(tableRight, 0, client.right, client.bottom), White);
     m_dc.FillSolidRect(CRect(0, tableBottom, client.right, client.bottom), White);
@@ -115,7 +115,8 @@ void CCPGridPainter::PaintHeaderRow(const CRect& client) {
     PaintFixedCell(m_grid.GetCellRect(0, 0), CString(), DT_CENTER, false);
 }
 
-void CCPGridPainter::PaintNumberColumn(int firstRow, int lastRow) {
+void CCPGridPainter::PaintNumberColumn(int firstRow, int lastRow, const CRect& client) {
+    m_dc.FillSolidRect(CRect(0, TableBottom(lastRow), m_grid.GetFixedColWidth(), client.bottom), White);
     int focusRow = m_grid.GetFocusRow();
     for (int row = firstRow; row <= lastRow; ++row) {
         CString number;

@@ -24,12 +24,14 @@ public:
 
 private:
     void PaintHeaderRow(const CRect& client);
-    void PaintNumberColumn(int firstRow, int lastRow);
+    void PaintNumberColumn(int firstRow, int lastRow, const CRect& client);
     void PaintCells(int firstRow, int lastRow, const CRect& client);
     void PaintCell(int col, int row);
     void PaintFocus();
     void PaintSortMark(const CRect& cell, CPSortOrder order);
     void PaintFixedCell(const CRect& cell, const CString& text, UINT format, bool highlighted);
+    // The client y below the last painted row.
+    int TableBottom(int lastRow) const { return (lastRow - m_grid.GetTopRow() + 1) * m_grid.GetRowHeight(); }
 
     CCPGridHost& m_grid;
     CDC& m_dc;

@@ -309,4 +309,16 @@ TEST_F(GridViews, PixelsShowMarksFocusAndSelection) {
     EXPECT_EQ(image.CountPixels(view->GetCellRect(2, 0), CCPGridPainter::SortMark), 0);
 }
 
+// Below a short table every pixel is painted, the number column too: nothing of what
+// the window showed before (another grid's row numbers) stays there.
+TEST_F(GridViews, BelowTheLastRowEveryPixelIsPainted) {
+    GridTestView* shortGrid = MakeView(2, 2, CRect(0, 0, 400, 200));
+    const COLORREF stale = RGB(128, 128, 128);
+    TestImage image(400, 200, stale);
+    shortGrid->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.DC().m_hDC), PRF_CLIENT);
+    image.SaveBmp(TestOutputPath("grid-short.bmp"));
+    EXPECT_EQ(image.CountPixels(CRect(0, 0, 400, 200), stale), 0);
+    EXPECT_EQ(image.Pixel(10, 190), RGB(255, 255, 255));
+}
+
 }  // namespace
