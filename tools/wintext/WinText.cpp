@@ -1,4 +1,5 @@
 // Usage: wintext [-d DESKTOP] [TITLE]
+//        wintext --serve FOLDER [-d DESKTOP]
 // Prints every visible top-level window of the desktop (the Wine desktop window the
 // program runs in, by its name; the default desktop without -d) whose title contains
 // TITLE (all of them without one) and, indented below it, its visible child windows: class, control id, text and
@@ -11,10 +12,17 @@
 //     node "<text>" selected    (tree view, indented by depth)
 // The program runs in the same Wine session as the windows it reads; entries stored as
 // pointers in the other process are read through memory allocated there.
+//
+// With --serve it stays running and answers requests, since a script that reads the
+// windows again and again would otherwise wait for a Wine process start each time: a
+// file FOLDER/request.ID holding a TITLE (UTF-8, empty for all windows) is answered by
+// FOLDER/reply.ID holding the same lines (ended by a bare line feed), made whole under
+// another name and then renamed. It ends when FOLDER is removed.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -48,7 +56,12 @@ LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return static_cast<LRESULT>(result);
 }
 
-void Line(int depth, const std::string& text) { std::printf("%*s%s\n", depth * 2, "", text.c_str()); }
+std::string g_dump;  // the lines printed so far
+
+// A line of the dump; a text ends at its first null character, as a C string would.
+void Line(int depth, const std::string& text) {
+    g_dump.append(static_cast<size_t>(depth) * 2, ' ').append(text.c_str()).append("\n");
+}
 
 std::string Quoted(const std::wstring& text) { return "\"" + Utf8(text) + "\""; }
 
@@ -214,21 +227,146 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context) {
     return TRUE;
 }
 
+
+// Fills g_dump with the desktop's windows whose title holds TITLE; false when none shows.
+bool DumpWindows(const std::wstring& title) {
+    Search search;
+    search.title = title;
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    g_dump.clear();
+    for (HWND window : search.found) PrintWindow(window, 0);
+    return !search.found.empty();
+}
+
+// The calling thread on the named desktop while it lives (on its own one without a name);
+// the desktop is opened anew each time, as the program may have started again on a new
+// one of the same name.
+class DesktopSwitch {
+public:
+    explicit DesktopSwitch(const wchar_t* name) : m_original(GetThreadDesktop(GetCurrentThreadId())) {
+        if (!name) return;
+        m_desktop = OpenDesktopW(name, 0, FALSE, GENERIC_ALL);
+        if (m_desktop && !SetThreadDesktop(m_desktop)) {
+            CloseDesktop(m_desktop);
+            m_desktop = nullptr;
+        }
+        m_failed = !m_desktop;
+    }
+    ~DesktopSwitch() {
+        if (!m_desktop) return;
+        SetThreadDesktop(m_original);
+        CloseDesktop(m_desktop);
+    }
+    DesktopSwitch(const DesktopSwitch&) = delete;
+    DesktopSwitch& operator=(const DesktopSwitch&) = delete;
+
+    bool Failed() const { return m_failed; }
+
+private:
+    HDESK m_original;
+    HDESK m_desktop = nullptr;
+    bool m_failed = false;
+};
+
+std::string ReadWholeFile(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof(chunk), &read, nullptr) && read > 0) bytes.append(chunk, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+// Writes the file under a temporary name and renames it, so that a reader never sees it
+// half written.
+void WriteWholeFile(const std::wstring& temporary, const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    bool whole = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                 written == bytes.size();
+    CloseHandle(file);
+    if (!whole || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+        DeleteFileW(temporary.c_str());
+}
+
+std::wstring FromUtf8(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    int size = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0], size);
+    return text;
+}
+
+const wchar_t kRequestPrefix[] = L"request.";
+
+std::vector<std::wstring> PendingRequests(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\" + kRequestPrefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void AnswerRequests(const std::wstring& folder, const wchar_t* desktop) {
+    for (const std::wstring& name : PendingRequests(folder)) {
+        const std::wstring id = name.substr(wcslen(kRequestPrefix));
+        const std::wstring request = folder + L"\\" + name;
+        const std::wstring title = FromUtf8(ReadWholeFile(request));
+        DeleteFileW(request.c_str());
+        {
+            DesktopSwitch onDesktop(desktop);
+            if (onDesktop.Failed() || !DumpWindows(title)) g_dump.clear();
+        }
+        WriteWholeFile(folder + L"\\answer." + id, folder + L"\\reply." + id, g_dump);
+    }
+}
+
+int Serve(const std::wstring& folder, const wchar_t* desktop) {
+    // Woken by a new file in the folder; the time-out only bounds the wait where that
+    // notice is not available.
+    HANDLE change = FindFirstChangeNotificationW(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    while (GetFileAttributesW(folder.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        AnswerRequests(folder, desktop);
+        if (change == INVALID_HANDLE_VALUE) {
+            Sleep(20);
+        } else {
+            WaitForSingleObject(change, 100);
+            FindNextChangeNotification(change);
+        }
+    }
+    if (change != INVALID_HANDLE_VALUE) FindCloseChangeNotification(change);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    Search search;
+    const wchar_t* folder = nullptr;
+    const wchar_t* desktop = nullptr;
     int next = 1;
-    if (argc > 2 && std::wstring(argv[1]) == L"-d") {
-        HDESK desktop = OpenDesktopW(argv[2], 0, FALSE, GENERIC_ALL);
-        if (!desktop || !SetThreadDesktop(desktop)) {
-            std::fprintf(stderr, "wintext: no desktop %s\n", Utf8(argv[2]).c_str());
-            return 2;
-        }
-        next = 3;
+    if (argc > next + 1 && std::wstring(argv[next]) == L"--serve") {
+        folder = argv[next + 1];
+        next += 2;
     }
-    if (argc > next) search.title = argv[next];
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-    for (HWND window : search.found) PrintWindow(window, 0);
-    return search.found.empty() ? 1 : 0;
+    if (argc > next + 1 && std::wstring(argv[next]) == L"-d") {
+        desktop = argv[next + 1];
+        next += 2;
+    }
+    if (folder) return Serve(folder, desktop);
+    DesktopSwitch onDesktop(desktop);
+    if (onDesktop.Failed()) {
+        std::fprintf(stderr, "wintext: no desktop %s\n", Utf8(desktop).c_str());
+        return 2;
+    }
+    bool shown = DumpWindows(argc > next ? argv[next] : L"");
+    std::fputs(g_dump.c_str(), stdout);
+    return shown ? 0 : 1;
 }
