@@ -8,6 +8,7 @@ IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
     ON_WM_DESTROY()
+    ON_WM_SIZE()
     ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
     ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
     ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
@@ -45,7 +46,21 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, CMenu* windowMenu) {
     m_hWndMDIClient = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr, style, 0, 0, 0, 0, m_hWnd,
                                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
                                         AfxGetInstanceHandle(), &client);
+    // Without children there is nothing to scroll to: the client would hide both bars at
+    // its first scroll update, once the loop runs, each bar going away resizing it (and
+    // laying out whatever follows its size). Hidden now, that costs nothing.
+    if (m_hWndMDIClient)
+        ::ShowScrollBar(m_hWndMDIClient, SB_BOTH, FALSE);
     return m_hWndMDIClient != nullptr;
+}
+
+// The frame's layout places the MDI client where the bars leave room. The system's frame
+// procedure would first give the client the whole client area (a size it never keeps,
+// and a second layout of whatever reacts to the client's size), so it does not see the
+// message.
+void CMDIFrameWnd::OnSize(UINT type, int, int) {
+    if (type != SIZE_MINIMIZED)
+        RecalcLayout();
 }
 
 void CMDIFrameWnd::OnDestroy() {

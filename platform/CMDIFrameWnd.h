@@ -50,6 +50,7 @@ protected:
     // during print preview, when the client gave its id to the preview, the preview.
     HWND GetLayoutLeftOver() const override;
     void OnDestroy();
+    void OnSize(UINT type, int cx, int cy);
     BOOL OnMDIWindowCmd(UINT id);
     void OnUpdateMDIWindowCmd(CCmdUI* cmdUI);
 

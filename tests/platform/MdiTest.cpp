@@ -262,3 +262,76 @@ TEST_F(MdiFrames, ChildWithoutDocumentGivesItsTitleOnlyWhileNotMaximised) {
     EXPECT_EQ(shown, "Tessaron - 硬件配置");
     child->DestroyWindow();
 }
+
+namespace {
+
+// An MDI client object that keeps a band at the top for itself and records the client
+// sizes it is told of.
+class SizeRecordingClient : public CWnd {
+public:
+    std::vector<CSize> sizes;
+    void CalcWindowRect(LPRECT rect, UINT adjustType) override {
+        rect->top += 30;
+        CWnd::CalcWindowRect(rect, adjustType);
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SIZE)
+            sizes.emplace_back(LOWORD(lParam), HIWORD(lParam));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+CSize ClientSizeOf(HWND window) {
+    CRect client;
+    ::GetClientRect(window, &client);
+    return client.Size();
+}
+
+}  // namespace
+
+TEST_F(MdiFrames, ResizingTheFrameTellsTheMdiClientOnlyTheSizeItIsGiven) {
+    SizeRecordingClient client;
+    ASSERT_TRUE(client.SubclassWindow(m_frame->m_hWndMDIClient));
+    m_frame->RecalcLayout();
+    CView* view = nullptr;
+    {
+        CDocument* program = m_programs->OpenDocumentFile(nullptr);
+        POSITION position = program->GetFirstViewPosition();
+        view = program->GetNextView(position);
+    }
+    m_frame->MDIMaximize(view->GetParentFrame());
+    client.sizes.clear();
+
+    for (const CSize frameSize : {CSize(700, 520), CSize(600, 400)}) {
+        m_frame->SetWindowPos(nullptr, 0, 0, frameSize.cx, frameSize.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+        // Never the frame's whole client area, which the client does not keep.
+        const CSize given = ClientSizeOf(m_frame->m_hWndMDIClient);
+        ASSERT_FALSE(client.sizes.empty());
+        for (const CSize& size : client.sizes)
+            EXPECT_EQ(size, given);
+        // The maximised child still fills what the client has.
+        EXPECT_EQ(ClientSizeOf(view->GetParentFrame()->m_hWnd), given);
+        client.sizes.clear();
+    }
+    m_app.CloseAllDocuments(FALSE);
+    client.UnsubclassWindow();
+}
+
+// Hidden from the start: the bars an empty client drops at its first scroll update
+// would otherwise resize it (and lay the frame out again) once the loop runs.
+TEST_F(MdiFrames, AnEmptyClientHasNoScrollBarsFromTheStart) {
+    const auto scrollStyle = [this] {
+        return ::GetWindowLongA(m_frame->m_hWndMDIClient, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+    };
+    SizeRecordingClient client;
+    ASSERT_TRUE(client.SubclassWindow(m_frame->m_hWndMDIClient));
+    m_frame->RecalcLayout();
+    client.sizes.clear();
+    EXPECT_EQ(scrollStyle(), 0);
+    m_app.PumpUntilIdle();
+    EXPECT_EQ(scrollStyle(), 0);
+    EXPECT_TRUE(client.sizes.empty());
+    client.UnsubclassWindow();
+}

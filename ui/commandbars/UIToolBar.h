@@ -76,7 +76,7 @@ public:
     void SetButtons(const UINT* ids, int count);
     void SetPreviewMode(BOOL preview);
     // The size in a dock bar row of the length; with the commit mode bit the controls
-    // are placed.
+    // are placed, which is the layout a control change waits for at idle time.
     CSize CalcDockedLayout(int length, DWORD mode, int thickness);
     CSize GetButtonSize() const;
     // One check entry per button (hidden ones unchecked, removed ones back hidden at
@@ -105,6 +105,7 @@ protected:
     void OnClose() {}  // Alt+F4 does not close a floating toolbar
 
     CRect GetLayoutBorders(CDC* dc, BOOL docked);
+    CSize ArrangeDocked(int length, DWORD mode, int thickness);
     CUIControl* GetSpecialControl(UINT id, BOOL create);
     BOOL AnyControlHidesForRoom() const;
 

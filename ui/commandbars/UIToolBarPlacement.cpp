@@ -65,7 +65,16 @@ BOOL CUIToolBar::AnyControlHidesForRoom() const {
     return FALSE;
 }
 
+// Placed in the frame's layout, the bar needs no layout of its own at idle time (each
+// docked bar asking for one would lay the whole frame out again).
 CSize CUIToolBar::CalcDockedLayout(int length, DWORD mode, int thickness) {
+    const CSize size = ArrangeDocked(length, mode, thickness);
+    if (mode & uiLayoutCommit)
+        m_idleFlags &= ~idleLayout;
+    return size;
+}
+
+CSize CUIToolBar::ArrangeDocked(int length, DWORD mode, int thickness) {
     BarDC dc(this);
     CRect borders = GetLayoutBorders(&dc, TRUE);
     if (CUIControl* close = GetSpecialControl(ID_TOOLBAR_CLOSE, FALSE))

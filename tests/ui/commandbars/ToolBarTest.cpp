@@ -191,3 +191,23 @@ TEST_F(ToolBars, AToolbarInADialogTakesTheKeyboardWithTheFocusAndTabLeavesIt) {
     bar->InternalRelease();
     dialog.DestroyWindow();
 }
+
+// A control change asks for a layout at idle time; the frame's layout placing the bar
+// is that layout, so the idle pass after it leaves the frame alone (each docked bar
+// asking would lay the whole frame out again).
+TEST_F(ToolBars, TheFramesLayoutIsTheLayoutAControlChangeWaitsFor) {
+    CUIToolBar* standard = AddToolBar(IDR_TOOLBAR_STANDARD, "标准");
+    ASSERT_NE(nullptr, standard);
+    const auto pending = [](CUIToolBar* bar) { return (bar->GetIdleFlags() & CUICommandBar::idleLayout) != 0; };
+    Layout(900);
+    EXPECT_FALSE(pending(standard));
+    EXPECT_FALSE(pending(m_menuBar));
+
+    // A change after it still gets its layout at idle time: the bar grows by the gap.
+    const int width = ScreenRect(standard).Width();
+    standard->GetControl(1)->SetBeginGroup(!standard->GetControl(1)->GetBeginGroup());
+    EXPECT_TRUE(pending(standard));
+    m_app.RunIdle();
+    EXPECT_FALSE(pending(standard));
+    EXPECT_NE(width, ScreenRect(standard).Width());
+}

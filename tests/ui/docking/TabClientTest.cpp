@@ -334,3 +334,52 @@ TEST_F(TabClientTest, TheWholeFrameRendersWithItsStrip) {
 }
 
 }  // namespace
+
+namespace {
+
+// An MDI frame made hidden, as the program's main frame is, that counts its layouts.
+class CountingTabFrame : public CMDIFrameWnd {
+public:
+    void RecalcLayout(BOOL notify = TRUE) override {
+        ++layouts;
+        CMDIFrameWnd::RecalcLayout(notify);
+    }
+    CUITabClientWnd tabs;
+    int layouts = 0;
+
+protected:
+    void PostNcDestroy() override {
+        tabs.DetachFromMDIFrame();
+        CMDIFrameWnd::PostNcDestroy();
+    }
+};
+
+}  // namespace
+
+// The client attached while the frame is hidden is laid out with the frame when it is
+// shown; the first idle pass after does not lay the frame out again (nor does the
+// client's first scroll update).
+TEST(TabClientStart, ShowingTheFrameIsTheLayoutTheAttachedClientWaitsFor) {
+    TestApplication app;
+    auto* frame = new CountingTabFrame;
+    ASSERT_TRUE(frame->Create(nullptr, "Tabs", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(0, 0, 640, 400)));
+    app.m_pMainWnd = frame;
+    frame->tabs.GetPaintManager()->tabIcons = FALSE;
+    frame->tabs.AttachToMDIFrame(frame, FALSE);
+    frame->tabs.SetFlags(2);
+    frame->ShowWindow(SW_SHOWMAXIMIZED);
+    frame->UpdateWindow();
+    frame->layouts = 0;
+    app.PumpUntilIdle();
+    EXPECT_EQ(0, frame->layouts);
+
+    // A document still brings its strip and the layout that makes room for it.
+    auto* child = new TabTestChild;
+    child->Create(nullptr, "程序块", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150), frame);
+    app.PumpUntilIdle();
+    EXPECT_GT(frame->layouts, 0);
+    ASSERT_NE(nullptr, frame->tabs.GetWorkspace(0));
+    EXPECT_EQ(1, frame->tabs.GetWorkspace(0)->GetItemCount());
+    app.m_pMainWnd = nullptr;
+    frame->DestroyWindow();
+}
