@@ -32,12 +32,12 @@ ui_launch
 main_window_up
 [ "$(bar_rect 'PLC工具栏')" = "[618,43,751,70]" ] || ui_fail "the PLC toolbar is not at the end of the first row"
 drag 621 56 500 400            # the PLC toolbar's gripper into the middle: it floats
-ui_wait_steady 10
+ui_wait_steady 30
 drag 286 56 100 88             # the project toolbar's gripper below the first row
-ui_wait_steady 10
+ui_wait_steady 30
 ui_click 145 30                # 查看(V); its eighth entry is the ladder toolbar
 ui_key Down Down Down Down Down Down Down Down Return
-ui_wait_steady 10
+ui_wait_steady 30
 floating=$(bar_rect 'PLC工具栏')
 second_row=$(bar_rect '工程工具栏')
 [ -n "$floating" ] && [ "$floating" != "[618,43,751,70]" ] || ui_fail "the PLC toolbar did not float"

@@ -82,17 +82,17 @@ wait_popups 2 || ui_fail "resting on 界面风格 opened no submenu"
 shot_popups command-bars-submenu
 ui_key Escape Escape
 ui_click 145 30; rest_on 160 141; ui_click 160 141   # 查看 > 状态栏: hidden
-ui_wait_steady 10
+ui_wait_steady 30
 ui_text | grep -q 'msctls_statusbar32' && ui_fail "the status bar is still shown"
 ui_click 145 30; rest_on 160 141; ui_click 160 141   # shown again
 ui_wait_text 'msctls_statusbar32' 10
 
 # ---- the chevron of a clipped toolbar --------------------------------------------------------------
 ui_click 995 8                       # restore the main window
-ui_wait_steady 10
+ui_wait_steady 30
 frame=$(rect_of 'Tessaron V1.9.5.1')
 drag "$(( $(part "$frame" 3) - 2 ))" 300 520 300     # its right edge to the left
-ui_wait_steady 10
+ui_wait_steady 30
 standard=$(rect_of 标准工具栏)
 ui_shot command-bars-narrow
 chevron_x=$(( $(part "$standard" 3) - 6 )); chevron_y=$(( ($(part "$standard" 2) + $(part "$standard" 4)) / 2 ))
@@ -101,7 +101,7 @@ wait_popups 1 || ui_fail "the chevron of the standard toolbar opened nothing"
 shot_popups command-bars-chevron
 ui_key Escape
 ui_double_click 200 12               # the title bar: maximised again
-ui_wait_steady 10
+ui_wait_steady 30
 
 # ---- a toolbar floated and docked back ---------------------------------------------------------------
 docked=$(rect_of PLC工具栏)
@@ -123,7 +123,7 @@ for style in 1 2 3; do
   entry_y=$(( top + (bottom - top) * (2 * style - 1) / 6 ))
   xdotool mousemove 330 249; sleep 0.3
   rest_on 355 "$entry_y"; ui_click 355 "$entry_y"
-  ui_wait_steady 10
+  ui_wait_steady 30
   ui_click 145 30; rest_on 170 249; sleep 1
   shot_popups "command-bars-style-$style"
   ui_key Escape Escape

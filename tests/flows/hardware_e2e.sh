@@ -15,7 +15,7 @@ insert_model() { ui_double_click 960 "$1"; ui_wait_steady 10; }
 open_hardware() {
   ui_double_click 130 194         # 配置 > 资源 > PLC硬件配置 in the project tree
   ui_wait_text '"硬件配置"' 10
-  ui_wait_steady 10
+  ui_wait_steady 30
 }
 
 ui_start hardware-e2e
@@ -57,7 +57,7 @@ ui_click 1013 31                  # the maximised window's close box
 ui_wait_text '模块2的Q区地址重叠！' 10
 ui_shot hardware-e2e-overlap
 ui_key Return
-ui_wait_steady 10
+ui_wait_steady 30
 ui_text | grep -qF '"硬件配置"' || ui_fail "the window closed with an overlap"
 [ "$(start_byte)" = "1" ] || ui_fail "the overlapping module's row is not the selected one"
 
@@ -65,15 +65,15 @@ ui_text | grep -qF '"硬件配置"' || ui_fail "the window closed with an overla
 ui_click 634 519
 [ "$(start_byte)" = "2" ] || ui_fail "缺省值 did not give the first free byte: $(start_byte)"
 ui_key ctrl+s
-ui_wait_steady 10
+ui_wait_steady 30
 [ -z "$(box_text)" ] || ui_fail "saving showed: $(box_text)"
 
 # Closed (nothing asked after the save) and reopened from the recent list.
 ui_key ctrl+F4
-ui_wait_steady 10
+ui_wait_steady 30
 [ -z "$(box_text)" ] || ui_fail "closing after the save asked: $(box_text)"
 ui_click 36 30                    # File; the recent project below Print Setup
-ui_wait_steady 10
+ui_wait_steady 30
 ui_click 90 277
 ui_wait_text '工程 : Plant' 20
 open_hardware
@@ -81,7 +81,7 @@ slot_row 2
 [ "$(start_byte)" = "2" ] || ui_fail "the reopened DO module starts at $(start_byte)"
 ui_shot hardware-e2e-reopened
 ui_click 1013 31
-ui_wait_steady 10
+ui_wait_steady 30
 [ -z "$(box_text)" ] || ui_fail "the mended configuration was refused: $(box_text)"
 ui_key alt+F4
 ui_wait_exit 30

@@ -73,7 +73,7 @@ ui_shot project-e2e-compiled
 # the main window, not vanish behind it.
 ui_key ctrl+r
 ui_wait_text '"替换"' 10
-ui_wait_steady 10
+ui_wait_steady 30
 ui_text | grep -m1 '^window' | grep -qF '"替换"' || ui_fail "the replace dialog is behind the main window"
 ui_shot project-e2e-replace
 ui_press 替换 2
@@ -81,11 +81,11 @@ ui_press 替换 2
 # Save, close (nothing asked after the save), reopen from the recent list.
 ui_key ctrl+s
 ui_key ctrl+F4
-ui_wait_steady 10
+ui_wait_steady 30
 ui_text | grep -qF '是否保存' && ui_fail "closing after a save asked to save"
 [ -z "$(tree_pous)" ] || ui_fail "the tree still shows the closed project"
 ui_click 36 30                  # File; the recent project below Print Setup
-ui_wait_steady 10
+ui_wait_steady 30
 ui_click 90 277
 ui_wait_text '(SBR00)  SBR_0' 20
 [ "$(tree_pous | tr '\n' ' ')" = "(MAIN)  MAIN (SBR00)  SBR_0 " ] || ui_fail "the reopened tree differs: $(tree_pous)"
@@ -93,7 +93,7 @@ grep -qx 'ST      %Q0.1' <(tr -d '\r' <"$folder/Pump/SBR00_SBR_0.ilp") || ui_fai
 grep -qx 'CAL     SBR00' <(tr -d '\r' <"$folder/Pump/MAIN_MAIN.ilp") || ui_fail "MAIN's call (kept in the number form) was not kept"
 ui_double_click 120 162         # the subroutine from the tree
 ui_wait_text '"Tessaron V1.9.5.1 - [SBR_0]"' 10
-ui_wait_steady 10
+ui_wait_steady 30
 ui_shot project-e2e-reopened
 rm "$folder/Pump/Pump.obj"
 ui_key F7

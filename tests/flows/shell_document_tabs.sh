@@ -32,11 +32,11 @@ ui_shot shell-document-tabs
 # The first tab, "MAIN", pressed with the right button.
 ui_click 232 81 3
 ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 10
-ui_wait_steady 10
+ui_wait_steady 30
 ui_shot shell-document-tab-menu
 # "切换标签位置" of the tab menu.
 ui_click 300 169
-ui_wait_steady 10
+ui_wait_steady 30
 ui_shot shell-document-tabs-bottom
 
 ui_key alt+F4
