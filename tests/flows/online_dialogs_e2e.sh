@@ -31,10 +31,10 @@ for shown in 'Edit id=1228 .* " 停 止"$' 'Edit id=1226 .* " CPU245"$' 'Edit id
 done
 ui_shot online-dialogs-info
 plc "run 1"
-press PLC信息 1582                   # 刷新显示
+ui_press PLC信息 1582                   # 刷新显示
 ui_wait_text '" 运 行"' 20
 ui_shot online-dialogs-info-running
-press PLC信息 2                      # 关 闭
+ui_press PLC信息 2                      # 关 闭
 dialog_gone PLC信息
 
 # ---- the PLC clock: read, a year later chosen, written --------------------------------------------
@@ -43,11 +43,11 @@ wait_dialog 调整CPU时钟
 [ "$(control_text 调整CPU时钟 1159) $(control_text 调整CPU时钟 1160)" = "2026年12月10日星期四 14:30:00" ] ||
   ui_fail "the dialog does not show the PLC's clock 2026-12-10 14:30:00"
 ui_shot online-dialogs-clock
-press 调整CPU时钟 1157 16             # the year of the date to write
+ui_press 调整CPU时钟 1157 16             # the year of the date to write
 ui_key Up
 chosen=$(control_text 调整CPU时钟 1157)
 [ "${chosen:0:4}" = $(( $(date +%Y) + 1 )) ] || ui_fail "the date to write did not go a year on: $chosen"
-press 调整CPU时钟 1156                # 修改PLC时钟
+ui_press 调整CPU时钟 1156                # 修改PLC时钟
 # The PLC holds the chosen date (BCD yy-mm-dd), and the dialog's next read shows it.
 expected=$(echo "$chosen" | sed 's/^..\(..\)年\([0-9]*\)月\([0-9]*\)日.*/\1 \2 \3/' | { read -r y m d; printf '%s-%02d-%02d' "$y" "$m" "$d"; })
 deadline=$(( SECONDS + 20 ))
@@ -61,21 +61,21 @@ until [ "$(control_text 调整CPU时钟 1159)" = "$chosen" ]; do
   sleep 0.5
 done
 ui_shot online-dialogs-clock-written
-press 调整CPU时钟 2                   # 关 闭
+ui_press 调整CPU时钟 2                   # 关 闭
 dialog_gone 调整CPU时钟
 
 # ---- a password set on the PLC -------------------------------------------------------------------
 menu 319 345 141                     # PLC > 修改密码
 wait_dialog CPU密码保护
-press CPU密码保护 1104                # 等级2：部分保护
-press CPU密码保护 1188; ui_type s3cret
-press CPU密码保护 1191; ui_type s3cret
+ui_press CPU密码保护 1104                # 等级2：部分保护
+ui_press CPU密码保护 1188; ui_type s3cret
+ui_press CPU密码保护 1191; ui_type s3cret
 ui_shot online-dialogs-password
-press CPU密码保护 3                   # 应 用
+ui_press CPU密码保护 3                   # 应 用
 message 您确认要修改CPU内的保护密码吗？
 message_shot 密码修改成功，新密码已经生效！ online-dialogs-password-set
 [ "$(plc_says password)" = "level 2, empty 0" ] || ui_fail "the PLC's protection is $(plc_says password)"
-press CPU密码保护 2                   # 关闭
+ui_press CPU密码保护 2                   # 关闭
 dialog_gone CPU密码保护
 
 # ---- a download to the protected PLC: the password asked, a wrong one refused, the right one taken --
@@ -105,17 +105,17 @@ downloaded=$(program)
 # ---- the password cleared: a wrong old password refused first --------------------------------------
 menu 319 345 141                     # PLC > 修改密码
 wait_dialog CPU密码保护
-press CPU密码保护 999; ui_type nope   # level 1 stays chosen
-press CPU密码保护 3
+ui_press CPU密码保护 999; ui_type nope   # level 1 stays chosen
+ui_press CPU密码保护 3
 message 您确认要修改CPU内的保护密码吗？
 message_shot 密码验证没有通过！ online-dialogs-old-password-refused
 [ "$(plc_says password)" = "level 2, empty 0" ] || ui_fail "a wrong old password changed the protection"
-press CPU密码保护 999; ui_key End shift+Home Delete; ui_type s3cret
-press CPU密码保护 3
+ui_press CPU密码保护 999; ui_key End shift+Home Delete; ui_type s3cret
+ui_press CPU密码保护 3
 message 您确认要修改CPU内的保护密码吗？
 message 密码修改成功，新密码已经生效！
 [ "$(plc_says password)" = "level 1, empty 1" ] || ui_fail "the PLC's protection is $(plc_says password)"
-press CPU密码保护 2
+ui_press CPU密码保护 2
 dialog_gone CPU密码保护
 
 # ---- unprotected again: the next download asks nothing -------------------------------------------

@@ -11,13 +11,13 @@ online_start online-e2e
 plc "station 2"
 before=$(frames)
 open_comm_settings
-press PC机通讯设置 1238              # 自动检测
+ui_press PC机通讯设置 1238              # 自动检测
 ui_wait_text '检测成功！各参数已设置。' 300
 ui_shot online-detected
 ui_text | grep -q 'ComboBox id=2047 .* "2"' || ui_fail "the station found is not 2"
 # Pseudo-terminals carry every baud rate alike: station 1's 15 combinations go unanswered.
 [ $(( $(frames) - before )) = 16 ] || ui_fail "the detection took $(( $(frames) - before )) requests, not 15 + 1"
-press PC机通讯设置 1                 # 确定
+ui_press PC机通讯设置 1                 # 确定
 dialog_gone PC机通讯设置
 
 # ---- a project typed in -------------------------------------------------------------------
