@@ -83,10 +83,15 @@ BOOL CMainFrame::PreTranslateMessage(MSG* msg) {
     }
     // A shortcut on Alt and a letter (Alt+R cross reference, Alt+T tab position) wins over
     // the menu title of that mnemonic, as on a system menu bar; the menus stay reachable
-    // through Alt alone or F10, and while a menu is open its keys stay its own.
+    // through Alt alone or F10, and while a menu is open its keys stay its own. The
+    // default handling still hears of the key, so that releasing Alt afterwards does not
+    // enter menu mode as after Alt alone (not of F4: its default handling closes).
     if (msg->message == WM_SYSKEYDOWN && !CUIMouseTrackHook::Get().IsTracking() && m_hAccelTable &&
-        ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg))
+        ::TranslateAcceleratorA(m_hWnd, m_hAccelTable, msg)) {
+        if (msg->wParam != VK_F4)
+            ::DefWindowProcA(msg->hwnd, WM_SYSKEYDOWN, msg->wParam, msg->lParam);
         return TRUE;
+    }
     return CUIFrameTemplate<CMDIFrameWnd>::PreTranslateMessage(msg);
 }
 
