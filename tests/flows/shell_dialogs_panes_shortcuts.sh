@@ -31,18 +31,18 @@ ui_key ctrl+a
 ui_type 'C:\users\Public\dialogsflow\Flow.qpr'
 ui_key Return
 ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 30
-ui_wait_steady 10
+ui_wait_steady 30
 ui_click 200 30                 # 工程 > IL语言
 ui_click 240 53
-ui_wait_steady 10
+ui_wait_steady 30
 ui_click 500 300
 ui_key ctrl+End Return
 for line in 'LD %I0.0' 'XX %Q0.0' 'ST %Q0.1'; do ui_type "$line"; ui_key Return; done
 ui_key F7
 ui_wait_text '编译失败' 30
-ui_wait_steady 10
+ui_wait_steady 30
 ui_double_click 200 667         # the first error line: the editor shows its line
-ui_wait_steady 10
+ui_wait_steady 30
 ui_shot shell-error-line-status
 
 # Alt+R in the global variables grid.
@@ -58,7 +58,7 @@ ui_key ctrl+F4
 sleep 2
 ui_text | grep -qF '是否保存' && ui_key n
 ui_wait_text '"Tessaron V1.9.5.1"' 10
-ui_wait_steady 10
+ui_wait_steady 30
 ui_shot shell-closed-status
 ui_key alt+F4
 ui_wait_exit 30
