@@ -2,7 +2,9 @@
 
 #include "comm/CommTask.h"
 #include "comm/PasswordBlock.h"
+#include "comm/PlcFrame.h"
 #include "comm/PlcRequests.h"
+#include "comm/ShowCommError.h"
 #include "platform/CDataExchange.h"
 #include "platform/MessageBox.h"
 #include "project/CPlcWorkspace.h"
@@ -106,6 +108,8 @@ void CCpuPasswordDlg::SendChange() {
     task.Unlock();
     if (result == kCommOk)
         Notice(m_hWnd, "密码修改成功，新密码已经生效！");
-    else
+    else if (result == kCommWrongLetter)  // the PLC answered with its refusal
         AfxShowMessageBox(m_hWnd, "密码验证没有通过！\r\n请重新输入旧密码。", "错误", MB_OK | MB_ICONERROR);
+    else  // a lost or damaged exchange says nothing about the old password
+        ShowCommError(m_hWnd, result, PlcFunctionCode::ChangePassword);
 }

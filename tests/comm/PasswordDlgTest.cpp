@@ -2,6 +2,7 @@
 #include "comm/PasswordBlock.h"
 #include "comm/PlcPasswordDlg.h"
 #include "comm/SerialPort.h"
+#include "comm/ShowCommError.h"
 #include "res/resource.h"
 #include "tests/comm/DialogLinkFixture.h"
 
@@ -185,4 +186,35 @@ TEST_F(PasswordDialogs, BusyLineRefusesTheChangeAndTheDialogStays) {
     }});
     password.DoModal();
     EXPECT_EQ(passwordEdit, focused);
+}
+
+// Only the PLC's refusal speaks about the old password; a lost or damaged exchange is
+// told as the communication fault it is, and the protection stays as it was.
+TEST_F(PasswordDialogs, AFailedExchangeIsToldAsACommunicationFault) {
+    const struct {
+        const char* name;
+        PlcFault fault;
+        std::string message;
+    } cases[] = {
+        {"silent PLC", PlcFault::Silent, CommErrorMessage(kCommNoReply).text},
+        {"damaged answer", PlcFault::BadCrc, CommErrorMessage(kCommBadReply).text},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.shown.clear();
+        messages.answer = IDYES;
+        plc.InjectFault(c.fault, 0, 1);
+        CCpuPasswordDlg dialog;
+        ModalScript script({[&](CWnd* wnd) {
+            wnd->SetDlgItemText(IDC_CPU_OLD_PASSWORD, "old");
+            wnd->SetDlgItemText(IDC_CPU_NEW_PASSWORD, "new");
+            wnd->SetDlgItemText(IDC_CPU_CONFIRM_PASSWORD, "new");
+            PressButton(wnd, IDC_CPU_APPLY);
+            PressButton(wnd, IDCANCEL);
+        }});
+        dialog.DoModal();
+        EXPECT_EQ((std::vector<std::string>{"您确认要修改CPU内的保护密码吗？", c.message}), MessageTexts());
+        EXPECT_TRUE(CommLockFree());
+        EXPECT_FALSE(theSerialPort.IsOpen());
+    }
 }
