@@ -9,13 +9,6 @@ source "$(dirname "$0")/online-session"
 
 # One line the PLC writes into its log on request: plc_says clock | password.
 plc_says() { plc "$1"; grep "$1: " "$work/plc.log" | tail -1 | sed "s/.*$1: //" | tr -d '\r'; }
-# message_shot TEXT NAME: the message box holding TEXT captured, then answered.
-message_shot() {
-  local deadline=$(( SECONDS + 60 ))
-  until shows_message "$1"; do (( SECONDS < deadline )) || ui_fail "no message \"$1\""; sleep 0.5; done
-  ui_shot "$2"
-  message "$1"
-}
 program() { plc_status | sed 's/^running . //; s/ forces .*//'; }
 
 online_start online-dialogs
@@ -73,7 +66,7 @@ ui_press CPU密码保护 1191; ui_type s3cret
 ui_shot online-dialogs-password
 ui_press CPU密码保护 3                   # 应 用
 message 您确认要修改CPU内的保护密码吗？
-message_shot 密码修改成功，新密码已经生效！ online-dialogs-password-set
+message 密码修改成功，新密码已经生效！ online-dialogs-password-set
 [ "$(plc_says password)" = "level 2, empty 0" ] || ui_fail "the PLC's protection is $(plc_says password)"
 ui_press CPU密码保护 2                   # 关闭
 dialog_gone CPU密码保护
@@ -90,7 +83,7 @@ wait_dialog 请输入密码
 ui_type wrong1
 ui_shot online-dialogs-plc-password
 ui_key Return
-message_shot PLC需要密码进行当前的操作，用户输入的密码错误！ online-dialogs-password-refused
+message PLC需要密码进行当前的操作，用户输入的密码错误！ online-dialogs-password-refused
 [ "$(control_text 下载用户工程 1233)" = "下载结果：失败。" ] || ui_fail "the result line reads $(control_text 下载用户工程 1233)"
 [ "$(program)" = "$empty" ] || ui_fail "the PLC took a program without its password"
 ui_key alt+d
@@ -108,7 +101,7 @@ wait_dialog CPU密码保护
 ui_press CPU密码保护 999; ui_type nope   # level 1 stays chosen
 ui_press CPU密码保护 3
 message 您确认要修改CPU内的保护密码吗？
-message_shot 密码验证没有通过！ online-dialogs-old-password-refused
+message 密码验证没有通过！ online-dialogs-old-password-refused
 [ "$(plc_says password)" = "level 2, empty 0" ] || ui_fail "a wrong old password changed the protection"
 ui_press CPU密码保护 999; ui_key End shift+Home Delete; ui_type s3cret
 ui_press CPU密码保护 3
