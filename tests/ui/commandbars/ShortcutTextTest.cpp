@@ -5,22 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace {
 
 const UINT kSave = 100, kOpen = 101, kPlain = 102, kModifiersOnly = 103, kNumPad = 104;
 
-// System names as a layout might report them: in capitals, and none for the number pad.
-class FakeKeyNames : public IKeyNameSource {
+// System key names from a table; a key the table lacks has no name.
+class TableKeyNames : public IKeyNameSource {
 public:
+    explicit TableKeyNames(std::map<UINT, const char*> table) : names(std::move(table)) {}
     CString GetSystemKeyName(UINT key) const override {
         auto found = names.find(key);
         return found == names.end() ? CString() : CString(found->second);
     }
-    std::map<UINT, const char*> names = {
-        {VK_CONTROL, "CTRL"}, {VK_SHIFT, "SHIFT"}, {VK_MENU, "ALT"}, {'S', "S"}, {'O', "O"}, {VK_F12, "F12"}};
+    std::map<UINT, const char*> names;
 };
+
+// System names as a layout might report them: in capitals, and none for the number pad.
+TableKeyNames LayoutKeyNames() {
+    return TableKeyNames({{VK_CONTROL, "CTRL"}, {VK_SHIFT, "SHIFT"}, {VK_MENU, "ALT"}, {'S', "S"}, {'O', "O"},
+                          {VK_F12, "F12"}});
+}
 
 // A frame whose default accelerators are the test's table.
 class AccelFrame : public CFrameWnd {
@@ -44,7 +51,7 @@ protected:
     }
 
     TestApplication app;
-    FakeKeyNames names;
+    TableKeyNames names = LayoutKeyNames();
     AccelFrame frame{{
         {FVIRTKEY | FCONTROL, 'S', kSave},
         {FVIRTKEY, VK_F12, kSave},
@@ -102,18 +109,13 @@ TEST_F(ShortcutText, KeysWithoutASystemNameUseTheToolkitsNames) {
 }
 
 // Names as an X display reports them to the system (its key symbols).
-class DisplayKeyNames : public IKeyNameSource {
-public:
-    CString GetSystemKeyName(UINT key) const override {
-        auto found = names.find(key);
-        return found == names.end() ? CString() : CString(found->second);
-    }
-    std::map<UINT, const char*> names = {
-        {VK_CONTROL, "Control"}, {VK_SHIFT, "Shift"}, {VK_MENU, "Alt"}, {VK_F8, "F8"}, {VK_DELETE, "Delete"},
-        {VK_PRIOR, "Prior"}, {VK_NEXT, "Next"}, {VK_RETURN, "Return"}, {VK_ESCAPE, "Escape"},
-        {VK_SPACE, "space"}, {VK_ADD, "KP_Add"}, {VK_SCROLL, "Scroll_Lock"}, {'1', "1"}, {'X', "x"},
-        {VK_OEM_PLUS, "="}, {VK_F13, "F13"}, {VK_BROWSER_BACK, "BROWSER BACK"}};
-};
+TableKeyNames DisplayKeyNames() {
+    return TableKeyNames({{VK_CONTROL, "Control"}, {VK_SHIFT, "Shift"}, {VK_MENU, "Alt"}, {VK_F8, "F8"},
+                          {VK_DELETE, "Delete"}, {VK_PRIOR, "Prior"}, {VK_NEXT, "Next"}, {VK_RETURN, "Return"},
+                          {VK_ESCAPE, "Escape"}, {VK_SPACE, "space"}, {VK_ADD, "KP_Add"}, {VK_SCROLL, "Scroll_Lock"},
+                          {'1', "1"}, {'X', "x"}, {VK_OEM_PLUS, "="}, {VK_F13, "F13"},
+                          {VK_BROWSER_BACK, "BROWSER BACK"}});
+}
 
 class NoKeyNames : public IKeyNameSource {
 public:
@@ -121,7 +123,7 @@ public:
 };
 
 TEST_F(ShortcutText, ShortcutsReadAsTheMenusSpellThemWhateverTheSystemCallsTheKeys) {
-    const DisplayKeyNames display;
+    const TableKeyNames display = DisplayKeyNames();
     const NoKeyNames none;
     const IKeyNameSource* sources[] = {nullptr, &names, &display, &none};
     const struct {
