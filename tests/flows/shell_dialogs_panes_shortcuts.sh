@@ -26,7 +26,7 @@ ui_key Escape
 
 # A new project switched to IL, one faulty line, F7, a double click on the error.
 ui_key ctrl+n
-ui_wait_text '"新建工程"' 30
+ui_wait_text '"新建工程"' 90
 ui_key ctrl+a
 ui_type 'C:\users\Public\dialogsflow\Flow.qpr'
 ui_key Return

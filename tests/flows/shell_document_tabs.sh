@@ -14,7 +14,7 @@ main_window_up
 folder="$WINEPREFIX/drive_c/users/Public/tabsflow"
 rm -rf "$folder" && mkdir -p "$folder"
 ui_key ctrl+n
-ui_wait_text '"新建工程"' 30
+ui_wait_text '"新建工程"' 90
 ui_key ctrl+a
 ui_type 'C:\users\Public\tabsflow\tabs.qpr'
 ui_key Return
