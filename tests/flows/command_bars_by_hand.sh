@@ -85,7 +85,7 @@ ui_click 145 30; rest_on 160 141; ui_click 160 141   # 查看 > 状态栏: hidde
 ui_wait_steady 30
 ui_text | grep -q 'msctls_statusbar32' && ui_fail "the status bar is still shown"
 ui_click 145 30; rest_on 160 141; ui_click 160 141   # shown again
-ui_wait_text 'msctls_statusbar32' 10
+ui_wait_text 'msctls_statusbar32'
 
 # ---- the chevron of a clipped toolbar --------------------------------------------------------------
 ui_click 995 8                       # restore the main window

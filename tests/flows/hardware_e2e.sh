@@ -14,7 +14,7 @@ slot_row() { ui_click 300 $(( 105 + 20 * $1 )); }
 insert_model() { ui_double_click 960 "$1"; ui_wait_steady 10; }
 open_hardware() {
   ui_double_click 130 194         # 配置 > 资源 > PLC硬件配置 in the project tree
-  ui_wait_text '"硬件配置"' 10
+  ui_wait_text '"硬件配置"'
   ui_wait_steady 30
 }
 
@@ -25,18 +25,18 @@ main_window_up
 if ui_text | grep -qF '本软件不是工程文件'; then ui_key y; main_window_up; fi
 
 ui_key ctrl+n
-ui_wait_text '"新建工程"' 10
+ui_wait_text '"新建工程"' $UI_FILE_DIALOG_WAIT
 ui_key ctrl+a
 ui_type 'C:\hw\Plant.qpr'
 ui_key Return
-ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 20
+ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"'
 open_hardware
 ui_text | grep -qF '"PLC模块列表"' || ui_text | grep -qF 'R243-24DT' || ui_fail "no module list beside the hardware window"
 
 # The new project's CPU241 goes; a CPU243, then a DO and a DI module by double click.
 slot_row 1
 ui_key Delete
-ui_wait_text '确实要删除选中的模块吗？' 10
+ui_wait_text '确实要删除选中的模块吗？'
 ui_key y
 slot_row 1
 insert_model 194                  # R243-24DT
@@ -54,7 +54,7 @@ slot_row 3
 slot_row 2
 [ "$(start_byte)" = "1" ] || ui_fail "the typed start byte was not kept"
 ui_click 1013 31                  # the maximised window's close box
-ui_wait_text '模块2的Q区地址重叠！' 10
+ui_wait_text '模块2的Q区地址重叠！'
 ui_shot hardware-e2e-overlap
 ui_key Return
 ui_wait_steady 30
@@ -75,7 +75,7 @@ ui_wait_steady 30
 ui_click 36 30                    # File; the recent project below Print Setup
 ui_wait_steady 30
 ui_click 90 277
-ui_wait_text '工程 : Plant' 20
+ui_wait_text '工程 : Plant'
 open_hardware
 slot_row 2
 [ "$(start_byte)" = "2" ] || ui_fail "the reopened DO module starts at $(start_byte)"

@@ -25,7 +25,7 @@ done
 ui_shot online-dialogs-info
 plc "run 1"
 ui_press PLC信息 1582                   # 刷新显示
-ui_wait_text '" 运 行"' 20
+ui_wait_text '" 运 行"'
 ui_shot online-dialogs-info-running
 ui_press PLC信息 2                      # 关 闭
 dialog_gone PLC信息

@@ -65,7 +65,7 @@ message 当前打开的工程与PLC内的工程一致！
 mkdir -p "$work/up" "$work/up2" "$work/archives" "$work/imported"
 before=$(frames)
 ui_key ctrl+F8                       # PLC > 上载
-wait_dialog 上载至...
+wait_dialog 上载至... $UI_FILE_DIALOG_WAIT
 upload_frames=$(( $(frames) - before ))  # read before the project path is asked for
 ui_key ctrl+a
 ui_type "$(win "$work/up/up.qpr")"
@@ -82,7 +82,7 @@ message 当前打开的工程与PLC内的工程一致！
 
 # ---- export and import ---------------------------------------------------------------------------
 menu 37 73 181                       # 文件 > 导出工程
-wait_dialog 导出工程...
+wait_dialog 导出工程... $UI_FILE_DIALOG_WAIT
 ui_text | grep -q 'Edit id=1148 .*"up备份"' || ui_fail "the archive name offered is not up备份"
 ui_key ctrl+a
 ui_type "$(win "$work/archives/up.zip")"
@@ -90,11 +90,11 @@ ui_key Return
 message 导出工程成功！
 [ -s "$work/archives/up.zip" ] || ui_fail "no archive"
 menu 37 73 161                       # 文件 > 导入工程
-wait_dialog 导入工程...
+wait_dialog 导入工程... $UI_FILE_DIALOG_WAIT
 ui_key ctrl+a
 ui_type "$(win "$work/archives/up.zip")"
 ui_key Return
-wait_dialog 请选择工程的存放路径： 20
+wait_dialog 请选择工程的存放路径： $UI_FILE_DIALOG_WAIT
 ui_key shift+Tab                     # into the folder tree, on the last project's folder
 ui_key Up Up                         # its neighbour "imported"
 ui_shot online-import-folder
@@ -166,7 +166,7 @@ dialog_up 上载至... && ui_fail "a failed upload asked where to put the projec
 plc clear "station 2"
 [ "$(project_files)" = "$project" ] || ui_fail "a failed upload changed the project on disk"
 ui_key ctrl+F8
-wait_dialog 上载至...
+wait_dialog 上载至... $UI_FILE_DIALOG_WAIT
 ui_key ctrl+a
 ui_type "$(win "$work/up2/up2.qpr")"
 ui_key Return

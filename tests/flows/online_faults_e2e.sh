@@ -164,7 +164,7 @@ forces_become "$none"
 # upload_into PATH: PLC > 上载, the project saved at PATH and opened.
 upload_into() {
   ui_key ctrl+F8
-  wait_dialog 上载至...
+  wait_dialog 上载至... $UI_FILE_DIALOG_WAIT
   ui_key ctrl+a
   ui_type "$(win "$1")"
   ui_key Return

@@ -19,14 +19,14 @@ rm -rf "$folder" && mkdir -p "$folder"
 # 工具 > 软件设置: centred on the maximised main window (the screen's middle).
 ui_click 427 30
 ui_click 455 54
-ui_wait_text '"软件设置"' 10
+ui_wait_text '"软件设置"'
 read -r x y <<<"$(centre_of '"软件设置"')"
 (( x >= 510 && x <= 514 && y >= 382 && y <= 386 )) || ui_fail "the settings dialog is centred at $x,$y"
 ui_key Escape
 
 # A new project switched to IL, one faulty line, F7, a double click on the error.
 ui_key ctrl+n
-ui_wait_text '"新建工程"' 90
+ui_wait_text '"新建工程"' $UI_FILE_DIALOG_WAIT
 ui_key ctrl+a
 ui_type 'C:\users\Public\dialogsflow\Flow.qpr'
 ui_key Return
@@ -50,14 +50,14 @@ ui_double_click 129 210
 ui_wait_text '"VAR_GLOBAL"' 30
 ui_click 400 125
 ui_key alt+r
-ui_wait_text 'QLX_CROSSREF_FRMAME' 10
+ui_wait_text 'QLX_CROSSREF_FRMAME'
 ui_text | grep -qaF '"Tessaron V1.9.5.1 - [交叉索引表]"' || ui_fail "Alt+R did not bring the cross reference forward"
 
 # Close the project: no document window is left, the status bar's panes are empty.
 ui_key ctrl+F4
 sleep 2
 ui_text | grep -qF '是否保存' && ui_key n
-ui_wait_text '"Tessaron V1.9.5.1"' 10
+ui_wait_text '"Tessaron V1.9.5.1"'
 ui_wait_steady 30
 ui_shot shell-closed-status
 ui_key alt+F4

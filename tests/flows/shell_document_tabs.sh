@@ -14,7 +14,7 @@ main_window_up
 folder="$WINEPREFIX/drive_c/users/Public/tabsflow"
 rm -rf "$folder" && mkdir -p "$folder"
 ui_key ctrl+n
-ui_wait_text '"新建工程"' 90
+ui_wait_text '"新建工程"' $UI_FILE_DIALOG_WAIT
 ui_key ctrl+a
 ui_type 'C:\users\Public\tabsflow\tabs.qpr'
 ui_key Return
@@ -31,7 +31,7 @@ ui_shot shell-document-tabs
 
 # The first tab, "MAIN", pressed with the right button.
 ui_click 232 81 3
-ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"' 10
+ui_wait_text '"Tessaron V1.9.5.1 - [MAIN]"'
 ui_wait_steady 30
 ui_shot shell-document-tab-menu
 # "切换标签位置" of the tab menu.
