@@ -7,8 +7,6 @@
 # linked pseudo-terminals; the program's COM5 is the other.
 source "$(dirname "$0")/online-session"
 
-# One line the PLC writes into its log on request: plc_says clock | password.
-plc_says() { plc "$1"; grep "$1: " "$work/plc.log" | tail -1 | sed "s/.*$1: //" | tr -d '\r'; }
 program() { plc_status | sed 's/^running . //; s/ forces .*//'; }
 
 online_start online-dialogs

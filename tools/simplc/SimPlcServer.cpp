@@ -1,6 +1,8 @@
 #include "tools/simplc/SimPlcServer.h"
 
+#include "comm/ForceTable.h"
 #include "comm/PasswordBlock.h"
+#include "tools/simplc/SampleImage.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,6 +14,8 @@ namespace {
 constexpr uint32_t kIdlePollMs = 250;
 constexpr uint32_t kQuietGapMs = 10;
 constexpr int kQuietChecks = 2;
+constexpr uint16_t kSampleForcedBit = 1;   // address codes of the forces "load" leaves
+constexpr uint16_t kSampleForcedWord = 2;
 
 struct FaultName {
     const char* name;
@@ -161,6 +165,12 @@ bool SimPlcServer::Command(const std::string& line) {
         m_plc.ClearFaults();
         m_plc.State().station = SimulatedPlcState().station;
         return true;
+    }
+    if (verb == "load") {  // a program and two forces, as a download and a force would leave them
+        SimulatedPlcState& state = m_plc.State();
+        state.image = MakeSampleImage(SampleImageSpec());
+        const std::vector<ForcedValue> forces = {{kSampleForcedBit, kForceBit, 1}, {kSampleForcedWord, kForceWord, 7}};
+        return BuildForceTable(forces, state.forceTable);
     }
     if (verb == "station") {  // answers only requests to this station from now on
         int station = 0;
