@@ -1,11 +1,11 @@
 # Faults on the PLC line while a user works the PLC's own commands by menus and buttons:
-# the information, the clock (read and write), the password, stop and clear. Each meets a
-# lost request and a damaged answer (a bad CRC, a cut-short reply) in turn: the user's
-# message shows, the same command works at once afterwards, and the PLC's program and
-# forces stay as they were. A damaged answer comes after the PLC has acted, so there the
-# PLC holds what the command asked for although the user is told of the fault. The PLC is
-# the simulated one (tools/simplc) on one end of two linked pseudo-terminals; the
-# program's COM5 is the other.
+# the information (on opening and by 刷新显示), the clock (read and write), the password,
+# stop and clear. Each meets a lost request and a damaged answer (a bad CRC, a cut-short
+# reply) in turn: the user's message shows, the same command works at once afterwards,
+# and the PLC's program and forces stay as they were. A damaged answer comes after the
+# PLC has acted, so there the PLC holds what the command asked for although the user is
+# told of the fault. The PLC is the simulated one (tools/simplc) on one end of two linked
+# pseudo-terminals; the program's COM5 is the other.
 source "$(dirname "$0")/online-session"
 
 lost=通讯超时错误，通讯失败！
@@ -41,6 +41,20 @@ info_fault() {
   ui_press PLC信息 2                   # 关 闭
   dialog_gone PLC信息
   unchanged "a failed information read"
+}
+# 刷新显示 in the open dialog reads both again: a failed read leaves what it showed, the
+# next one shows the PLC as it now is.
+info_refresh_fault() {
+  fault "$1" E
+  plc "run 1"
+  ui_press PLC信息 1582
+  message "$(told "$1")" "${2:-}"
+  [ "$(control_text PLC信息 1228)" = " 停 止" ] || ui_fail "a failed refresh ($1) shows $(control_text PLC信息 1228)"
+  ui_press PLC信息 1582
+  ui_wait_text '" 运 行"'
+  plc "run 0"
+  ui_press PLC信息 1582
+  ui_wait_text '" 停 止"'
 }
 
 # PLC > 调整CPU时钟 reads the clock (C) on opening; 修改PLC时钟 writes it (D).
@@ -158,6 +172,11 @@ before=$(program_and_forces)
 [[ $before == "image 0 "* ]] && ui_fail "the PLC has no program to keep"
 
 each_fault info_fault online-faults-info new
+menu 319 345 169
+wait_dialog PLC信息
+each_fault info_refresh_fault ""
+ui_press PLC信息 2
+dialog_gone PLC信息
 each_fault clock_read_fault online-faults-clock-read
 open_clock
 wait_dialog 调整CPU时钟
