@@ -51,18 +51,29 @@ void CUIDockingPaneSplitContainer::DeleteSplitters() {
     m_splitters.clear();
 }
 
+// The bars already made serve the new neighbours where they can: every change of the
+// children comes here (several times while panes are made or restored), and a window
+// destroyed and made again costs far more than a moved one.
 void CUIDockingPaneSplitContainer::RebuildSplitters() {
-    DeleteSplitters();
-    if (m_children.size() < 2)
-        return;
+    std::vector<CUIDockingPaneSplitterWnd*> previousBars;
+    previousBars.swap(m_splitters);
+    size_t next = 0;
     CUIDockingPaneBase* previous = nullptr;
     for (CUIDockingPaneBase* child : m_children) {
         if (child->IsEmpty())
             continue;
-        if (previous)
-            m_splitters.push_back(new CUIDockingPaneSplitterWnd(this, previous, child));
+        if (previous) {
+            CUIDockingPaneSplitterWnd* bar = next < previousBars.size() ? previousBars[next] : nullptr;
+            if (bar && bar->Reuse(previous, child))
+                previousBars[next++] = nullptr;
+            else
+                bar = new CUIDockingPaneSplitterWnd(this, previous, child);
+            m_splitters.push_back(bar);
+        }
         previous = child;
     }
+    for (CUIDockingPaneSplitterWnd* bar : previousBars)
+        delete bar;
 }
 
 BOOL CUIDockingPaneSplitContainer::IsChildBefore(const CUIDockingPaneBase* child, int position) const {

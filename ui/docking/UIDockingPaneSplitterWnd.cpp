@@ -16,22 +16,38 @@ BEGIN_MESSAGE_MAP(CUIDockingPaneSplitterWnd, CWnd)
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
+namespace {
+
+// The pointer over a bar: the direction it can be dragged in, an arrow while locked.
+HCURSOR SplitterCursor(CUIDockingPaneSplitContainer* container) {
+    if (container->GetManager()->m_lockSplitters)
+        return ::LoadCursor(nullptr, IDC_ARROW);
+    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(container->IsHorizontal()
+                                                                      ? IDC_CURSOR_SPLIT_HORIZONTAL
+                                                                      : IDC_CURSOR_SPLIT_VERTICAL));
+}
+
+}  // namespace
+
 CUIDockingPaneSplitterWnd::CUIDockingPaneSplitterWnd(CUIDockingPaneSplitContainer* container,
                                                      CUIDockingPaneBase* before, CUIDockingPaneBase* after)
     : m_container(container), m_before(before), m_after(after) {
     CFrameWnd* frame = container->GetFrame();
     if (!frame || !frame->m_hWnd)
         return;
-    HCURSOR cursor;
-    if (container->GetManager()->m_lockSplitters)
-        cursor = ::LoadCursor(nullptr, IDC_ARROW);
-    else
-        cursor = ::LoadCursorA(AfxGetResourceHandle(),
-                               MAKEINTRESOURCEA(container->IsHorizontal() ? IDC_CURSOR_SPLIT_HORIZONTAL
-                                                                          : IDC_CURSOR_SPLIT_VERTICAL));
-    LPCSTR windowClass = AfxRegisterWndClass(0, cursor);
+    m_cursor = SplitterCursor(container);
+    LPCSTR windowClass = AfxRegisterWndClass(0, m_cursor);
     CreateEx(0, windowClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(0, 0, 0, 0),
              frame, 0);
+}
+
+BOOL CUIDockingPaneSplitterWnd::Reuse(CUIDockingPaneBase* before, CUIDockingPaneBase* after) {
+    CFrameWnd* frame = m_container->GetFrame();
+    if (!m_hWnd || !frame || ::GetParent(m_hWnd) != frame->m_hWnd || m_cursor != SplitterCursor(m_container))
+        return FALSE;
+    m_before = before;
+    m_after = after;
+    return TRUE;
 }
 
 CUIDockingPaneSplitterWnd::~CUIDockingPaneSplitterWnd() {

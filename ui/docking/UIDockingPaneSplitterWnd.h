@@ -13,6 +13,10 @@ public:
                               CUIDockingPaneBase* after);
     ~CUIDockingPaneSplitterWnd() override;
 
+    // Serves between two other neighbours when its window is still the one such a bar
+    // would get (same frame, same pointer); FALSE leaves it as it was.
+    BOOL Reuse(CUIDockingPaneBase* before, CUIDockingPaneBase* after);
+
     // Re-proportions the neighbours so that the bar's centre divides them; the bar and
     // bounds (the union of both neighbours) in screen coordinates.
     void ApplyPosition(const CRect& splitter, const CRect& bounds);
@@ -34,6 +38,7 @@ private:
     CUIDockingPaneSplitContainer* m_container;
     CUIDockingPaneBase* m_before;
     CUIDockingPaneBase* m_after;
+    HCURSOR m_cursor = nullptr;
 };
 
 // The weight of the element before a splitter: the share of total that lies before

@@ -252,6 +252,47 @@ TEST_F(DockingLayoutTest, EmptyChildrenTakeNoSpaceAndHaveNoSplitter) {
     EXPECT_EQ(CRect(856, 0, 860, 700), RectInParent(top->GetSplitter(0)->m_hWnd));
 }
 
+// The bars between neighbours stay the same windows while panes come and go beside
+// them: only a bar no longer needed is destroyed, only a missing one is made.
+TEST_F(DockingLayoutTest, SplittersOutliveChangesOfTheirNeighbours) {
+    frame->manager.CreatePane(LdPane, CRect(0, 0, 140, 100), DockRight);
+    frame->manager.CreatePane(ModulePane, CRect(0, 0, 160, 100), DockRight);
+    CUIDockingPaneSplitContainer* top = frame->manager.GetTopContainer();
+    ASSERT_EQ(2, top->GetSplitterCount());
+    const HWND first = top->GetSplitter(0)->m_hWnd;
+    const HWND second = top->GetSplitter(1)->m_hWnd;
+    auto expectBarsBetweenVisibleNeighbours = [&] {
+        std::vector<CUIDockingPaneBase*> visible;
+        for (CUIDockingPaneBase* child : top->GetChildren())
+            if (!child->IsEmpty())
+                visible.push_back(child);
+        ASSERT_EQ(static_cast<int>(visible.size()) - 1, top->GetSplitterCount());
+        for (int i = 0; i < top->GetSplitterCount(); ++i) {
+            EXPECT_EQ(visible[i], top->GetSplitter(i)->GetBefore()) << i;
+            EXPECT_EQ(visible[i + 1], top->GetSplitter(i)->GetAfter()) << i;
+        }
+    };
+
+    frame->Pane(ModulePane)->Close();
+    expectBarsBetweenVisibleNeighbours();
+    EXPECT_EQ(first, top->GetSplitter(0)->m_hWnd);
+    EXPECT_FALSE(::IsWindow(second));
+
+    frame->manager.ShowPane(frame->Pane(ModulePane));
+    expectBarsBetweenVisibleNeighbours();
+    EXPECT_EQ(first, top->GetSplitter(0)->m_hWnd);
+    const HWND remade = top->GetSplitter(1)->m_hWnd;
+    EXPECT_TRUE(::IsWindow(remade));
+
+    frame->manager.CreatePane(OutputPane, CRect(0, 0, 80, 120), DockBottom);
+    frame->RecalcLayout();
+    expectBarsBetweenVisibleNeighbours();
+    std::vector<CRect> splitters;
+    CollectSplitters(Top(), splitters);
+    for (const CRect& bar : splitters)
+        EXPECT_FALSE(bar.IsRectEmpty());
+}
+
 // ---- Splitter weights ------------------------------------------------------------------
 
 TEST(SplitWeightTest, TheBarsCentreDividesTheTotal) {
