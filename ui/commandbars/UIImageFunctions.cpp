@@ -4,12 +4,14 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
 namespace {
 
 const DWORD kMaxIconSide = 1024;
+const DWORD kMaskTransparent = 0x00FFFFFF;  // a set bit of a monochrome mask read as 32-bit
 
 BITMAPINFOHEADER Header32(int width, int height) {
     BITMAPINFOHEADER header = {};
@@ -104,6 +106,51 @@ UIIconPixels ReadIconPixels(HICON icon) {
     if (info.hbmColor) ::DeleteObject(info.hbmColor);
     if (info.hbmMask) ::DeleteObject(info.hbmMask);
     return pixels;
+}
+
+std::vector<UIIconPixels> CutMaskedStrip(HBITMAP strip, CSize cell, COLORREF maskColor) {
+    std::vector<UIIconPixels> images;
+    BITMAP info = {};
+    if (cell.cx <= 0 || cell.cy <= 0 || !::GetObjectA(strip, sizeof(info), &info)) return images;
+    const int rows = std::min<int>(cell.cy, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight);
+    const std::vector<DWORD> pixels = ReadPixels32(strip, CSize(info.bmWidth, rows));
+    if (pixels.empty()) return images;
+    const DWORD transparent = RGB(GetBValue(maskColor), GetGValue(maskColor), GetRValue(maskColor));  // as a DIB pixel
+    const size_t cellPixels = static_cast<size_t>(cell.cx) * cell.cy;
+    for (int n = 0; n < info.bmWidth / cell.cx; ++n) {
+        UIIconPixels image;
+        image.size = cell;
+        image.color.assign(cellPixels, 0);
+        image.mask.assign(cellPixels, kMaskTransparent);
+        for (int y = 0; y < rows; ++y) {
+            for (int x = 0; x < cell.cx; ++x) {
+                const DWORD pixel = pixels[static_cast<size_t>(y) * info.bmWidth + n * cell.cx + x] & 0x00FFFFFF;
+                if (pixel == transparent) continue;
+                image.color[static_cast<size_t>(y) * cell.cx + x] = pixel;
+                image.mask[static_cast<size_t>(y) * cell.cx + x] = 0;
+            }
+        }
+        images.push_back(std::move(image));
+    }
+    return images;
+}
+
+HICON CreateMaskedIcon(const UIIconPixels& pixels) {
+    const int width = pixels.size.cx;
+    const int height = pixels.size.cy;
+    const size_t stride = static_cast<size_t>((width + 15) / 16) * 2;  // monochrome rows are WORD-aligned
+    std::vector<BYTE> maskBits(stride * height, 0);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (pixels.mask[static_cast<size_t>(y) * width + x] != 0) maskBits[y * stride + x / 8] |= 0x80 >> (x % 8);
+    ICONINFO info = {};
+    info.fIcon = TRUE;
+    info.hbmColor = DibFromPixels(pixels.color.data(), width, height);
+    info.hbmMask = ::CreateBitmap(width, height, 1, 1, maskBits.data());
+    HICON icon = info.hbmColor && info.hbmMask ? ::CreateIconIndirect(&info) : nullptr;
+    if (info.hbmColor) ::DeleteObject(info.hbmColor);
+    if (info.hbmMask) ::DeleteObject(info.hbmMask);
+    return icon;
 }
 
 HICON ScaleIcon(HICON icon, CSize size, int newWidth) {

@@ -18,6 +18,12 @@ struct UIIconPixels {
     std::vector<DWORD> mask;
 };
 UIIconPixels ReadIconPixels(HICON icon);
+// The images of a strip cut by cell (as many as fit across), every pixel of the mask
+// colour transparent: the colour (black where transparent) and mask pixels a masked
+// image list gives its icons. Rows below the strip's height are transparent.
+std::vector<UIIconPixels> CutMaskedStrip(HBITMAP strip, CSize cell, COLORREF maskColor);
+// An icon without alpha drawing the colour pixels through the mask pixels.
+HICON CreateMaskedIcon(const UIIconPixels& pixels);
 // A copy of the icon stretched to a new width (height in proportion); a plain copy at
 // the same width; null for a new width of 0 or an icon of no size.
 HICON ScaleIcon(HICON icon, CSize size, int newWidth);

@@ -6,9 +6,13 @@
 #include "ui/commandbars/UIImageManagerIcons.h"
 #include "ui/commandbars/UISystemPalette.h"
 
-void CUIImageIconHandle::Attach(HICON icon) {
+void CUIImageIconHandle::Attach(HICON icon, const UIIconPixels* pixels) {
     Clear();
     m_icon = icon;
+    if (pixels) {
+        m_pixels = *pixels;
+        m_pixelsRead = TRUE;
+    }
 }
 
 void CUIImageIconHandle::AttachImage(HBITMAP premultiplied) {
@@ -50,9 +54,9 @@ void CUIImageIconSet::ClearDerived() {
     m_generatedDisabled.Clear();
 }
 
-void CUIImageIconSet::TakeIcon(HICON icon, BOOL alpha) {
+void CUIImageIconSet::TakeIcon(HICON icon, BOOL alpha, const UIIconPixels* pixels) {
     ClearAll();
-    m_normal.Attach(icon);
+    m_normal.Attach(icon, pixels);
     const CSize size = m_normal.GetPixels().size;  // read now: the derived forms start from them
     m_width = size.cx;
     m_height = size.cy;

@@ -19,8 +19,8 @@ public:
 
     operator HICON() const { return m_icon; }
     HICON GetIcon() const { return m_icon; }
-    // Takes the icon over, destroying the one held before.
-    void Attach(HICON icon);
+    // Takes the icon over, destroying the one held before; with its pixels when known.
+    void Attach(HICON icon, const UIIconPixels* pixels = nullptr);
     // Takes a premultiplied 32-bit bitmap over as the whole image.
     void AttachImage(HBITMAP premultiplied);
     BOOL IsEmpty() const { return m_icon == nullptr && m_premultiplied == nullptr; }
@@ -54,7 +54,7 @@ public:
     // The Take functions take the icon over (no copy: copying an icon costs more than
     // making it). The normal icon: every other icon of the set is cleared, and the
     // collection drops its generated sets.
-    void TakeIcon(HICON icon, BOOL alpha);
+    void TakeIcon(HICON icon, BOOL alpha, const UIIconPixels* pixels = nullptr);
     // Replaces the explicit disabled icon (and the generated one); null clears.
     void TakeDisabledIcon(HICON icon);
     // Replaces the hot icon; null clears.

@@ -19,7 +19,9 @@ CUIImageIconSet* CUIImageManagerIcons::GetOrCreate(int width) {
     return set;
 }
 
-void CUIImageManagerIcons::TakeIcon(HICON icon, int width, BOOL alpha) { GetOrCreate(width)->TakeIcon(icon, alpha); }
+void CUIImageManagerIcons::TakeIcon(HICON icon, int width, BOOL alpha, const UIIconPixels* pixels) {
+    GetOrCreate(width)->TakeIcon(icon, alpha, pixels);
+}
 
 void CUIImageManagerIcons::TakeDisabledIcon(HICON icon, int width) { GetOrCreate(width)->TakeDisabledIcon(icon); }
 

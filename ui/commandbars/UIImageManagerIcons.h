@@ -18,7 +18,7 @@ public:
     // The set of that width, made (empty) when absent.
     CUIImageIconSet* GetOrCreate(int width);
     // The set of that width takes the icon over.
-    void TakeIcon(HICON icon, int width, BOOL alpha);
+    void TakeIcon(HICON icon, int width, BOOL alpha, const UIIconPixels* pixels = nullptr);
     void TakeDisabledIcon(HICON icon, int width);
     void TakeHotIcon(HICON icon, int width);
     // The set of that width; otherwise, when allowed, the closest one (alpha sets as

@@ -63,7 +63,8 @@ BOOL CUIImageStore::SetIcon(HICON icon, UINT id, int width, int height, int stat
     return icon && TakeIcon(::CopyIcon(icon), id, width, height, state, alpha);
 }
 
-BOOL CUIImageStore::TakeIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha) {
+BOOL CUIImageStore::TakeIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha,
+                             const UIIconPixels* pixels) {
     if (!icon) return FALSE;
     if (width == 0 && height == 0) {
         const CSize size = GetIconSize(icon);
@@ -77,7 +78,7 @@ BOOL CUIImageStore::TakeIcon(HICON icon, UINT id, int width, int height, int sta
     }
     if (!icons) icons = GetOrCreateIcons(id);
     if (state == UI_IMAGE_NORMAL)
-        icons->TakeIcon(icon, width, alpha);
+        icons->TakeIcon(icon, width, alpha, pixels);
     else if (state == UI_IMAGE_DISABLED)
         icons->TakeDisabledIcon(icon, width);
     else if (state == UI_IMAGE_HOT)
@@ -102,11 +103,7 @@ BOOL CUIImageStore::SetIcons(CImageList& list, const UINT* ids, int count, int w
 BOOL CUIImageStore::SetIconsFromBitmap(CBitmap& bitmap, const UINT* ids, int count, int width, int height, int state,
                                        BOOL alpha) {
     if (width == 0) return FALSE;
-    if (!alpha) {
-        CImageList list;
-        if (!list.Create(width, height, ILC_COLOR24 | ILC_MASK, 0, 1) || list.Add(&bitmap, m_maskColor) < 0) return FALSE;
-        return SetIcons(list, ids, count, width, height, state, FALSE);
-    }
+    if (!alpha) return SetMaskedIcons(bitmap, ids, count, CSize(width, height), state);
     BITMAP info = {};
     if (!bitmap.GetBitmap(&info) || info.bmWidth % width != 0) return FALSE;
     const std::vector<HBITMAP> slices = SplitAlphaBitmap(bitmap, width, height);
@@ -117,6 +114,21 @@ BOOL CUIImageStore::SetIconsFromBitmap(CBitmap& bitmap, const UINT* ids, int cou
         TakeIcon(icon, ids[i], width, height, state, TRUE);
     }
     for (HBITMAP slice : slices) ::DeleteObject(slice);
+    return TRUE;
+}
+
+// The images an image list masked by the mask colour would give, cut without one: the
+// list's icons cost several times as much to make (toolbars load theirs at start-up).
+BOOL CUIImageStore::SetMaskedIcons(CBitmap& bitmap, const UINT* ids, int count, CSize cell, int state) {
+    const std::vector<UIIconPixels> images = CutMaskedStrip(bitmap, cell, m_maskColor);
+    if (images.empty()) return FALSE;
+    size_t next = 0;
+    for (int i = 0; i < count; ++i) {
+        if (ids[i] == 0) continue;
+        HICON icon = next < images.size() ? CreateMaskedIcon(images[next]) : nullptr;
+        if (!icon) return FALSE;
+        TakeIcon(icon, ids[i], cell.cx, cell.cy, state, FALSE, &images[next++]);
+    }
     return TRUE;
 }
 

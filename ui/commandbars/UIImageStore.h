@@ -57,8 +57,11 @@ public:
     INT_PTR GetCount() const { return m_icons.GetCount(); }
 
 private:
-    // SetIcon without the copy: the store takes the icon over (and destroys a refused one).
-    BOOL TakeIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha);
+    // SetIcon without the copy: the store takes the icon over (and destroys a refused one);
+    // with the icon's pixels when known.
+    BOOL TakeIcon(HICON icon, UINT id, int width, int height, int state, BOOL alpha,
+                  const UIIconPixels* pixels = nullptr);
+    BOOL SetMaskedIcons(CBitmap& bitmap, const UINT* ids, int count, CSize cell, int state);
     CUIImageManagerIcons* GetOrCreateIcons(UINT id);
     void RaiseCustomId(UINT id);
 

@@ -1,3 +1,4 @@
+#include "platform/CImageList.h"
 #include "tests/support/TestImage.h"
 #include "tests/support/ToolbarStrips.h"
 #include "ui/commandbars/UIDerivedImages.h"
@@ -44,6 +45,39 @@ TEST_F(ToolbarImages, EveryToolbarCommandHasItsImage) {
         ASSERT_NE(set, nullptr) << id;
         EXPECT_EQ(set->GetHeight(), 16);
         EXPECT_FALSE(set->IsAlpha());
+    }
+}
+
+// The store cuts the strips itself; its icons, and the pixels the derived forms start
+// from, are those of a masked image list, drawn alike on any background.
+TEST_F(ToolbarImages, StripsAreCutAsAMaskedImageListCutsThem) {
+    for (const ToolbarStrip& strip : LoadToolbarStrips()) {
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadBitmap(strip.id));
+        CImageList list;
+        ASSERT_TRUE(list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1));
+        ASSERT_GE(list.Add(&bitmap, store->GetMaskColor()), 0);
+        const std::vector<UINT> commands = strip.ImageCommands();
+        for (size_t i = 0; i < commands.size(); ++i) {
+            HICON listIcon = list.ExtractIcon(static_cast<int>(i));
+            ASSERT_NE(listIcon, nullptr);
+            const UIIconPixels expected = ReadIconPixels(listIcon);
+            CUIImageIconHandle& cut = store->GetImage(commands[i], 16)->GetIcon();
+            const UIIconPixels drawn = ReadIconPixels(cut.GetIcon());
+            EXPECT_EQ(expected.mask, drawn.mask) << commands[i];
+            EXPECT_EQ(expected.mask, cut.GetPixels().mask) << commands[i];
+            EXPECT_EQ(expected.color, cut.GetPixels().color) << commands[i];
+            for (COLORREF background : {RGB(0, 0, 0), RGB(255, 255, 255), kFace}) {
+                TestImage fromList(16, 16, background), fromStore(16, 16, background);
+                ::DrawIconEx(fromList.DC().m_hDC, 0, 0, listIcon, 16, 16, 0, nullptr, DI_NORMAL);
+                ::DrawIconEx(fromStore.DC().m_hDC, 0, 0, cut.GetIcon(), 16, 16, 0, nullptr, DI_NORMAL);
+                int differing = 0;
+                for (int y = 0; y < 16; ++y)
+                    for (int x = 0; x < 16; ++x) differing += fromList.Pixel(x, y) != fromStore.Pixel(x, y);
+                EXPECT_EQ(differing, 0) << commands[i] << " on " << std::hex << background;
+            }
+            ::DestroyIcon(listIcon);
+        }
     }
 }
 
