@@ -19,12 +19,14 @@ END_MESSAGE_MAP()
 namespace {
 
 // The pointer over a bar: the direction it can be dragged in, an arrow while locked.
-HCURSOR SplitterCursor(CUIDockingPaneSplitContainer* container) {
+UINT SplitterCursorId(CUIDockingPaneSplitContainer* container) {
     if (container->GetManager()->m_lockSplitters)
-        return ::LoadCursor(nullptr, IDC_ARROW);
-    return ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(container->IsHorizontal()
-                                                                      ? IDC_CURSOR_SPLIT_HORIZONTAL
-                                                                      : IDC_CURSOR_SPLIT_VERTICAL));
+        return 0;
+    return container->IsHorizontal() ? IDC_CURSOR_SPLIT_HORIZONTAL : IDC_CURSOR_SPLIT_VERTICAL;
+}
+
+HCURSOR LoadSplitterCursor(UINT id) {
+    return id ? ::LoadCursorA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id)) : ::LoadCursor(nullptr, IDC_ARROW);
 }
 
 }  // namespace
@@ -35,15 +37,15 @@ CUIDockingPaneSplitterWnd::CUIDockingPaneSplitterWnd(CUIDockingPaneSplitContaine
     CFrameWnd* frame = container->GetFrame();
     if (!frame || !frame->m_hWnd)
         return;
-    m_cursor = SplitterCursor(container);
-    LPCSTR windowClass = AfxRegisterWndClass(0, m_cursor);
+    m_cursorId = SplitterCursorId(container);
+    LPCSTR windowClass = AfxRegisterWndClass(0, LoadSplitterCursor(m_cursorId));
     CreateEx(0, windowClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(0, 0, 0, 0),
              frame, 0);
 }
 
 BOOL CUIDockingPaneSplitterWnd::Reuse(CUIDockingPaneBase* before, CUIDockingPaneBase* after) {
     CFrameWnd* frame = m_container->GetFrame();
-    if (!m_hWnd || !frame || ::GetParent(m_hWnd) != frame->m_hWnd || m_cursor != SplitterCursor(m_container))
+    if (!m_hWnd || !frame || ::GetParent(m_hWnd) != frame->m_hWnd || m_cursorId != SplitterCursorId(m_container))
         return FALSE;
     m_before = before;
     m_after = after;

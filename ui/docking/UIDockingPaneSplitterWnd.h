@@ -38,7 +38,7 @@ private:
     CUIDockingPaneSplitContainer* m_container;
     CUIDockingPaneBase* m_before;
     CUIDockingPaneBase* m_after;
-    HCURSOR m_cursor = nullptr;
+    UINT m_cursorId = 0;  // the resource of its pointer, 0 for the arrow
 };
 
 // The weight of the element before a splitter: the share of total that lies before
